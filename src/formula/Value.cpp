@@ -1,0 +1,99 @@
+#include "formula/Value.h"
+
+#include <cstring>
+
+#include "runtime/RuntimeError.h"
+
+namespace formula {
+
+Value Value::Integer(int16_t v) {
+  Value value;
+  value.kind_ = Kind::Integer;
+  value.integer_ = v;
+  return value;
+}
+
+Value Value::Long(int32_t v) {
+  Value value;
+  value.kind_ = Kind::Long;
+  value.long_ = v;
+  return value;
+}
+
+Value Value::Single(float v) {
+  Value value;
+  value.kind_ = Kind::Single;
+  value.single_ = v;
+  return value;
+}
+
+Value Value::Double(double v) {
+  Value value;
+  value.kind_ = Kind::Double;
+  value.double_ = v;
+  return value;
+}
+
+Value Value::Text(std::string text) {
+  Value value;
+  value.kind_ = Kind::Text;
+  value.text_ = std::move(text);
+  return value;
+}
+
+double Value::ToDouble() const {
+  switch (kind_) {
+    case Kind::Empty:
+      return 0;
+    case Kind::Text:
+      throw runtime::RuntimeError(runtime::ErrorNumber::TypeMismatch);
+    case Kind::Integer:
+      return integer_;
+    case Kind::Long:
+      return long_;
+    case Kind::Single:
+      return single_;
+    case Kind::Double:
+      return double_;
+  }
+  return 0;
+}
+
+std::string_view Value::KindName() const {
+  switch (kind_) {
+    case Kind::Empty:
+      return "Empty";
+    case Kind::Text:
+      return "String";
+    case Kind::Integer:
+      return "Integer";
+    case Kind::Long:
+      return "Long";
+    case Kind::Single:
+      return "Single";
+    case Kind::Double:
+      return "Double";
+  }
+  return "Empty";
+}
+
+bool operator==(const Value& a, const Value& b) {
+  if (a.kind_ != b.kind_) return false;
+  switch (a.kind_) {
+    case Value::Kind::Empty:
+      return true;
+    case Value::Kind::Text:
+      return a.text_ == b.text_;
+    case Value::Kind::Integer:
+      return a.integer_ == b.integer_;
+    case Value::Kind::Long:
+      return a.long_ == b.long_;
+    case Value::Kind::Single:
+      return std::memcmp(&a.single_, &b.single_, sizeof a.single_) == 0;
+    case Value::Kind::Double:
+      return std::memcmp(&a.double_, &b.double_, sizeof a.double_) == 0;
+  }
+  return false;
+}
+
+}  // namespace formula

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace runtime {
+
+// Checked numeric steps: every conversion rounds to nearest with ties to even, and
+// anything that would produce an infinite or not-a-number value, or leave the target
+// type's range, raises RuntimeError (Overflow) instead of storing it.
+
+// A 64-bit float result that must be finite.
+double FiniteDouble(double value);
+// A 32-bit float result that must be finite.
+float FiniteSingle(float value);
+
+// Nearest 32-bit float; Overflow when it falls outside the 32-bit float range.
+float ToSingle(double value);
+// Nearest 32-bit integer, ties to even; Overflow outside -2^31 .. 2^31 - 1.
+int32_t ToLong(double value);
+// Nearest 16-bit integer, ties to even; Overflow outside -32768 .. 32767.
+int16_t ToInteger(double value);
+
+}  // namespace runtime

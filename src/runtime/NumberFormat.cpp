@@ -1,0 +1,44 @@
+#include "runtime/NumberFormat.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace runtime {
+namespace {
+
+// Adds one unit in the last place to a string of decimal digits.
+void IncrementDigits(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+}  // namespace
+
+std::string FormatZeroPointHash(double value, char decimalSeparator) {
+  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+
+  // glibc prints the exact binary value to any precision, so rounding the printed
+  // digits is rounding the exact value; a fourth digit of 5 or more rounds up.
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
+  const std::string exact(buffer);
+  const size_t point = exact.find('.');
+  std::string digits = exact.substr(0, point) + exact.substr(point + 1, 3);
+  if (exact[point + 4] >= '5') IncrementDigits(digits);
+
+  std::string integerPart = digits.substr(0, digits.size() - 3);
+  std::string fraction = digits.substr(digits.size() - 3);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+
+  // A negative value keeps its sign even when it rounds to zero ("-0.").
+  return (value < 0 ? "-" : "") + integerPart + decimalSeparator + fraction;
+}
+
+}  // namespace runtime
