@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/RecordingControls.h"
+#include "window/Form1.h"
+
+// A loaded window over recorded controls.
+class Form1Test : public ::testing::Test {
+ protected:
+  Form1Test() : form(controls) { form.Form_Load(); }
+
+  void SetInputs(const std::string& xMin, const std::string& xMax, const std::string& yMin,
+                 const std::string& yMax, const std::string& resolution) {
+    controls.data[1] = xMin;
+    controls.data[2] = xMax;
+    controls.data[3] = yMin;
+    controls.data[4] = yMax;
+    controls.data[5] = resolution;
+  }
+
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : controls.messages) texts.push_back(m.text);
+    return texts;
+  }
+
+  // How many pixels of the drawing area differ from its background.
+  int DrawnPixels() const {
+    int drawn = 0;
+    const auto& image = controls.surface.image();
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (controls.surface.PixelAt(x, y) != platform::Rgb(0xE0, 0xE0, 0xE0)) ++drawn;
+    return drawn;
+  }
+
+  testing_support::RecordingControls controls;
+  Form1 form;
+};
