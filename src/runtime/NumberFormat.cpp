@@ -1,7 +1,7 @@
 #include "runtime/NumberFormat.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace runtime {
@@ -24,11 +24,11 @@ void IncrementDigits(std::string& digits) {
 std::string FormatZeroPointHash(double value, char decimalSeparator) {
   if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
 
-  // glibc prints the exact binary value to any precision, so rounding the printed
-  // digits is rounding the exact value; a fourth digit of 5 or more rounds up.
+  // to_chars prints the exact binary value to any precision (and, unlike printf,
+  // ignores the locale), so rounding the printed digits rounds the exact value.
   char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.60f", std::fabs(value));
-  const std::string exact(buffer);
+  const auto printed = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 60);
+  const std::string exact(buffer, printed.ptr);
   const size_t point = exact.find('.');
   std::string digits = exact.substr(0, point) + exact.substr(point + 1, 3);
   if (exact[point + 4] >= '5') IncrementDigits(digits);
