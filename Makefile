@@ -21,7 +21,7 @@ build: deps
 
 sanitize-build: deps
 	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) -G Ninja \
-		-DCMAKE_BUILD_TYPE=Debug -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF $(CMAKE_ARGS)
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 package: build
