@@ -1,6 +1,5 @@
 #include "platform/CaptionLabel.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 
 namespace platform {
@@ -14,13 +13,7 @@ CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(cap
 
 void CaptionLabel::SetCaption(const QString& caption) {
   setText(caption);
-  resize(std::max(layoutWidth_, CaptionWidth(caption)), height());
-}
-
-int CaptionLabel::CaptionWidth(const QString& caption) const {
-  const QFontMetrics metrics(font());
-  // An italic last letter may reach past its advance.
-  return std::max(metrics.horizontalAdvance(caption), metrics.boundingRect(caption).right() + 1);
+  resize(std::max(layoutWidth_, sizeHint().width()), height());
 }
 
 }  // namespace platform

@@ -16,9 +16,6 @@ class CaptionLabel : public QLabel {
   void FixLayoutWidth() { layoutWidth_ = width(); }
   void SetCaption(const QString& caption);
 
-  // The width the caption needs in the label's font.
-  int CaptionWidth(const QString& caption) const;
-
  private:
   int layoutWidth_ = 0;
 };

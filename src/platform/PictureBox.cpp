@@ -34,11 +34,6 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   painter.drawImage(contentsRect().topLeft(), *picture_);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-  // Accepting the press keeps the pointer grabbed by the area until release.
-  event->accept();
-}
-
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
   const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
   emit mouseMoved(ButtonMask(event->buttons()), ShiftMask(event->modifiers()), static_cast<float>(inner.x()),

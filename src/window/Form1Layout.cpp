@@ -18,6 +18,7 @@ using enum TextAlignment;
 
 constexpr std::optional<platform::Color> Platform = std::nullopt;
 
+// clang-format off
 constexpr std::array<ControlLayout, 25> Controls{{
     {"Picture1", PictureBox, "", {120, 120, 4950, 4950}, E, LightGrey, DarkGrey, Left},
     {"Label7", Label, " Z(X,Y)=", {5205, 480, 885, 285}, A, FormBlue, PaleCyan, Centre},
@@ -38,20 +39,14 @@ constexpr std::array<ControlLayout, 25> Controls{{
     {"Label9", Label, "Color Mode", {6360, 3480, 1170, 285}, A, FormBlue, PaleCyan, Left},
     {"GraphScale", UpDown, "", {7920, 3480, 240, 285}, Default, Platform, Platform, Left},
     {"Label13", Label, "Scale", {8220, 3480, 540, 285}, A, FormBlue, PaleCyan, Left},
-    {"CommandDraw",
-     CommandButton,
-     "Draw Function",
-     {5760, 4680, 1455, 375},
-     Default,
-     LightGrey,
-     Platform,
-     Centre},
+    {"CommandDraw", CommandButton, "Draw Function", {5760, 4680, 1455, 375}, Default, LightGrey, Platform, Centre},
     {"Command1", CommandButton, "Exit", {7440, 4680, 1455, 375}, Default, LightGrey, Platform, Centre},
     {"Label3", Label, "\u0398: ", {720, 5145, 315, 285}, A, FormBlue, PaleCyan, Left},
     {"Label1", Label, "", {1080, 5160, 60, 255}, B, FormBlue, PaleCyan, Left},
     {"Label4", Label, "\u03A6: ", {3000, 5145, 330, 285}, A, FormBlue, PaleCyan, Left},
     {"Label2", Label, "", {3360, 5160, 60, 255}, B, FormBlue, PaleCyan, Left},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, 11> TabOrder{
     "Picture1", "CommandDraw", "Command1", "Code",       "Data(5)", "Data(4)",
