@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "platform/LayoutFonts.h"
 #include "window/Form1Layout.h"
@@ -105,7 +106,7 @@ TEST(Form1Layout, FontKeys) {
     const char* face;
     double points;
     bool bold, italic;
-    int pixels;
+    int pixels;  // what the fixed layout was made for
   };
   const Row rows[] = {
       {window::FontKey::A, "Times New Roman", 12, true, true, 16},
@@ -115,15 +116,11 @@ TEST(Form1Layout, FontKeys) {
       {window::FontKey::E, "Times New Roman", 9.75, true, false, 13},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.face + std::to_string(row.points));
     const auto font = window::FontOf(row.key);
     ASSERT_TRUE(font.has_value());
-    EXPECT_EQ(font->face, row.face);
-    EXPECT_EQ(font->points, row.points);
-    EXPECT_EQ(font->bold, row.bold);
-    EXPECT_EQ(font->italic, row.italic);
-    // The pixel sizes that the window's fixed layout was made for.
-    EXPECT_EQ(platform::PixelSizeOfPoints(font->points), row.pixels);
+    EXPECT_EQ(std::tuple(font->face, font->points, font->bold, font->italic),
+              std::tuple(row.face, row.points, row.bold, row.italic));
+    EXPECT_EQ(platform::PixelSizeOfPoints(font->points), row.pixels) << row.points;
   }
   EXPECT_FALSE(window::FontOf(window::FontKey::Default).has_value());
 }
@@ -131,23 +128,6 @@ TEST(Form1Layout, FontKeys) {
 TEST(Form1Layout, GreekCaptionsAreUtf8) {
   EXPECT_EQ(Control("Label3").text, "\xCE\x98: ");
   EXPECT_EQ(Control("Label4").text, "\xCE\xA6: ");
-}
-
-TEST(Form1Layout, ColourModeMenu) {
-  const auto items = window::ColorModeMenuItems();
-  ASSERT_EQ(items.size(), 4u);
-  const char* captions[] = {"Grid", "Lines", "Colors", "Rnd Colors"};
-  for (size_t i = 0; i < items.size(); ++i) {
-    EXPECT_EQ(items[i].caption, captions[i]);
-    EXPECT_EQ(items[i].checkedAtStart, i == 0) << captions[i];
-  }
-  EXPECT_EQ(window::ColorModeMenuCaption, "Colors");
-}
-
-TEST(Form1Layout, ColoursReadBlueGreenRed) {
-  EXPECT_EQ(window::Form1Window().background, platform::Rgb(128, 128, 255));
-  EXPECT_EQ(Control("Label9").foreground, platform::Rgb(0xC0, 0xFF, 0xFF));
-  EXPECT_EQ(Control("Picture1").foreground, platform::Rgb(0x40, 0x40, 0x40));
 }
 
 }  // namespace

@@ -26,12 +26,6 @@ TEST(MessageBox, TheRealBoxHasTheProgramsTitleAnOkButtonAndTheIcon) {
   }
 }
 
-TEST(MessageBox, TextThatLooksLikeMarkupIsShownAsIs) {
-  const auto box = platform::MakeMessageBox(nullptr, "<b>1 < 2</b>", platform::MessageIcon::None);
-  EXPECT_EQ(box->text(), "<b>1 < 2</b>");
-  EXPECT_EQ(box->textFormat(), Qt::PlainText);
-}
-
 TEST(MessageBox, ARecorderReplacesThePresenterAndIsUndone) {
   std::vector<std::string> outer;
   const auto previous = platform::ReplaceMessageBoxPresenter(

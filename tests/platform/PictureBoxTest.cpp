@@ -49,15 +49,13 @@ TEST_F(PictureBoxTest, MovesWithoutButtonsArriveInInnerAreaPixels) {
   EXPECT_FLOAT_EQ(moves[0].y, 0);
   EXPECT_FLOAT_EQ(moves[1].x, 325);
   EXPECT_FLOAT_EQ(moves[1].y, 90);
-}
 
-TEST_F(PictureBoxTest, FractionsOfAPixelAreKept) {
+  // Fractions of a pixel, where the window system gives them, are kept.
   const QPointF at(337.5, 100.25);
   QMouseEvent move(QEvent::MouseMove, at, box.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(&box, &move);
-  ASSERT_EQ(moves.size(), 1u);
-  EXPECT_FLOAT_EQ(moves[0].x, 335.5f);
-  EXPECT_FLOAT_EQ(moves[0].y, 98.25f);
+  EXPECT_FLOAT_EQ(moves.back().x, 335.5f);
+  EXPECT_FLOAT_EQ(moves.back().y, 98.25f);
 }
 
 TEST_F(PictureBoxTest, ButtonAndShiftMasks) {

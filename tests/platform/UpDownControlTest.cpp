@@ -99,11 +99,4 @@ TEST_F(UpDownControlTest, ArrowKeysStepWhileFocused) {
   EXPECT_EQ(control.value(), 110);
 }
 
-TEST_F(UpDownControlTest, ArrowsTakeNoFocusOfTheirOwn) {
-  EXPECT_EQ(control.upArrow()->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(control.downArrow()->focusPolicy(), Qt::NoFocus);
-  EXPECT_NE(control.focusPolicy() & Qt::TabFocus, 0);
-  EXPECT_TRUE(control.upArrow()->autoRepeat());
-}
-
 }  // namespace
