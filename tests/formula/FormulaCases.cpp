@@ -27,6 +27,8 @@ void PrintTo(const Outcome& outcome, std::ostream* os) {
   formula::PrintTo(outcome.value, os);
   *os << ", ParseError " << outcome.parseError;
   if (outcome.raised) *os << ", raised " << static_cast<int>(*outcome.raised);
+  formula::RandomSequence sequence = outcome.sequenceAfter;
+  *os << ", RND 0 then " << sequence.Rnd(0);
 }
 
 namespace {
@@ -41,6 +43,7 @@ Outcome Capture(Evaluation&& evaluate) {
     outcome.raised = fault.Number();
   }
   outcome.parseError = Module1::ParseError;
+  outcome.sequenceAfter = formula::SharedRandomSequence();
   return outcome;
 }
 
@@ -57,14 +60,16 @@ Outcome CompiledOutcome(formula::Formula& formula, const Value& X, const Value& 
 void ExpectRow(const Row& row) {
   SCOPED_TRACE("formula \"" + row.text + "\" at X = " + std::to_string(row.x) +
                ", Y = " + std::to_string(row.y));
-  const Outcome expected{row.value, row.parseError, std::nullopt};
   const Value X = S(row.x);
   const Value Y = S(row.y);
   const formula::RandomSequence start = formula::SharedRandomSequence();
-  EXPECT_EQ(ExactOutcome(row.text, X, Y), expected) << "exact evaluator";
+  const Outcome exact = ExactOutcome(row.text, X, Y);
+  EXPECT_EQ(exact.value, row.value) << "exact evaluator";
+  EXPECT_EQ(exact.parseError, row.parseError) << "exact evaluator";
+  EXPECT_EQ(exact.raised, std::nullopt) << "exact evaluator";
   formula::SharedRandomSequence() = start;
   formula::Formula compiled(row.text);
-  EXPECT_EQ(CompiledOutcome(compiled, X, Y), expected) << "compiled formula";
+  EXPECT_EQ(CompiledOutcome(compiled, X, Y), exact) << "compiled formula";
 }
 
 }  // namespace formula_test

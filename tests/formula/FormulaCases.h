@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "formula/Formula.h"
+#include "formula/RandomSequence.h"
 #include "formula/Value.h"
 #include "runtime/RuntimeError.h"
 
@@ -29,6 +30,7 @@ struct Outcome {
   Value value;
   int16_t parseError = 0;
   std::optional<runtime::ErrorNumber> raised;
+  formula::RandomSequence sequenceAfter;
 
   friend bool operator==(const Outcome&, const Outcome&) = default;
 };
@@ -49,7 +51,8 @@ struct Row {
 };
 inline constexpr int16_t kMalformed = -1;
 
-// Checks the row with the exact evaluator and with the compiled formula.
+// Checks the row with the exact evaluator, and that the compiled formula gives the
+// same outcome, RND's sequence included.
 void ExpectRow(const Row& row);
 
 }  // namespace formula_test
