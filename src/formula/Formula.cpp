@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "formula/FormulaReduction.h"
 #include "formula/ExactFallbacks.h"
+#include "formula/FormulaReduction.h"
 #include "formula/FormulaScanner.h"
 #include "formula/Module1.h"
 #include "formula/PlannedSlot.h"

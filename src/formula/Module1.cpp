@@ -34,7 +34,7 @@ formula::Value EvaluateFunction(std::string_view formulaText, const formula::Val
 
 bool IsNotNumber(const formula::Value& v) {
   constexpr std::array<std::string_view, 6> kNumericKinds = {"Integer", "Long",     "Single",
-                                                              "Double",  "Currency", "Decimal"};
+                                                             "Double",  "Currency", "Decimal"};
   for (std::string_view kind : kNumericKinds) {
     if (v.KindName() == kind) return false;
   }

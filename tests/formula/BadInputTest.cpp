@@ -70,9 +70,12 @@ TEST(BadInput, CharacterPositionBeyondSixteenBitsRaisesAnOverflowFault) {
 }
 
 TEST(BadInput, BytesOutsideTheLanguageAreMalformed) {
-  for (const std::string text : {std::string("X\0+1", 4), std::string("\0", 1), std::string("X\xC2\xB7" "2"),
-                                 std::string("\xC3\xA9"), std::string("X + \xC4\xB1"), std::string("\xFF\xFE"),
-                                 std::string("SIN(X)\n"), std::string("X\r"), std::string("\x7F")}) {
+  for (const std::string& text :
+       {std::string("X\0+1", 4), std::string("\0", 1),
+        std::string("X\xC2\xB7"
+                    "2"),
+        std::string("\xC3\xA9"), std::string("X + \xC4\xB1"), std::string("\xFF\xFE"),
+        std::string("SIN(X)\n"), std::string("X\r"), std::string("\x7F")}) {
     EXPECT_EQ(BothPaths(text), Yields(Value(), kMalformed));
   }
 }

@@ -41,8 +41,8 @@ TEST(CompiledFormula, FaultFreePointsNeverNeedTheExactEvaluator) {
 TEST(CompiledFormula, MalformedTextsAreAnsweredWithoutTheExactEvaluator) {
   for (const char* text : {"X Y", "SIN -X", "1.2.3", "(X", "RND 1 + Z"}) {
     Formula formula(text);
-    EXPECT_EQ(FallbacksDuring([&] { EXPECT_EQ(CompiledOutcome(formula, S(1), S(2)).parseError, kMalformed); }),
-              0u)
+    EXPECT_EQ(
+        FallbacksDuring([&] { EXPECT_EQ(CompiledOutcome(formula, S(1), S(2)).parseError, kMalformed); }), 0u)
         << text;
   }
 }
@@ -85,8 +85,8 @@ TEST(CompiledFormula, ArgumentsOfEveryNumericKindAreCompiledForTheirKind) {
 TEST(CompiledFormula, TextsTooLongRaiseAtEveryEvaluation) {
   Formula formula(std::string(33000, ' '));
   for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(CompiledOutcome(formula, S(0), S(0)), (Outcome{Value(), 0, runtime::ErrorNumber::Overflow,
-                                                             formula::SharedRandomSequence()}));
+    EXPECT_EQ(CompiledOutcome(formula, S(0), S(0)),
+              (Outcome{Value(), 0, runtime::ErrorNumber::Overflow, formula::SharedRandomSequence()}));
   }
 }
 

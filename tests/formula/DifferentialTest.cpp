@@ -56,8 +56,9 @@ TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
       if (fast != exact) {
         ++disagreements;
         ADD_FAILURE() << "formula \"" << text << "\" at X = " << ::testing::PrintToString(X)
-                      << ", Y = " << ::testing::PrintToString(Y) << "\n  exact:    "
-                      << ::testing::PrintToString(exact) << "\n  compiled: " << ::testing::PrintToString(fast);
+                      << ", Y = " << ::testing::PrintToString(Y)
+                      << "\n  exact:    " << ::testing::PrintToString(exact)
+                      << "\n  compiled: " << ::testing::PrintToString(fast);
       }
     }
   }

@@ -146,13 +146,12 @@ TEST(Language, SpacesAreIgnoredAndCaseDoesNotMatter) {
 }
 
 TEST(Language, MalformedTextsYieldNoValue) {
-  for (const char* text : {"",         "   ",       "SIN -X",    "SIN SIN X", "COS COS X", "INT -0.5",
-                           "SGN -3",   "ABS -3",    "X Y",       "2 X",       "2X",        "2(X)",
-                           "(X)(Y)",   "X +",       "* X",       "X)*(Y",     "Z",         "X + Z",
-                           "XY",       "SINX",      "- -3",      "NEG NEG X", "- NEG X",   "2 ^ - -2",
-                           "(X",       "X)",        "()",        "X ()",      "X\t+ 1",    "X = 1",
-                           "X \\ 2",   "X < 1",     "MOD",       "SIN",       "NEG",       "X MOD",
-                           "SIN()",    "2 ^",       "^ 2",       "X,Y",       ")(",        "1 + (2"}) {
+  for (const char* text :
+       {"",      "   ",    "SIN -X", "SIN SIN X", "COS COS X", "INT -0.5", "SGN -3", "ABS -3", "X Y",
+        "2 X",   "2X",     "2(X)",   "(X)(Y)",    "X +",       "* X",      "X)*(Y",  "Z",      "X + Z",
+        "XY",    "SINX",   "- -3",   "NEG NEG X", "- NEG X",   "2 ^ - -2", "(X",     "X)",     "()",
+        "X ()",  "X\t+ 1", "X = 1",  "X \\ 2",    "X < 1",     "MOD",      "SIN",    "NEG",    "X MOD",
+        "SIN()", "2 ^",    "^ 2",    "X,Y",       ")(",        "1 + (2"}) {
     ExpectRow({text, Value(), kMalformed});
   }
 }

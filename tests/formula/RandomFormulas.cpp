@@ -72,15 +72,15 @@ class FormulaGenerator {
   }
 
   std::string Function() {
-    return Pick<std::string>({"SIN", "COS", "TAN", "ATN", "EXP", "LOG", "RND", "SGN", "SQR", "INT", "ABS", "LOG",
-                              "SQR", "EXP"});
+    return Pick<std::string>(
+        {"SIN", "COS", "TAN", "ATN", "EXP", "LOG", "RND", "SGN", "SQR", "INT", "ABS", "LOG", "SQR", "EXP"});
   }
 
   std::string Number() {
     if (Chance(0.2)) return std::to_string(Below(100));
     if (Chance(0.02)) return "1" + std::string(300, '0');
-    return Pick<std::string>({"0",   "1",    "2",          "3",           "0.5",   ".5",     "5.",    "10",
-                              "400", "1000", "709.78",     "710",         "1.5",   "2.5",    "32768", "0",
+    return Pick<std::string>({"0",   "1",    "2",          "3",          "0.5", ".5",     "5.",    "10",
+                              "400", "1000", "709.78",     "710",        "1.5", "2.5",    "32768", "0",
                               ".",   "7",    "2147483648", "3000000000", "1E5", "0.0001", "12.25", "180"});
   }
 
@@ -94,8 +94,8 @@ class FormulaGenerator {
           tokens_.erase(tokens_.begin() + at);
           break;
         case 1:
-          tokens_.insert(tokens_.begin() + at,
-                         Pick<std::string>({"(", ")", "-", "+", "*", "NEG", "MOD", "X", "2", "Z", "SIN", ".", "1.2.3"}));
+          tokens_.insert(tokens_.begin() + at, Pick<std::string>({"(", ")", "-", "+", "*", "NEG", "MOD", "X",
+                                                                  "2", "Z", "SIN", ".", "1.2.3"}));
           break;
         case 2:
           tokens_.insert(tokens_.begin() + at, tokens_[at]);
@@ -132,7 +132,7 @@ class FormulaGenerator {
 std::string RandomFormula(std::mt19937_64& random) { return FormulaGenerator(random).Generate(); }
 
 formula::Value RandomArgument(std::mt19937_64& random) {
-  static const std::vector<float> kEdges = {0.0f,  -0.0f,  1.0f,   -1.0f,  0.5f,  -0.5f, 2.5f,   -2.5f,
+  static const std::vector<float> kEdges = {0.0f,  -0.0f,  1.0f,   -1.0f,   0.5f,  -0.5f, 2.5f,   -2.5f,
                                             400.f, -400.f, 1000.f, -1000.f, 1e-3f, 1e30f, -1e30f, 3.1415927f};
   const auto choice = std::uniform_int_distribution<int>(0, 99)(random);
   const float uniform = std::uniform_real_distribution<float>(-5.0f, 5.0f)(random);
@@ -142,7 +142,8 @@ formula::Value RandomArgument(std::mt19937_64& random) {
   if (choice < 93) return formula::Value::Double(static_cast<double>(uniform) / 3);
   if (choice < 97) {
     static const std::vector<int16_t> kIntegers = {0, 1, -1, 2, 400, -400, 32767, -32768};
-    return formula::Value::Integer(kIntegers[std::uniform_int_distribution<size_t>(0, kIntegers.size() - 1)(random)]);
+    return formula::Value::Integer(
+        kIntegers[std::uniform_int_distribution<size_t>(0, kIntegers.size() - 1)(random)]);
   }
   return formula::Value::Long(choice == 99 ? INT32_MIN : static_cast<int32_t>(uniform * 1000));
 }

@@ -77,8 +77,8 @@ TEST_F(Rnd, SequenceRunsThroughAllOfItsNumbers) {
 }
 
 TEST_F(Rnd, CompiledFormulasDrawTheSameNumbersAndSaveThemOnFallback) {
-  for (const char* text : {"RND 1", "RND 1 + RND 0", "RND -X + RND 1", "RND 1 * LOG(X)", "(RND 1) / X + RND 1",
-                           "RND 1 + 10 ^ -X", "RND(RND 1 - 0.5)"}) {
+  for (const char* text : {"RND 1", "RND 1 + RND 0", "RND -X + RND 1", "RND 1 * LOG(X)",
+                           "(RND 1) / X + RND 1", "RND 1 + 10 ^ -X", "RND(RND 1 - 0.5)"}) {
     Formula compiled(text);
     EXPECT_FALSE(compiled.IsPure()) << text;
     for (float x : {2.0f, 0.0f, -400.0f, -1.0f}) {
