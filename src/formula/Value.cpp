@@ -41,6 +41,19 @@ Value Value::Text(std::string text) {
   return value;
 }
 
+Value Value::OfKind(Kind kind, double number) {
+  switch (kind) {
+    case Kind::Integer:
+      return Integer(static_cast<int16_t>(number));
+    case Kind::Long:
+      return Long(static_cast<int32_t>(number));
+    case Kind::Single:
+      return Single(static_cast<float>(number));
+    default:
+      return Double(number);
+  }
+}
+
 double Value::ToDouble() const {
   switch (kind_) {
     case Kind::Empty:

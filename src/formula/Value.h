@@ -18,6 +18,8 @@ class Value {
   static Value Single(float v);
   static Value Double(double v);
   static Value Text(std::string text);
+  // A number of the given numeric kind; the kind must hold `number` exactly.
+  static Value OfKind(Kind kind, double number);
 
   Kind kind() const { return kind_; }
   bool IsEmpty() const { return kind_ == Kind::Empty; }

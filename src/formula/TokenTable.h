@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <utility>
+
+#include "runtime/RuntimeError.h"
+
+namespace formula {
+
+// The evaluator's 100 token slots, numbered from 1. The scanner stores through
+// Store(), which refuses slot 101 with a subscript fault. The reduction's copies
+// near the end of a full table name slots up to 103, and its fault check may name
+// slot 0: for them the table behaves as if bordered by slots that read as empty and
+// ignore writes, so it is never accessed outside its 100 slots.
+template <class Slot>
+class TokenTable {
+ public:
+  static constexpr int kSlots = 100;
+
+  const Slot& operator[](int k) const { return Holds(k) ? slots_[k - 1] : kOutside; }
+
+  void Require(int k) const {
+    if (!Holds(k)) throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange);
+  }
+
+  void Store(int k, Slot slot) {
+    Require(k);
+    slots_[k - 1] = std::move(slot);
+  }
+
+  void Put(int k, Slot slot) {
+    if (Holds(k)) slots_[k - 1] = std::move(slot);
+  }
+
+  // Slot `to` takes the content of slot `from`. Only used for copies that run left
+  // to right, so `from` is either overwritten later or lies beyond the last token
+  // and is empty anyway; it may therefore be moved from.
+  void Shift(int from, int to) {
+    if (!Holds(to)) return;
+    if (Holds(from)) {
+      slots_[to - 1] = std::move(slots_[from - 1]);
+    } else {
+      slots_[to - 1] = Slot{};
+    }
+  }
+
+ private:
+  static bool Holds(int k) { return k >= 1 && k <= kSlots; }
+
+  static inline const Slot kOutside{};
+  std::array<Slot, kSlots> slots_{};
+};
+
+}  // namespace formula
