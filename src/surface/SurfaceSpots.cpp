@@ -1,5 +1,6 @@
 #include "surface/SurfaceSpots.h"
 
+#include <algorithm>
 #include <new>
 #include <optional>
 
@@ -22,12 +23,19 @@ std::vector<float> CellLows(float min, float max, float step, float resolution) 
   return WalkValues(min, *end, step, WalkLengthLimit(resolution)).value_or(std::vector<float>{});
 }
 
-// Releases the previous table before the new one is made, so that only one is ever
-// held. False when even a table within the cap cannot be had.
+// A table of rows 0 .. lastRow, all 0. A table of the same size is cleared in place,
+// which spares the fresh pages of a new allocation; otherwise the previous table is
+// released before the new one is made, so that only one is ever held. False when
+// even a table within the cap cannot be had.
 bool CreateZeroedTable(int32_t lastRow, Spots& spots) {
+  const std::size_t rows = lastRow < 0 ? 0 : static_cast<std::size_t>(lastRow) + 1;
+  if (spots.size() == rows) {
+    std::fill(spots.begin(), spots.end(), SpotRow{});
+    return true;
+  }
   spots = Spots();
   try {
-    spots.resize(lastRow < 0 ? 0 : static_cast<std::size_t>(lastRow) + 1);
+    spots.resize(rows);
   } catch (const std::bad_alloc&) {
     spots = Spots();
     return false;
