@@ -1,0 +1,98 @@
+// Range scan plus cell table for the default formula, as "Draw Function" runs them,
+// at resolutions 100, 300 and 1000; the shared-corner path for the pure formula and
+// the literal path (every evaluation) for comparison. Reports the largest single
+// allocation and the peak of bytes held, counted by the global operator new, and the
+// peak resident set of the process.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include "formula/Formula.h"
+#include "surface/CenteringCoefficients.h"
+#include "surface/SurfaceSpots.h"
+#include "surface/ZRange.h"
+
+namespace {
+
+std::atomic<size_t> heldBytes{0}, peakHeldBytes{0}, largestAllocation{0};
+
+void CountAllocation(void* p) {
+  const size_t size = malloc_usable_size(p);
+  const size_t held = heldBytes += size;
+  size_t peak = peakHeldBytes;
+  while (held > peak && !peakHeldBytes.compare_exchange_weak(peak, held)) {
+  }
+  size_t largest = largestAllocation;
+  while (size > largest && !largestAllocation.compare_exchange_weak(largest, size)) {
+  }
+}
+
+}  // namespace
+
+void* operator new(size_t size) {
+  void* p = std::malloc(size == 0 ? 1 : size);
+  if (!p) throw std::bad_alloc();
+  CountAllocation(p);
+  return p;
+}
+
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  heldBytes -= malloc_usable_size(p);
+  std::free(p);
+}
+
+void operator delete(void* p, size_t) noexcept { operator delete(p); }
+
+namespace {
+
+surface::FormulaPoints DefaultFormula(bool usePurity) {
+  auto compiled = std::make_shared<formula::Formula>("(Cos(X) ^ 2 + Sin(Y) ^ 2)");
+  const bool pure = usePurity && compiled->IsPure();
+  return {[compiled](float x, float y) {
+            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y));
+          },
+          pure};
+}
+
+void Draw(benchmark::State& state, bool usePurity) {
+  surface::Limits limits;
+  limits.XMin() = limits.YMin() = -1;
+  limits.XMax() = limits.YMax() = 1;
+  limits.Resolution() = static_cast<float>(state.range(0));
+  const surface::FormulaPoints formula = DefaultFormula(usePurity);
+  surface::Spots spots;
+  const size_t heldBefore = heldBytes;
+  peakHeldBytes = heldBefore;
+  largestAllocation = 0;
+  for (auto _ : state) {
+    if (surface::GridRefusal(limits)) state.SkipWithError("refused");
+    surface::GetCoordinates(limits, formula);
+    surface::Coefficients coefficients;
+    surface::CenteringFunctionCoefficients(limits, coefficients);
+    surface::GetFunctionSpots(limits, coefficients, formula, render::ColorMode::Colors, spots);
+    benchmark::DoNotOptimize(spots.data());
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["table_MB"] = static_cast<double>(spots.size() * sizeof(surface::SpotRow)) / 1e6;
+  state.counters["largest_alloc_MB"] = static_cast<double>(largestAllocation) / 1e6;
+  state.counters["peak_held_MB"] = static_cast<double>(peakHeldBytes - heldBefore) / 1e6;
+  state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1e3;
+}
+
+void BM_DrawSharedCorners(benchmark::State& state) { Draw(state, true); }
+void BM_DrawEveryEvaluation(benchmark::State& state) { Draw(state, false); }
+
+}  // namespace
+
+BENCHMARK(BM_DrawSharedCorners)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawEveryEvaluation)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
