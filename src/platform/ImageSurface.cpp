@@ -27,33 +27,43 @@ struct PixelSegment {
   int64_t x0, y0, x1, y1;
 };
 
-// Clips a segment to a square far larger than any drawing area, so that its
-// rounded end points fit the rasterizer's integers; nothing when it misses it.
+constexpr double Reach = 1 << 30;
+
+// Moves end a along the segment towards b into the square |x|, |y| <= Reach; false
+// when the segment misses it. The clipped coordinate is set exactly, so a
+// horizontal or vertical line stays one.
+bool ClipEnd(double& xa, double& ya, double xb, double yb) {
+  const auto pin = [](double& along, double& across, double alongB, double acrossB, double edge) {
+    across += (edge - along) * (acrossB - across) / (alongB - along);
+    along = edge;
+  };
+  if (xa < -Reach) {
+    if (xb < -Reach) return false;
+    pin(xa, ya, xb, yb, -Reach);
+  } else if (xa > Reach) {
+    if (xb > Reach) return false;
+    pin(xa, ya, xb, yb, Reach);
+  }
+  if (ya < -Reach) {
+    if (yb < -Reach) return false;
+    pin(ya, xa, yb, xb, -Reach);
+  } else if (ya > Reach) {
+    if (yb > Reach) return false;
+    pin(ya, xa, yb, xb, Reach);
+  }
+  return xa >= -2 * Reach && xa <= 2 * Reach;
+}
+
+// The segment's end points as pixels, clipped first when they lie so far out that
+// they would not fit the rasterizer's integers; nothing when it misses.
 std::optional<PixelSegment> RoundedSegment(double x0, double y0, double x1, double y1) {
-  constexpr double Reach = 1 << 30;
   const auto near = [](double v) { return v <= Reach && v >= -Reach; };
-  if (near(x0) && near(y0) && near(x1) && near(y1)) {
-    return PixelSegment{NearestInteger(x0), NearestInteger(y0), NearestInteger(x1), NearestInteger(y1)};
+  if (!(near(x0) && near(y0) && near(x1) && near(y1))) {
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+      return std::nullopt;
+    if (!ClipEnd(x0, y0, x1, y1) || !ClipEnd(x1, y1, x0, y0)) return std::nullopt;
   }
-  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
-    return std::nullopt;
-  double from = 0, to = 1;
-  const double dx = x1 - x0, dy = y1 - y0;
-  // Liang-Barsky against -Reach <= x, y <= Reach.
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 + Reach, Reach - x0, y0 + Reach, Reach - y0};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return std::nullopt;
-    } else if (p[i] < 0) {
-      from = std::max(from, q[i] / p[i]);
-    } else {
-      to = std::min(to, q[i] / p[i]);
-    }
-  }
-  if (from > to) return std::nullopt;
-  return PixelSegment{NearestInteger(x0 + from * dx), NearestInteger(y0 + from * dy),
-                      NearestInteger(x0 + to * dx), NearestInteger(y0 + to * dy)};
+  return PixelSegment{NearestInteger(x0), NearestInteger(y0), NearestInteger(x1), NearestInteger(y1)};
 }
 
 DashPattern PatternOf(LineStyle style) { return style == LineStyle::Dotted ? DottedPattern : SolidPattern; }
