@@ -1,45 +1,137 @@
 #include "platform/ImageSurface.h"
 
-#include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
 #include <QString>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <vector>
 
+#include "platform/LineRaster.h"
+#include "platform/PolygonFill.h"
+#include "platform/PolygonOutline.h"
+
 namespace platform {
+namespace {
+
+constexpr int DotsPerMeterAt96Dpi = 3780;
+
+// Rounds to the nearest integer, ties to even, for |v| < 2^51: adding and taking
+// away 1.5 * 2^52 leaves no fraction bits under the default rounding mode.
+int64_t NearestInteger(double v) {
+  constexpr double Shift = 6755399441055744.0;
+  return static_cast<int64_t>((v + Shift) - Shift);
+}
+
+struct PixelSegment {
+  int64_t x0, y0, x1, y1;
+};
+
+constexpr double Reach = 1 << 30;
+
+// Moves end a along the segment towards b into the square |x|, |y| <= Reach; false
+// when the segment misses it. The clipped coordinate is set exactly, so a
+// horizontal or vertical line stays one.
+bool ClipEnd(double& xa, double& ya, double xb, double yb) {
+  const auto pin = [](double& along, double& across, double alongB, double acrossB, double edge) {
+    across += (edge - along) * (acrossB - across) / (alongB - along);
+    along = edge;
+  };
+  if (xa < -Reach) {
+    if (xb < -Reach) return false;
+    pin(xa, ya, xb, yb, -Reach);
+  } else if (xa > Reach) {
+    if (xb > Reach) return false;
+    pin(xa, ya, xb, yb, Reach);
+  }
+  if (ya < -Reach) {
+    if (yb < -Reach) return false;
+    pin(ya, xa, yb, xb, -Reach);
+  } else if (ya > Reach) {
+    if (yb > Reach) return false;
+    pin(ya, xa, yb, xb, Reach);
+  }
+  return xa >= -2 * Reach && xa <= 2 * Reach;
+}
+
+// The segment's end points as pixels, clipped first when they lie so far out that
+// they would not fit the rasterizer's integers; nothing when it misses.
+std::optional<PixelSegment> RoundedSegment(double x0, double y0, double x1, double y1) {
+  const auto near = [](double v) { return v <= Reach && v >= -Reach; };
+  if (!(near(x0) && near(y0) && near(x1) && near(y1))) {
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+      return std::nullopt;
+    if (!ClipEnd(x0, y0, x1, y1) || !ClipEnd(x1, y1, x0, y0)) return std::nullopt;
+  }
+  return PixelSegment{NearestInteger(x0), NearestInteger(y0), NearestInteger(x1), NearestInteger(y1)};
+}
+
+DashPattern PatternOf(LineStyle style) { return style == LineStyle::Dotted ? DottedPattern : SolidPattern; }
+
+// The vertices without repeats in a row (the last against the first too): the
+// same polygon, fewer edges. Keeps at least one vertex.
+int DropRepeatedVertices(const PolygonPoint* points, int count, PolygonPoint* kept) {
+  // Without branches: repeats come and go at random on a fine grid.
+  kept[0] = points[0];
+  int n = 1;
+  for (int i = 1; i < count; ++i) {
+    kept[n] = points[i];
+    n += (points[i].x != kept[n - 1].x) | (points[i].y != kept[n - 1].y);
+  }
+  while (n > 1 && kept[n - 1].x == kept[0].x && kept[n - 1].y == kept[0].y) --n;
+  return n;
+}
+
+}  // namespace
 
 QColor ToQColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
 ImageSurface::ImageSurface(int width, int height, Color background, const QFont& font)
     : image_(width, height, QImage::Format_RGB32), background_(background), font_(font) {
+  image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
+  image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
+  // Crisp letters in exactly the foreground colour.
+  font_.setStyleStrategy(QFont::NoAntialias);
   Clear();
 }
 
-void ImageSurface::Clear() { image_.fill(ToQColor(background_)); }
+PixelBuffer ImageSurface::Pixels() {
+  // A copy of the image handed out since the last drawing shares its pixels:
+  // take a private copy before writing.
+  if (!image_.isDetached() || pixels_.pixels == nullptr) {
+    pixels_ = PixelBuffer{reinterpret_cast<uint32_t*>(image_.bits()), image_.width(), image_.height(),
+                          image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(uint32_t))};
+  }
+  return pixels_;
+}
+
+void ImageSurface::Clear() {
+  const PixelBuffer pixels = Pixels();
+  for (int y = 0; y < pixels.height; ++y) std::fill_n(pixels.Row(y), pixels.width, PixelOf(background_));
+}
 
 void ImageSurface::SetForeColor(Color color) { foreColor_ = color; }
 
 void ImageSurface::SetLineStyle(LineStyle style) { lineStyle_ = style; }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2, Color color) {
-  QPainter painter(&image_);
-  QPen pen(ToQColor(color));
-  pen.setStyle(lineStyle_ == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-  pen.setWidth(0);
-  painter.setPen(pen);
-  painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  const std::optional<PixelSegment> segment = RoundedSegment(x1, y1, x2, y2);
+  if (!segment) return;
+  DrawLine(Pixels(), segment->x0, segment->y0, segment->x1, segment->y1, PixelOf(color),
+           PatternOf(lineStyle_));
 }
 
 void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPointF(x, y); }
 
 void ImageSurface::Print(std::string_view text) {
+  Pixels();  // the painter must not move the pixels the cached view points at
   QPainter painter(&image_);
   painter.setFont(font_);
   painter.setPen(ToQColor(foreColor_));
   const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(font_);
+  const QFontMetricsF metrics = painter.fontMetrics();
   painter.drawText(currentPosition_ + QPointF(0, metrics.ascent()), qtext);
-  currentPosition_.ry() += metrics.height();
+  currentPosition_ = QPointF(0, currentPosition_.y() + metrics.height());
 }
 
 void ImageSurface::SetFillStyle(FillStyle style) { fillStyle_ = style; }
@@ -47,17 +139,15 @@ void ImageSurface::SetFillStyle(FillStyle style) { fillStyle_ = style; }
 void ImageSurface::SetFillColor(Color color) { fillColor_ = color; }
 
 void ImageSurface::Polygon(const PolygonPoint* points, int count) {
-  if (count < 2) return;
-  QPolygon polygon;
-  polygon.reserve(count);
-  for (int i = 0; i < count; ++i) polygon << QPoint(points[i].x, points[i].y);
-  QPainter painter(&image_);
-  QPen pen(ToQColor(foreColor_));
-  pen.setStyle(lineStyle_ == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-  pen.setWidth(0);
-  painter.setPen(pen);
-  painter.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(ToQColor(fillColor_)) : QBrush(Qt::NoBrush));
-  painter.drawPolygon(polygon, Qt::OddEvenFill);
+  if (count < 1) return;
+  constexpr int InlineVertices = 16;
+  PolygonPoint inlineKept[InlineVertices];
+  std::vector<PolygonPoint> manyKept(count > InlineVertices ? count : 0);
+  PolygonPoint* kept = count > InlineVertices ? manyKept.data() : inlineKept;
+  const int n = DropRepeatedVertices(points, count, kept);
+  const PixelBuffer pixels = Pixels();
+  if (fillStyle_ == FillStyle::Solid) FillEvenOdd(pixels, kept, n, PixelOf(fillColor_));
+  DrawPolygonOutline(pixels, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_));
 }
 
 Color ImageSurface::PixelAt(int x, int y) const {
