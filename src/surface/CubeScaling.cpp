@@ -1,6 +1,7 @@
 #include "surface/CubeScaling.h"
 
 #include "runtime/Conversions.h"
+#include "runtime/RuntimeError.h"
 
 namespace surface {
 
@@ -26,7 +27,7 @@ float CubeHeight(std::optional<float> coef, std::optional<float> center, const V
     case Value::Kind::Text:
       break;
   }
-  return static_cast<float>(value.ToDouble());  // a text: type mismatch
+  throw runtime::RuntimeError(runtime::ErrorNumber::TypeMismatch);
 }
 
 }  // namespace surface

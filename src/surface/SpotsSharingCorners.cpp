@@ -1,3 +1,4 @@
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,10 +13,10 @@ namespace surface {
 namespace {
 
 // What a column statement stores: its value, or the table's 0 when it fails.
-template <class Value>
-float StoredValue(Value&& value) {
+template <class Compute>
+float StoredValue(Compute&& compute) {
   float stored = 0;
-  runtime::Statement([&] { stored = value(); });
+  runtime::Statement([&] { stored = compute(); });
   return stored;
 }
 

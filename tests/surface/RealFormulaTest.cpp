@@ -30,24 +30,6 @@ class WithRandomSequence : public testing::Test {
   void TearDown() override { formula::SharedRandomSequence().Restart(); }
 };
 
-TEST_F(WithRandomSequence, DefaultFormulaGivesTheStartupRangeAndTable) {
-  const FormulaPoints formula = Compiled("(Cos(X) ^ 2 + Sin(Y) ^ 2)");
-  ASSERT_TRUE(formula.pure);
-  surface::Limits limits = surface_test::StartupLimits();
-  surface::GetCoordinates(limits, formula);
-  EXPECT_EQ(Module1::ParseError, 0);
-  EXPECT_EQ(limits.ZMin(), 0);
-  EXPECT_EQ(limits.ZMax(), 1.7080734f);
-
-  surface::Coefficients coefficients;
-  surface::CenteringFunctionCoefficients(limits, coefficients);
-  surface::Spots spots;
-  surface::GetFunctionSpots(limits, coefficients, formula, render::ColorMode::Grid, spots);
-  ASSERT_EQ(spots.size(), 144u);
-  EXPECT_NEAR(spots[0][surface::Corner0Z], 69.068, 1e-3);
-  EXPECT_NEAR(spots[0][surface::Corner3Z], 83.138, 1e-3);
-}
-
 TEST_F(WithRandomSequence, ASyntaxErrorLeavesTheRangeAtZeroAndTheFlagSet) {
   surface::Limits limits = surface_test::StartupLimits();
   limits.ZMax() = 5;

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <map>
 #include <random>
-#include <utility>
 
 #include "SurfaceFixtures.h"
 #include "runtime/RuntimeError.h"
@@ -21,58 +20,43 @@ using surface::FormulaPoints;
 using surface::Limits;
 using surface::Spots;
 
-// A formula that depends only on its point but mixes every kind of result: the four
-// number kinds, empty, text, values beyond float, infinity and failures. The bits of
-// X and Y pick the kind, so neighbouring points differ.
+// Depends on its point alone but mixes every kind of result: the four number kinds,
+// empty, text, values beyond float, infinity and failures, picked by the bits of X, Y.
 FormulaPoints RandomMixedFormula(std::mt19937& random) {
   std::uniform_real_distribution<double> coefficient(-50, 50);
   const double a = coefficient(random), b = coefficient(random), c = coefficient(random);
-  const int failureShare = std::uniform_int_distribution<int>(0, 3)(random);
+  const uint32_t failures = random() % 4;
   return {[=](float x, float y) -> Value {
-            uint32_t xb, yb;
-            std::memcpy(&xb, &x, 4);
-            std::memcpy(&yb, &y, 4);
-            const uint32_t pick = (xb * 2654435761u ^ yb * 40503u) % 40;
-            const double v = a * std::sin(x * b) + c * y * y;
-            if (pick < static_cast<uint32_t>(failureShare))
-              throw runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero);
-            switch (pick % 10) {
-              case 0:
-                return Value::Single(static_cast<float>(v));
-              case 1:
-                return Value::Integer(static_cast<int16_t>(std::lround(std::fmod(v, 30000))));
-              case 2:
-                return Value::Long(static_cast<int32_t>(std::lround(v * 1000)));
-              case 3:
-                return pick == 3 ? Value() : Value::Double(v);
-              case 4:
-                return pick == 4 ? Value::Double(v * 1e38) : Value::Double(v);
-              case 5:
-                return pick == 5 ? Value::Text("X") : Value::Double(-v);
-              case 6:
-                return pick == 6 ? Value::Double(HUGE_VAL) : Value::Double(v / 3);
-              default:
-                return Value::Double(v);
-            }
-          },
-          true};
+    uint32_t xBits, yBits;
+    std::memcpy(&xBits, &x, 4);
+    std::memcpy(&yBits, &y, 4);
+    const uint32_t pick = (xBits * 2654435761u ^ yBits * 40503u) % 40;
+    const double v = a * std::sin(x * b) + c * y * y;
+    if (pick < failures) throw runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero);
+    const Value special[] = {Value(), Value::Double(v * 1e38), Value::Text("X"), Value::Double(HUGE_VAL)};
+    if (pick >= 4 && pick < 8) return special[pick - 4];
+    switch (pick % 4) {
+      case 0:
+        return Value::Single(static_cast<float>(v));
+      case 1:
+        return Value::Integer(static_cast<int16_t>(std::lround(std::fmod(v, 30000))));
+      case 2:
+        return Value::Long(static_cast<int32_t>(std::lround(v * 1000)));
+      default:
+        return Value::Double(v);
+    }
+  }};
 }
 
-// Now and then far from 0, where the float counters move in coarse, uneven steps and
-// walks come out longer or shorter than the resolution.
+// Now and then far from 0, where the counters move in coarse steps and walks come out
+// longer or shorter than the resolution.
 Limits RandomLimits(std::mt19937& random) {
   std::uniform_real_distribution<float> start(-100, 100), width(1e-3f, 50), resolution(1.01f, 24);
-  const float offset = random() % 5 == 0 ? 1e7f : 0;
-  const float xMin = start(random) + offset, yMin = start(random);
+  const float xMin = start(random) + (random() % 5 == 0 ? 1e7f : 0), yMin = start(random);
   return surface_test::MakeLimits(xMin, xMin + width(random), yMin, yMin + width(random), resolution(random));
 }
 
-struct Outcome {
-  Limits limits;
-  Spots spots;
-};
-
-Outcome Draw(Limits limits, FormulaPoints formula, bool pure, render::ColorMode mode) {
+std::pair<Limits, Spots> Draw(Limits limits, FormulaPoints formula, bool pure, render::ColorMode mode) {
   formula.pure = pure;
   surface::GetCoordinates(limits, formula);
   surface::Coefficients coefficients;
@@ -83,8 +67,7 @@ Outcome Draw(Limits limits, FormulaPoints formula, bool pure, render::ColorMode 
 }
 
 bool SameBits(const Spots& a, const Spots& b) {
-  return a.size() == b.size() &&
-         (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(surface::SpotRow)) == 0);
+  return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof a[0]) == 0);
 }
 
 TEST(SharedEvaluation, GivesTheTablesOfTheLiteralOrder) {
@@ -93,11 +76,11 @@ TEST(SharedEvaluation, GivesTheTablesOfTheLiteralOrder) {
     const Limits limits = RandomLimits(random);
     const FormulaPoints formula = RandomMixedFormula(random);
     const auto mode = static_cast<render::ColorMode>(1 + trial % 4);
-    const Outcome literal = Draw(limits, formula, false, mode);
-    const Outcome shared = Draw(limits, formula, true, mode);
-    ASSERT_EQ(literal.limits.ZMin(), shared.limits.ZMin()) << "trial " << trial;
-    ASSERT_EQ(literal.limits.ZMax(), shared.limits.ZMax()) << "trial " << trial;
-    ASSERT_TRUE(SameBits(literal.spots, shared.spots)) << "trial " << trial;
+    const auto [literalLimits, literalSpots] = Draw(limits, formula, false, mode);
+    const auto [sharedLimits, sharedSpots] = Draw(limits, formula, true, mode);
+    ASSERT_EQ(literalLimits.ZMin(), sharedLimits.ZMin()) << "trial " << trial;
+    ASSERT_EQ(literalLimits.ZMax(), sharedLimits.ZMax()) << "trial " << trial;
+    ASSERT_TRUE(SameBits(literalSpots, sharedSpots)) << "trial " << trial;
   }
 }
 
