@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
 #include <string>
 
 #include "support/RecordingControls.h"
@@ -27,15 +28,30 @@ class Form1Test : public ::testing::Test {
     return texts;
   }
 
-  // How many pixels of the drawing area differ from its background.
-  int DrawnPixels() const {
-    int drawn = 0;
+  // How many pixels of the drawing area show the colour.
+  int CountPixels(platform::Color colour) const {
+    int count = 0;
+    const auto& image = controls.surface.image();
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) count += controls.surface.PixelAt(x, y) == colour;
+    return count;
+  }
+
+  // The smallest rectangle holding every pixel that differs from the background.
+  QRect DrawnBounds() const {
+    QRect bounds;
     const auto& image = controls.surface.image();
     for (int y = 0; y < image.height(); ++y)
       for (int x = 0; x < image.width(); ++x)
-        if (controls.surface.PixelAt(x, y) != platform::Rgb(0xE0, 0xE0, 0xE0)) ++drawn;
-    return drawn;
+        if (controls.surface.PixelAt(x, y) != Background) bounds |= QRect(x, y, 1, 1);
+    return bounds;
   }
+
+  int DrawnPixels() const { return image_area() - CountPixels(Background); }
+
+  static constexpr platform::Color Background = platform::Rgb(0xE0, 0xE0, 0xE0);
+
+  int image_area() const { return controls.surface.image().width() * controls.surface.image().height(); }
 
   testing_support::RecordingControls controls;
   Form1 form;

@@ -41,8 +41,8 @@ TEST_F(ViewTest, ALeftDragSetsTheAnglesFromThePointer) {
 TEST_F(ViewTest, OnlyTheLeftButtonAloneDrags) {
   form.CommandDraw_Click();
   const QImage before = controls.surface.image().copy();
-  for (int16_t buttons : {0, Right, Middle, Left | Right, Left | Middle}) {
-    form.Picture1_MouseMove(buttons, 0, 10, 10);
+  for (int buttons : {0, Right | 0, Middle | 0, Left | Right, Left | Middle}) {
+    form.Picture1_MouseMove(static_cast<int16_t>(buttons), 0, 10, 10);
     EXPECT_EQ(form.Theta(), -25) << buttons;
     EXPECT_EQ(controls.surface.image(), before) << buttons;
   }
@@ -51,16 +51,19 @@ TEST_F(ViewTest, OnlyTheLeftButtonAloneDrags) {
 
 TEST_F(ViewTest, TheScaleControlRedraws) {
   form.CommandDraw_Click();
-  const QImage natural = controls.surface.image().copy();
+  const QRect natural = DrawnBounds();
   controls.graphScale = 0;
   form.GraphScale_Change();
-  // Everything collapses onto the centre.
-  EXPECT_LE(DrawnPixels(), 9);
+  // Everything collapses onto the centre, where the three letters are written.
+  EXPECT_TRUE(QRect(163, 163, 20, 20).contains(DrawnBounds())) << DrawnBounds().x() << "," << DrawnBounds().y();
   controls.graphScale = -100;
   form.GraphScale_Change();
-  const QImage mirrored = controls.surface.image().copy();
-  // A negative scale mirrors the picture through the centre (away from the letters).
-  EXPECT_EQ(mirrored.pixel(326 - 1 - 120, 326 - 1 - 200), natural.pixel(120, 200));
+  // A negative scale mirrors the picture through the centre; the letters still
+  // extend right and down from their corners, so allow for their size.
+  const QRect mirrored = DrawnBounds();
+  EXPECT_NEAR(mirrored.left(), 326 - 1 - natural.right(), 16);
+  EXPECT_NEAR(mirrored.top(), 326 - 1 - natural.bottom(), 16);
+  EXPECT_NEAR(mirrored.right(), 326 - 1 - natural.left(), 16);
 }
 
 TEST_F(ViewTest, TheMenuMovesTheCheckMarkOnly) {
