@@ -68,6 +68,8 @@ QImage RenderedLabel(const char* name, const QString& caption, QRect* where) {
 bool LabelShows(const QImage& client, const char* name, const QString& caption) {
   QRect where;
   const QImage expected = RenderedLabel(name, caption, &where);
+  client.copy(where).save(QString("/tmp/label-actual-%1.png").arg(name));
+  expected.save(QString("/tmp/label-expected-%1.png").arg(name));
   return client.copy(where) == expected;
 }
 

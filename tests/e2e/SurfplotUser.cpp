@@ -75,18 +75,18 @@ void SurfplotUser::Settle() {
 
 void SurfplotUser::Click(QPoint at, int button) {
   const QPoint screen = Screen(at);
-  Xdotool({"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y())});
+  Xdotool({"mousemove", QString::number(screen.x()), QString::number(screen.y())});
   Xdotool({"click", QString::number(button)});
   Settle();
 }
 
 void SurfplotUser::Drag(QPoint from, QPoint to, int steps) {
   const QPoint start = Screen(from);
-  Xdotool({"mousemove", "--sync", QString::number(start.x()), QString::number(start.y())});
+  Xdotool({"mousemove", QString::number(start.x()), QString::number(start.y())});
   Xdotool({"mousedown", "1"});
   for (int i = 1; i <= steps; ++i) {
     const QPoint p = start + (Screen(to) - start) * i / steps;
-    Xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    Xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())});
   }
   Xdotool({"mouseup", "1"});
   Settle();
