@@ -7,6 +7,7 @@
 
 #include "ImageTestSupport.h"
 #include "platform/ImageSurface.h"
+#include "platform/PolygonFill.h"
 
 namespace {
 
@@ -73,6 +74,31 @@ TEST(ImageSurfacePolygon, TransparentFillStyleLeavesTheInside) {
   area.Polygon(box, 4);
   EXPECT_EQ(area.PixelAt(20, 15), Background);
   EXPECT_EQ(area.PixelAt(10, 15), Outline);
+}
+
+// Pixel centres exactly on an edge: inside at the left end of a span, outside at
+// the right end, so polygons that share an edge cover each pixel once.
+TEST(ImageSurfacePolygon, SharedEdgesCoverEachPixelOnce) {
+  const std::vector<std::vector<PolygonPoint>> pieces{
+      {{0, 0}, {20, 0}, {20, 20}}, {{0, 0}, {20, 20}, {0, 20}}, {{20, 0}, {30, 10}, {20, 20}}};
+  std::vector<QImage> images;
+  for (const auto& piece : pieces) {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(0);
+    platform::FillEvenOdd({reinterpret_cast<uint32_t*>(image.bits()), 40, 30, image.bytesPerLine() / 4},
+                          piece.data(), static_cast<int>(piece.size()), 0xFFFFFFFF);
+    images.push_back(image);
+  }
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      int covered = 0;
+      for (const QImage& image : images) covered += image.pixel(x, y) == 0xFFFFFFFF;
+      ASSERT_LE(covered, 1) << x << "," << y;
+      if (x < 20 && y < 20) ASSERT_EQ(covered, 1) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(images[0].pixel(5, 5), 0xFFFFFFFF) << "centre (5.5, 5.5) on the left end of the span";
+  EXPECT_EQ(images[1].pixel(5, 5), 0xFF000000u);
 }
 
 struct DegenerateCase {
