@@ -93,7 +93,9 @@ TEST(ImageSurfacePolygon, SharedEdgesCoverEachPixelOnce) {
       int covered = 0;
       for (const QImage& image : images) covered += image.pixel(x, y) == 0xFFFFFFFF;
       ASSERT_LE(covered, 1) << x << "," << y;
-      if (x < 20 && y < 20) ASSERT_EQ(covered, 1) << x << "," << y;
+      if (x < 20 && y < 20) {
+        ASSERT_EQ(covered, 1) << x << "," << y;
+      }
     }
   }
   EXPECT_EQ(images[0].pixel(5, 5), 0xFFFFFFFF) << "centre (5.5, 5.5) on the left end of the span";
