@@ -71,12 +71,13 @@ DashPattern PatternOf(LineStyle style) { return style == LineStyle::Dotted ? Dot
 // The vertices without repeats in a row (the last against the first too): the
 // same polygon, fewer edges. Keeps at least one vertex.
 int DropRepeatedVertices(const PolygonPoint* points, int count, PolygonPoint* kept) {
-  // Without branches: repeats come and go at random on a fine grid.
+  // Without branches: repeats come and go at random on a fine grid. The last kept
+  // vertex always equals the previous input vertex.
   kept[0] = points[0];
   int n = 1;
   for (int i = 1; i < count; ++i) {
     kept[n] = points[i];
-    n += (points[i].x != kept[n - 1].x) | (points[i].y != kept[n - 1].y);
+    n += (points[i].x != points[i - 1].x) | (points[i].y != points[i - 1].y);
   }
   while (n > 1 && kept[n - 1].x == kept[0].x && kept[n - 1].y == kept[0].y) --n;
   return n;

@@ -4,19 +4,20 @@
 #include <tuple>
 #include <utility>
 
+#include "platform/CeilQuotient.h"
+
 namespace platform {
 namespace {
 
 // Coordinates up to this size keep the walk's first numerator in 64 bits.
 constexpr int64_t SmallCoordinate = int64_t{1} << 29;
 
-// Ceiling of a / b for b > 0.
-template <class Integer>
-Integer CeilDivide(Integer a, Integer b) {
-  Integer q = a / b;
-  if (a % b != 0 && a > 0) ++q;
-  return q;
+__int128 CeilDivide(__int128 a, __int128 b) {
+  const __int128 q = a / b;
+  return q + (a % b != 0 && a > 0 ? 1 : 0);
 }
+
+int64_t CeilDivide(int64_t a, int64_t b) { return CeilQuotient(a, b); }
 
 bool IsSmall(int64_t v) { return v < SmallCoordinate && v > -SmallCoordinate; }
 
@@ -25,7 +26,7 @@ template <class Integer>
 std::pair<Integer, Integer> FirstStep(int64_t u0, int64_t v0, int64_t du, int64_t dv, int64_t first) {
   const Integer denominator = 2 * Integer{du};
   const Integer numerator = 2 * (Integer{v0} * du + Integer{first - u0} * dv) - du;
-  const Integer quotient = CeilDivide<Integer>(numerator, denominator);
+  const Integer quotient = CeilDivide(numerator, denominator);
   return {quotient, quotient * denominator - numerator};
 }
 

@@ -4,18 +4,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/CeilQuotient.h"
+
 namespace platform {
 namespace {
 
 // Coordinates up to this size keep every product of the crossing in 64 bits.
 constexpr int64_t SmallCoordinate = int64_t{1} << 29;
 
-template <class Integer>
-Integer CeilDivide(Integer a, Integer b) {
-  Integer q = a / b;
-  if (a % b != 0 && a > 0) ++q;
-  return q;
+__int128 CeilDivide(__int128 a, __int128 b) {
+  const __int128 q = a / b;
+  return q + (a % b != 0 && a > 0 ? 1 : 0);
 }
+
+int64_t CeilDivide(int64_t a, int64_t b) { return CeilQuotient(a, b); }
 
 // The first pixel of row y whose centre lies at or right of the edge's crossing
 // with the row's centre line y + 1/2. The crossing is
@@ -27,7 +29,7 @@ int64_t ToggleColumn(PolygonPoint a, PolygonPoint b, int64_t y) {
   const Integer denominator = 2 * height;
   const Integer numerator =
       2 * Integer{a.x} * height + (2 * Integer{y} + 1 - 2 * Integer{a.y}) * (Integer{b.x} - a.x);
-  return static_cast<int64_t>(CeilDivide<Integer>(2 * numerator - denominator, 2 * denominator));
+  return static_cast<int64_t>(CeilDivide(2 * numerator - denominator, 2 * denominator));
 }
 
 struct RowRange {

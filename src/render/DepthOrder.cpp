@@ -28,13 +28,6 @@ uint32_t OrderKey(float depth) {
   return (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;
 }
 
-bool SortedByDepth(const Spots& spots) {
-  for (std::size_t k = 1; k < spots.size(); ++k) {
-    if (spots[k - 1][Depth] > spots[k][Depth]) return false;
-  }
-  return true;
-}
-
 // Key in the high half, row index in the low half.
 using KeyedRow = uint64_t;
 
@@ -102,14 +95,22 @@ void StoreDepths(Spots& spots, const View& view) {
 }
 
 void SortRowsFarthestFirst(Spots& spots) {
-  if (SortedByDepth(spots)) return;
-  SortScratch& scratch = Scratch();
   const std::size_t count = spots.size();
+  if (count < 2) return;
+  SortScratch& scratch = Scratch();
   EnsureSize(scratch.keyed, count);
   EnsureSize(scratch.spare, count);
-  for (std::size_t k = 0; k < count; ++k) scratch.keyed[k] = KeyedRow{OrderKey(spots[k][Depth])} << 32 | k;
-  const KeyedRow* sorted = RadixSortByKey(scratch.keyed.data(), scratch.spare.data(), count);
-  Gather(spots, sorted, scratch.rows);
+  // One pass over the table both keys the rows and finds out whether they are in
+  // order already, as after a redraw with unchanged angles.
+  bool sorted = true;
+  for (std::size_t k = 0; k < count; ++k) {
+    const float depth = spots[k][Depth];
+    if (k > 0 && spots[k - 1][Depth] > depth) sorted = false;
+    scratch.keyed[k] = KeyedRow{OrderKey(depth)} << 32 | k;
+  }
+  if (sorted) return;
+  const KeyedRow* order = RadixSortByKey(scratch.keyed.data(), scratch.spare.data(), count);
+  Gather(spots, order, scratch.rows);
 }
 
 }  // namespace render

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 #include "ImageTestSupport.h"
 #include "RecordingSurface.h"
 #include "render/Axes.h"
-#include "runtime/RuntimeError.h"
 
 namespace {
 
@@ -15,68 +13,66 @@ using platform::Color;
 
 render::View ViewAt(int16_t theta, int16_t phi, int32_t scale) {
   render::View view;
-  view.Theta = theta;
-  view.Phi = phi;
-  view.GraphScale = scale;
+  view.Theta = theta, view.Phi = phi, view.GraphScale = scale;
   return view;
 }
 
-// Where each label was written: the position set last before its Print.
-std::vector<std::pair<std::string, PositionCall>> Labels(const RecordingSurface& surface) {
-  std::vector<std::pair<std::string, PositionCall>> labels;
-  PositionCall position{};
-  for (const SurfaceCall& call : surface.calls) {
-    if (const auto* p = std::get_if<PositionCall>(&call)) position = *p;
-    if (const auto* text = std::get_if<PrintCall>(&call)) labels.emplace_back(text->text, position);
+struct Label {
+  std::string text;
+  double x, y;
+};
+
+// Each label with the position set last before its Print.
+std::vector<Label> Labels(const RecordingSurface& surface) {
+  std::vector<Label> labels;
+  Call position{"Position", {0, 0}};
+  for (const Call& call : surface.calls) {
+    if (call.op == "Position") position = call;
+    if (call.op == "Print") labels.push_back({call.text, position.args[0], position.args[1]});
   }
   return labels;
 }
 
-TEST(DrawAxies, SixDottedWhiteHalfAxesFromTheCentre) {
+TEST(DrawAxies, DottedWhiteHalfAxesAndBlackLabelsAtTheStartView) {
   RecordingSurface surface;
   render::DrawAxies(surface, render::StandardAxisPoints(), render::View{});
-  const auto lines = surface.Only<LineCall>();
+  EXPECT_EQ(surface.calls.front(), (Call{"ForeColor", {0}}));
+  EXPECT_EQ(surface.Only("ForeColor").size(), 1u);
+  const auto lines = surface.Only("Line");
   ASSERT_EQ(lines.size(), 6u);
-  for (const LineCall& line : lines) {
-    EXPECT_EQ(line.x1, 163);
-    EXPECT_EQ(line.y1, 163);
-    EXPECT_EQ(line.color, platform::PaletteWhite);
+  for (const Call& line : lines) {
+    EXPECT_EQ(line.args[0], 163);
+    EXPECT_EQ(line.args[1], 163);
+    EXPECT_EQ(line.args[4], platform::PaletteWhite);
   }
-  EXPECT_NEAR(lines[1].x2, 227.63, 0.005) << "+X end";
-  EXPECT_NEAR(lines[1].y2, 198.77, 0.005);
-  EXPECT_NEAR(lines[2].x2, 24.32, 0.005) << "-Y end";
-  EXPECT_NEAR(lines[4].y2, 15.18, 0.005) << "-Z end";
-  // Each line dotted, and solid again right after it.
-  int lineIndex = 0;
+  const struct {
+    int segment;
+    double x, y;
+  } ends[] = {{1, 227.63, 198.77}, {2, 24.32, 179.67}, {4, 163.00, 15.18}};
+  for (const auto& end : ends) {
+    EXPECT_NEAR(lines[end.segment].args[2], end.x, 0.005) << end.segment;
+    EXPECT_NEAR(lines[end.segment].args[3], end.y, 0.005) << end.segment;
+  }
+  // Every line dotted, solid again right after it.
   for (std::size_t k = 0; k < surface.calls.size(); ++k) {
-    if (!std::holds_alternative<LineCall>(surface.calls[k])) continue;
-    ASSERT_GT(k, 0u);
-    ASSERT_LT(k + 1, surface.calls.size());
-    EXPECT_EQ(surface.calls[k - 1], SurfaceCall(LineStyleCall{platform::LineStyle::Dotted})) << lineIndex;
-    EXPECT_EQ(surface.calls[k + 1], SurfaceCall(LineStyleCall{platform::LineStyle::Solid})) << lineIndex;
-    ++lineIndex;
+    if (surface.calls[k].op != "Line") continue;
+    EXPECT_EQ(surface.calls[k - 1], (Call{"LineStyle", {2}}));
+    EXPECT_EQ(surface.calls[k + 1], (Call{"LineStyle", {0}}));
   }
-}
-
-TEST(DrawAxies, LabelsAtTheEndsOfSegmentsZeroThreeAndFive) {
-  RecordingSurface surface;
-  render::DrawAxies(surface, render::StandardAxisPoints(), render::View{});
-  const auto labels = Labels(surface);
+  const std::vector<Label> labels = Labels(surface);
   ASSERT_EQ(labels.size(), 3u);
   const struct {
     const char* text;
     double x, y;
   } expected[] = {{"X", 98.37, 127.23}, {"Y", 301.68, 146.33}, {"Z", 163.00, 310.82}};
   for (int k = 0; k < 3; ++k) {
-    EXPECT_EQ(labels[k].first, expected[k].text);
-    EXPECT_NEAR(labels[k].second.x, expected[k].x, 0.005) << expected[k].text;
-    EXPECT_NEAR(labels[k].second.y, expected[k].y, 0.005) << expected[k].text;
+    EXPECT_EQ(labels[k].text, expected[k].text);
+    EXPECT_NEAR(labels[k].x, expected[k].x, 0.005) << expected[k].text;
+    EXPECT_NEAR(labels[k].y, expected[k].y, 0.005) << expected[k].text;
   }
-  EXPECT_EQ(surface.calls.front(), SurfaceCall(ForeColorCall{0})) << "labels in black";
-  EXPECT_EQ(surface.Only<ForeColorCall>().size(), 1u);
 }
 
-TEST(DrawAxies, CollapsedViews) {
+TEST(DrawAxies, CollapsedViewsStillDrawEverything) {
   const struct {
     const char* name;
     render::View view;
@@ -89,43 +85,40 @@ TEST(DrawAxies, CollapsedViews) {
     RecordingSurface surface;
     render::DrawAxies(surface, render::StandardAxisPoints(), c.view);
     std::vector<std::string> atCentre;
-    for (const auto& [text, position] : Labels(surface)) {
-      if (std::abs(position.x - 163) < 1e-4 && std::abs(position.y - 163) < 1e-4) atCentre.push_back(text);
+    for (const Label& label : Labels(surface)) {
+      if (std::abs(label.x - 163) < 1e-4 && std::abs(label.y - 163) < 1e-4) atCentre.push_back(label.text);
     }
     EXPECT_EQ(atCentre, c.labelsAtCentre) << c.name;
-    EXPECT_EQ(surface.Only<LineCall>().size(), 6u) << c.name << ": collapsed segments are still drawn";
+    EXPECT_EQ(surface.Only("Line").size(), 6u) << c.name;
   }
 }
 
-// The picture: dotted white axes on the light grey background, black letters.
 TEST(DrawAxies, RenderedPicture) {
   platform::ImageSurface area = MakeArea();
   render::DrawAxies(area, render::StandardAxisPoints(), render::View{});
-  EXPECT_EQ(area.PixelAt(163, 163), platform::PaletteWhite);
-  // Along the +X half-axis, from (163, 163) towards (227.63, 198.77): dots and gaps.
+  // Along the +X half-axis towards (227.63, 198.77): white dots and grey gaps.
   int white = 0, grey = 0;
   for (int x = 165; x < 225; ++x) {
-    const int y = static_cast<int>(std::lround(163 + (x - 163) * (198.77 - 163) / (227.63 - 163)));
-    const Color c = area.PixelAt(x, y);
+    const Color c = area.PixelAt(x, static_cast<int>(std::lround(163 + (x - 163) * 35.77 / 64.63)));
     white += c == platform::PaletteWhite;
     grey += c == Background;
   }
   EXPECT_GT(white, 20);
   EXPECT_GT(grey, 20);
   EXPECT_EQ(white + grey, 60);
-  // Black only in the three letters' boxes, to the right of and below their corners.
+  // Black letters right of and below their corners, and nowhere else.
   const struct { int left, top; } corners[] = {{98, 127}, {301, 146}, {163, 310}};
+  int inBoxes = 0;
   for (const auto& corner : corners) {
     int black = 0;
-    for (int y = corner.top; y < corner.top + 13; ++y) {
-      for (int x = corner.left; x < corner.left + 12 && x < 326; ++x) black += area.PixelAt(x, y) == 0;
+    for (int y = corner.top; y < std::min(corner.top + 13, 326); ++y) {
+      for (int x = corner.left; x < std::min(corner.left + 12, 326); ++x) black += area.PixelAt(x, y) == 0;
     }
     EXPECT_GT(black, 10) << corner.left << "," << corner.top;
+    inBoxes += black;
   }
-  const int allBlack = CountColor(area, 0);
-  EXPECT_LT(allBlack, 3 * 12 * 13);
-  EXPECT_EQ(
-      CountPixels(area, [](Color c) { return c != 0 && c != Background && c != platform::PaletteWhite; }), 0);
+  EXPECT_EQ(CountColor(area, 0), inBoxes);
+  EXPECT_EQ(CountColor(area, Background) + CountColor(area, platform::PaletteWhite) + inBoxes, 326 * 326);
 }
 
 }  // namespace

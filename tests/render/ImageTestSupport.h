@@ -5,6 +5,7 @@
 
 #include "platform/Color.h"
 #include "platform/ImageSurface.h"
+#include "render/Axes.h"
 
 namespace render_test {
 
@@ -34,6 +35,13 @@ inline int CountPixels(const platform::ImageSurface& area,
 
 inline int CountColor(const platform::ImageSurface& area, platform::Color color) {
   return CountPixels(area, [color](platform::Color c) { return c == color; });
+}
+
+// The start view's axes alone, to compare a picture against.
+inline platform::ImageSurface MakeAreaWithAxes() {
+  platform::ImageSurface area = MakeArea();
+  render::DrawAxies(area, render::StandardAxisPoints(), render::View{});
+  return area;
 }
 
 }  // namespace render_test
