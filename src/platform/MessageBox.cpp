@@ -1,9 +1,27 @@
 #include "platform/MessageBox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <utility>
 
 namespace platform {
 namespace {
+
+// Ctrl+C copies the message, so that a user can paste it elsewhere.
+class CopyableMessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Copy)) {
+      QGuiApplication::clipboard()->setText(text());
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+};
 
 MessageBoxPresenter& CurrentPresenter() {
   static MessageBoxPresenter presenter = ShowModalMessageBox;
@@ -23,7 +41,7 @@ MessageBoxPresenter ReplaceMessageBoxPresenter(MessageBoxPresenter presenter) {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text, MessageIcon icon) {
   const auto qtIcon = icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon;
-  auto box = std::make_unique<QMessageBox>(qtIcon, QString::fromUtf8(MessageBoxTitle),
+  auto box = std::make_unique<CopyableMessageBox>(qtIcon, QString::fromUtf8(MessageBoxTitle),
                                            QString::fromStdString(text), QMessageBox::Ok, parent);
   box->setTextFormat(Qt::PlainText);
   box->setWindowModality(Qt::ApplicationModal);

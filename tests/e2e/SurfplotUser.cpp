@@ -105,11 +105,19 @@ void SurfplotUser::TypeInto(QPoint box, const QString& text) {
 }
 
 QString SurfplotUser::CopyText(QPoint box) {
+  // An empty box copies nothing, so the clipboard starts with a text no box holds.
+  const QByteArray sentinel = "\x01nothing copied\x01";
+  QProcess xclip;
+  xclip.start("xclip", {"-display", display_, "-i", "-selection", "clipboard"});
+  xclip.write(sentinel);
+  xclip.closeWriteChannel();
+  xclip.waitForFinished(5000);
+
   Click(box);
   Xdotool({"key", "--clearmodifiers", "ctrl+a", "ctrl+c"});
   Settle();
   const QByteArray text = RunCommand("xclip", {"-display", display_, "-o", "-selection", "clipboard"});
-  return QString::fromUtf8(text);
+  return text == sentinel ? QString() : QString::fromUtf8(text);
 }
 
 QImage SurfplotUser::Screenshot() {

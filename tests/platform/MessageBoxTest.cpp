@@ -1,7 +1,10 @@
 // The message-box seam: the real box's make-up, and replacing the presenter.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QTest>
 
 #include "RecordedMessageBoxes.h"
 #include "platform/MessageBox.h"
@@ -40,6 +43,18 @@ TEST(MessageBox, ARecorderReplacesThePresenterAndIsUndone) {
   platform::PresentMessageBox(nullptr, "outer", platform::MessageIcon::None);
   EXPECT_EQ(outer, std::vector<std::string>{"outer"});
   platform::ReplaceMessageBoxPresenter(previous);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MessageBox, CtrlCCopiesTheMessage) {
+  const auto box = platform::MakeMessageBox(nullptr, "Resolution Must be Greater than '1'",
+                                            platform::MessageIcon::Critical);
+  box->show();
+  QTest::keyClick(box.get(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Resolution Must be Greater than '1'");
 }
 
 }  // namespace
