@@ -125,4 +125,6 @@ bool Formula::IsPure() const { return !impl_->callsRandom; }
 
 const std::string& Formula::text() const { return impl_->text; }
 
+bool Formula::TooLong() const { return impl_->scanFault.has_value(); }
+
 }  // namespace formula

@@ -26,6 +26,10 @@ class Formula {
 
   const std::string& text() const;
 
+  // True when the text holds more tokens (or characters) than the evaluator can
+  // take: every evaluation then raises a run-time error and yields no value.
+  bool TooLong() const;
+
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int16_t LeftButtonOnly = 1;
 constexpr int ColorModeItemCount = 4;
+constexpr auto FormulaTooLongMessage =
+    "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses.";
 
 std::string RuntimeErrorMessage(const runtime::RuntimeError& error) {
   return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();
@@ -57,6 +59,12 @@ void Form1::CommandDraw_Click() {
     // before anything changes.
     if (const auto refusal = surface::GridRefusal(limits_)) {
       controls_.MsgBox(*refusal, MessageIcon::Critical);
+      return;
+    }
+    // Such a formula yields no value anywhere; drawing it would show a flat
+    // surface as if all were well.
+    if (CompiledFormula().TooLong()) {
+      controls_.MsgBox(FormulaTooLongMessage, MessageIcon::Critical);
       return;
     }
     GetCoordinates();
@@ -178,17 +186,19 @@ void Form1::Command1_Click() { controls_.Unload(); }
 // ---- Formula ----
 
 formula::Value Form1::Z(const formula::Value& X, const formula::Value& Y) {
+  return CompiledFormula().Evaluate(X, Y);
+}
+
+formula::Formula& Form1::CompiledFormula() {
   const std::string text = controls_.CodeText();
   if (!compiled_ || compiled_->text() != text) compiled_.emplace(text);
-  return compiled_->Evaluate(X, Y);
+  return *compiled_;
 }
 
 surface::FormulaPoints Form1::CurrentFormula() {
   // The text cannot change while a handler runs, so it is read and compiled once
   // per routine rather than at every point.
-  const std::string text = controls_.CodeText();
-  if (!compiled_ || compiled_->text() != text) compiled_.emplace(text);
-  formula::Formula* compiled = &*compiled_;
+  formula::Formula* compiled = &CompiledFormula();
   return {[compiled](float X, float Y) {
             return compiled->Evaluate(formula::Value::Single(X), formula::Value::Single(Y));
           },

@@ -56,6 +56,7 @@ class Form1 {
   render::ColorMode MarkedColorMode() const;
   render::View CurrentView() const;
   // The formula of Code, compiled once per text.
+  formula::Formula& CompiledFormula();
   surface::FormulaPoints CurrentFormula();
   void SetPointers(platform::PointerShape shape);
 

@@ -110,6 +110,27 @@ TEST_F(DrawCommandTest, AnOversizedTableIsRefused) {
   EXPECT_TRUE(form.Spots().empty());
 }
 
+TEST_F(DrawCommandTest, AFormulaTooLongToEvaluateIsRefusedNotDrawnFlat) {
+  form.CommandDraw_Click();
+  const auto spotsBefore = form.Spots();
+  std::string longest = "X";
+  for (int i = 0; i < 48; ++i) longest += "+X";  // 97 tokens: still fits
+  controls.code = longest;
+  form.CommandDraw_Click();
+  EXPECT_TRUE(controls.messages.empty());
+  EXPECT_NE(form.Spots(), spotsBefore);
+  const auto spotsOfLongest = form.Spots();
+  const std::string zMaxOfLongest = controls.data[7];
+
+  controls.code = longest + "+X";  // 99 tokens
+  form.CommandDraw_Click();
+  ASSERT_EQ(controls.messages.size(), 1u);
+  EXPECT_EQ(controls.messages[0].icon, MessageIcon::Critical);
+  EXPECT_NE(controls.messages[0].text.find("too long"), std::string::npos);
+  EXPECT_EQ(controls.data[7], zMaxOfLongest);
+  EXPECT_EQ(form.Spots(), spotsOfLongest);
+}
+
 TEST_F(DrawCommandTest, FormulaFaultsAreNotReported) {
   controls.code = "LOG(X - 5)";
   form.CommandDraw_Click();
