@@ -19,4 +19,15 @@ inline int64_t CeilQuotient(int64_t a, int64_t b) {
   return q + (a % b != 0 && a > 0 ? 1 : 0);
 }
 
+// The same for the 128-bit arithmetic that huge coordinates need.
+inline __int128 CeilQuotient(__int128 a, __int128 b) {
+  const __int128 q = a / b;
+  return q + (a % b != 0 && a > 0 ? 1 : 0);
+}
+
+// Coordinates below this size keep every product of the rasterizers in 64 bits.
+constexpr int64_t SmallCoordinate = int64_t{1} << 29;
+
+inline bool IsSmallCoordinate(int64_t v) { return v < SmallCoordinate && v > -SmallCoordinate; }
+
 }  // namespace platform

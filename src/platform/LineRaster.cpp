@@ -9,24 +9,12 @@
 namespace platform {
 namespace {
 
-// Coordinates up to this size keep the walk's first numerator in 64 bits.
-constexpr int64_t SmallCoordinate = int64_t{1} << 29;
-
-__int128 CeilDivide(__int128 a, __int128 b) {
-  const __int128 q = a / b;
-  return q + (a % b != 0 && a > 0 ? 1 : 0);
-}
-
-int64_t CeilDivide(int64_t a, int64_t b) { return CeilQuotient(a, b); }
-
-bool IsSmall(int64_t v) { return v < SmallCoordinate && v > -SmallCoordinate; }
-
 // The walk's first minor coordinate and the remainder that goes with it.
 template <class Integer>
 std::pair<Integer, Integer> FirstStep(int64_t u0, int64_t v0, int64_t du, int64_t dv, int64_t first) {
   const Integer denominator = 2 * Integer{du};
   const Integer numerator = 2 * (Integer{v0} * du + Integer{first - u0} * dv) - du;
-  const Integer quotient = CeilDivide(numerator, denominator);
+  const Integer quotient = CeilQuotient(numerator, denominator);
   return {quotient, quotient * denominator - numerator};
 }
 
@@ -55,7 +43,7 @@ void WalkMajorAxis(int64_t u0, int64_t v0, int64_t u1, int64_t v1, int64_t uLimi
   const int64_t du = u1 - u0;
   const int64_t dv = v1 - v0;
   int64_t v = 0, remainder = 0;
-  if (IsSmall(u0) && IsSmall(u1) && IsSmall(v0) && IsSmall(v1)) {
+  if (IsSmallCoordinate(u0) && IsSmallCoordinate(u1) && IsSmallCoordinate(v0) && IsSmallCoordinate(v1)) {
     std::tie(v, remainder) = FirstStep<int64_t>(u0, v0, du, dv, first);
   } else {
     const auto [quotient, rest] = FirstStep<__int128>(u0, v0, du, dv, first);

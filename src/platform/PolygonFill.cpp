@@ -9,16 +9,6 @@
 namespace platform {
 namespace {
 
-// Coordinates up to this size keep every product of the crossing in 64 bits.
-constexpr int64_t SmallCoordinate = int64_t{1} << 29;
-
-__int128 CeilDivide(__int128 a, __int128 b) {
-  const __int128 q = a / b;
-  return q + (a % b != 0 && a > 0 ? 1 : 0);
-}
-
-int64_t CeilDivide(int64_t a, int64_t b) { return CeilQuotient(a, b); }
-
 // The first pixel of row y whose centre lies at or right of the edge's crossing
 // with the row's centre line y + 1/2. The crossing is
 // c = (2 ax (by - ay) + (2y + 1 - 2ay)(bx - ax)) / (2 (by - ay)) with ay < by, and
@@ -29,7 +19,7 @@ int64_t ToggleColumn(PolygonPoint a, PolygonPoint b, int64_t y) {
   const Integer denominator = 2 * height;
   const Integer numerator =
       2 * Integer{a.x} * height + (2 * Integer{y} + 1 - 2 * Integer{a.y}) * (Integer{b.x} - a.x);
-  return static_cast<int64_t>(CeilDivide(2 * numerator - denominator, 2 * denominator));
+  return static_cast<int64_t>(CeilQuotient(2 * numerator - denominator, 2 * denominator));
 }
 
 struct RowRange {
@@ -44,8 +34,7 @@ RowRange RowsToScan(const PixelBuffer& buffer, const PolygonPoint* points, int c
   for (int i = 0; i < count; ++i) {
     top = std::min<int64_t>(top, points[i].y);
     bottom = std::max<int64_t>(bottom, points[i].y);
-    small = small && points[i].x < SmallCoordinate && points[i].x > -SmallCoordinate &&
-            points[i].y < SmallCoordinate && points[i].y > -SmallCoordinate;
+    small = small && IsSmallCoordinate(points[i].x) && IsSmallCoordinate(points[i].y);
   }
   return {std::max<int64_t>(top, 0), std::min<int64_t>(bottom, buffer.height), small};
 }
