@@ -21,6 +21,8 @@ TEST_F(ValidationTest, SingleTextsAreReadStrictly) {
       {"1.5.0", false, 0},  {"1.5,0", false, 0},   {"3-", false, 0},        {"--3", false, 0},
       {"+3", false, 0},     {"1e3", false, 0},     {"0x10", false, 0},      {" 1", false, 0},
       {"1 ", false, 0},     {"\xce\x98", false, 0},
+      // Read whatever the locale; far too small is 0.
+      {"0,1", true, 0.1f},  {"-.000000000000000000000000000000000000000000000000001", true, 0},
   };
   for (const auto& c : cases) {
     controls.messages.clear();
@@ -83,13 +85,16 @@ TEST_F(ValidationTest, ResolutionMustExceedOne) {
 }
 
 TEST_F(ValidationTest, ANumberTooLargeToStoreKeepsThePreviousEntrySilently) {
-  // 4e41 reads as a 64-bit float but does not fit a 32-bit one.
-  SetInputs("-400000000000000000000000000000000000000000", "1", "-1", "1", "12");
-  form.CommandDraw_Click();
-  EXPECT_EQ(form.Limits().XMin(), -1);
-  EXPECT_EQ(form.BadValue(), 0);
-  EXPECT_TRUE(controls.messages.empty());
-  EXPECT_EQ(form.Spots().size(), 144u);
+  // 4e41 fits a 64-bit float but not a 32-bit one; 1e400 fits neither.
+  for (const std::string  for (const std::string text : {"-400000000000000000000000000000000000000000", "1" + std::string(400, '0')}) { text :
+       std::vector<std::string>{"-400000000000000000000000000000000000000000", "1" + std::string(400, '0')}) {
+    SetInputs(text, "1", "-1", "1", "12");
+    form.CommandDraw_Click();
+    EXPECT_EQ(form.Limits().XMin(), -1);
+    EXPECT_EQ(form.BadValue(), 0);
+    EXPECT_TRUE(controls.messages.empty());
+    EXPECT_EQ(form.Spots().size(), 144u);
+  }
 }
 
 }  // namespace
