@@ -1,60 +1,58 @@
-// The message-box seam: the real box's make-up, and replacing the presenter.
+// Every message goes through one seam: the real box, or a recorder in its place.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QTest>
+#include <tuple>
+#include <vector>
 
-#include "RecordedMessageBoxes.h"
 #include "platform/MessageBox.h"
+#include "platform/QtForm.h"
 
 namespace {
 
-TEST(MessageBox, TheRealBoxHasTheProgramsTitleAnOkButtonAndTheIcon) {
-  struct Row {
-    platform::MessageIcon icon;
-    QMessageBox::Icon shown;
-  };
-  for (const Row row : {Row{platform::MessageIcon::Critical, QMessageBox::Critical},
-                        Row{platform::MessageIcon::None, QMessageBox::NoIcon}}) {
-    const auto box =
-        platform::MakeMessageBox(nullptr, " Maximum 'X' Must be Greater than Minimum 'X'", row.icon);
+using platform::MessageIcon;
+
+// No test may wait for someone to press OK: a box that no test expects fails the test instead.
+[[maybe_unused]] const auto realPresenter =
+    platform::ReplaceMessageBoxPresenter([](QWidget*, const std::string& text, MessageIcon) {
+      ADD_FAILURE() << "unexpected message box: " << text;
+    });
+
+TEST(MessageBox, TheRealBoxHasTheTitleAnOkButtonAndTheIconAndCopiesItsText) {
+  const std::tuple<MessageIcon, QMessageBox::Icon, const char*> rows[] = {
+      {MessageIcon::Critical, QMessageBox::Critical, " Maximum 'X' Must be Greater than Minimum 'X'"},
+      {MessageIcon::None, QMessageBox::NoIcon, "Resolution Must be Greater than '1'"}};
+  for (const auto& [icon, shownIcon, text] : rows) {
+    SCOPED_TRACE(text);
+    const auto box = platform::MakeMessageBox(nullptr, text, icon);
     EXPECT_EQ(box->windowTitle(), "surfplot");
-    EXPECT_EQ(box->text(), " Maximum 'X' Must be Greater than Minimum 'X'");
-    EXPECT_EQ(box->icon(), row.shown);
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box->text(), text);
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box->icon(), shownIcon);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    box->show();
+    QTest::keyClick(box.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
   }
 }
 
-TEST(MessageBox, ARecorderReplacesThePresenterAndIsUndone) {
-  std::vector<std::string> outer;
-  const auto previous = platform::ReplaceMessageBoxPresenter(
-      [&](QWidget*, const std::string& text, platform::MessageIcon) { outer.push_back(text); });
-  {
-    platform_testing::RecordedMessageBoxes recorded;
-    platform::PresentMessageBox(nullptr, "inner", platform::MessageIcon::Critical);
-    ASSERT_EQ(recorded.shown.size(), 1u);
-    EXPECT_EQ(recorded.shown[0].text, "inner");
-    EXPECT_EQ(recorded.shown[0].icon, platform::MessageIcon::Critical);
-  }
-  platform::PresentMessageBox(nullptr, "outer", platform::MessageIcon::None);
-  EXPECT_EQ(outer, std::vector<std::string>{"outer"});
-  platform::ReplaceMessageBoxPresenter(previous);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(MessageBox, CtrlCCopiesTheMessage) {
-  const auto box = platform::MakeMessageBox(nullptr, "Resolution Must be Greater than '1'",
-                                            platform::MessageIcon::Critical);
-  box->show();
-  QTest::keyClick(box.get(), Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Resolution Must be Greater than '1'");
+TEST(MessageBox, ARecorderTakesThePresentersPlaceUntilPutBack) {
+  platform::QtForm form;
+  std::vector<std::tuple<QWidget*, std::string, MessageIcon>> shown;
+  const auto original =
+      platform::ReplaceMessageBoxPresenter([&](auto... box) { shown.emplace_back(box...); });
+  form.MsgBox("Wrong value", MessageIcon::Critical);
+  platform::PresentMessageBox(nullptr, "Parse Error", MessageIcon::None);
+  EXPECT_EQ(shown, (decltype(shown){{&form, "Wrong value", MessageIcon::Critical},
+                                    {nullptr, "Parse Error", MessageIcon::None}}));
+  // Put back, the previous one is there again; an empty one puts back the real box.
+  platform::ReplaceMessageBoxPresenter(original);
+  EXPECT_EQ(platform::ReplaceMessageBoxPresenter({}).target_type(), original.target_type());
+  const auto real = platform::ReplaceMessageBoxPresenter(original);
+  const auto* function = real.target<decltype(&platform::ShowModalMessageBox)>();
+  EXPECT_TRUE(function != nullptr && *function == &platform::ShowModalMessageBox);
 }
 
 }  // namespace
