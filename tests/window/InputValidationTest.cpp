@@ -86,7 +86,7 @@ TEST_F(ValidationTest, ResolutionMustExceedOne) {
 
 TEST_F(ValidationTest, ANumberTooLargeToStoreKeepsThePreviousEntrySilently) {
   // 4e41 fits a 64-bit float but not a 32-bit one; 1e400 fits neither.
-  for (const std::string  for (const std::string text : {"-400000000000000000000000000000000000000000", "1" + std::string(400, '0')}) { text :
+  for (const std::string& text :
        std::vector<std::string>{"-400000000000000000000000000000000000000000", "1" + std::string(400, '0')}) {
     SetInputs(text, "1", "-1", "1", "12");
     form.CommandDraw_Click();
