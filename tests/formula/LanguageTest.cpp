@@ -43,7 +43,7 @@ TEST(Language, OperandsAreNumbersXYAndFunctionsOfTheSingleTokenThatFollows) {
               Row("SQR Y", D(0.5)), Row("SIN X ^ 2", D(pow(sin(0.5), 2))), Row("SIN X * 2", D(sin(0.5) * 2)),
               Row("SIN(X * 2)", D(sin(1.0))), Row("SIN(-X)", D(sin(-0.5))),
               Row("COS(COS(X))", D(cos(cos(0.5)))), Row("SGN(-3)", I(-1)), Row("SGN 0", I(0)),
-              Row("INT(-0.5)", D(-1)), Row("INT(-2.5)", D(-3)), Row("ABS(-3)", D(3)),
+              Row("SQR 0", D(0)), Row("INT(-0.5)", D(-1)), Row("INT(-2.5)", D(-3)), Row("ABS(-3)", D(3)),
               Row("EXP 709.782712893384", D(std::exp(709.782712893384)))});
   ExpectRows({Row(".", D(0)), Row("5.", D(5)), Row("007.250", D(7.25)),
               Row("1" + std::string(30, '0'), D(1e30)), Row("." + std::string(400, '0') + "1", D(0)),
@@ -59,7 +59,7 @@ TEST(Language, MalformedTextsYieldNothing) {
   for (const char* text :
        {"",       "   ",  "SIN -X",  "SIN SIN X", "INT -0.5", "SGN -3", "ABS -3",   "INT -X", "X Y",
         "2 X",    "2X",   "2(X)",    "(X)(Y)",    "X +",      "* X",    "X)*(Y",    "Z",      "XY",
-        "SINX",   "- -3", "- NEG X", "(X",        "X)",       "()",     "2 ^ - -2", "X\t+ 1", "X = 1",
+        "SINX",   "- -3", "- NEG X", "(X",        "X) 2",     "()",     "2 ^ - -2", "X\t+ 1", "X = 1",
         "X \\ 2", "MOD",  "SIN",     "X,Y",       "X2",       "1.2.3",  "1,5",      "1 2",    "1E5"}) {
     EXPECT_EQ(BothPaths(text), Malformed()) << text;
   }
