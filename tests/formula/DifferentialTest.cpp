@@ -1,77 +1,87 @@
-// Random formulas, valid and broken, at random points: the compiled formula must
-// give exactly what the exact evaluator gives, RND's numbers included.
-#include <gtest/gtest.h>
-
+// Thousands of random formulas at random points: both paths must leave the same.
 #include <random>
-#include <string>
+#include <vector>
 
-#include "FormulaCases.h"
-#include "RandomFormulas.h"
+#include "BothPaths.h"
 #include "formula/ExactFallbacks.h"
-#include "formula/Formula.h"
-#include "formula/RandomSequence.h"
 
 namespace formula_test {
 namespace {
 
-struct Tally {
-  int values = 0;
-  int faults = 0;
-  int malformed = 0;
-  int raised = 0;
-  int compiledAnswers = 0;
-  int evaluations = 0;
+const std::vector<std::string> kNumbers = {"0",    "0",   "1",      "2",   "0.5",   ".5",  ".",         "400",
+                                           "1000", "710", "709.78", "2.5", "32768", "1E5", "3000000000"};
+const std::vector<std::string> kOperators = {"+", "-", "*", "/", "^", " MOD ", "^", "/"};
+const std::vector<std::string> kFunctions = {"SIN", "COS", "TAN", "ATN", "EXP", "LOG", "RND",
+                                             "SGN", "SQR", "INT", "ABS", "LOG", "SQR", "EXP"};
 
-  void Count(const Outcome& outcome, bool compiled) {
-    ++evaluations;
-    if (compiled) ++compiledAnswers;
-    if (outcome.raised) {
-      ++raised;
-    } else if (outcome.parseError == kMalformed) {
-      ++malformed;
-    } else if (outcome.parseError > 0) {
-      ++faults;
-    } else {
-      ++values;
+// Formulas from the grammar, numbers where faults lie, mixed case, some broken, a tenth
+// random bytes; arguments of every numeric kind.
+class RandomInput {
+ public:
+  std::string Formula() {
+    budget_ = Chance(0.1) ? 60 : 14;
+    std::string text = Below(10) ? Expression(0) : std::string(Below(120), '\0');
+    for (char& c : text) c = c ? c : static_cast<char>(random_());
+    for (int breaks = Chance(0.3) ? 1 + Below(2) : 0; breaks > 0 && !text.empty(); --breaks) {
+      const size_t at = Below(text.size());
+      Chance(0.5) ? text.erase(at, 1) : text.insert(at, 1, "()-*Z.1\t"[Below(8)]);
     }
+    for (char& c : text) c = c >= 'A' && c <= 'Z' && Chance(0.2) ? c - 'A' + 'a' : c;
+    return text;
   }
+
+  Value Argument() {
+    const size_t choice = Below(20);
+    if (choice < 9) return S(std::vector<float>{0, -0.0f, 1, -1, 0.5f, -2.5f, 400, -400, 1e30f}[Below(9)]);
+    if (choice < 17) return S(std::uniform_real_distribution<float>(-5, 5)(random_));
+    if (choice == 17) return D(std::uniform_real_distribution<double>(-2, 2)(random_));
+    if (choice == 18) return I(Chance(0.3) ? -32768 : static_cast<int16_t>(Below(801)) - 400);
+    return L(Chance(0.3) ? INT32_MIN : static_cast<int32_t>(Below(8001)) - 4000);
+  }
+
+ private:
+  bool Chance(double p) { return std::bernoulli_distribution(p)(random_); }
+  size_t Below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+  std::string Pick(const std::vector<std::string>& items) { return items[Below(items.size())]; }
+  std::string Space() { return Chance(0.5) ? " " : ""; }
+
+  std::string Expression(int depth) {
+    std::string text = Term(depth);
+    while (budget_ > 0 && Chance(0.55)) text += Space() + Pick(kOperators) + Space() + Term(depth);
+    return text;
+  }
+
+  std::string Term(int depth) {
+    const size_t form = --budget_ <= 0 || depth > 5 ? Below(3) : Below(10);
+    if (form == 0) return Chance(0.2) ? std::to_string(Below(100)) : Pick(kNumbers);
+    if (form <= 2) return Chance(0.5) ? "X" : "Y";
+    if (form <= 4) return Pick(kFunctions) + " " + Term(depth + 1);
+    if (form <= 7) return (form < 7 ? Pick(kFunctions) : "") + "(" + Expression(depth + 1) + Space() + ")";
+    return Pick({"-", "-", "+", "NEG "}) + Space() + Term(depth + 1);
+  }
+
+  std::mt19937_64 random_{0x5EEDF0};
+  int budget_ = 0;
 };
 
 TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
-  std::mt19937_64 random(0x5EEDF0);
-  Tally tally;
-  int disagreements = 0;
-  for (int i = 0; i < 8000 && disagreements < 10; ++i) {
-    const std::string text = RandomFormula(random);
-    formula::Formula compiled(text);
+  RandomInput input;
+  int kinds[4] = {}, compiledAnswers = 0;  // kinds: values, values after a fault, malformed, raised
+  for (int i = 0; i < 8000 && !HasFailure(); ++i) {
+    formula::Formula compiled(input.Formula());
     for (int point = 0; point < 6; ++point) {
-      const Value X = RandomArgument(random);
-      const Value Y = RandomArgument(random);
-      const formula::RandomSequence start = formula::SharedRandomSequence();
-      const Outcome exact = ExactOutcome(text, X, Y);
-      formula::SharedRandomSequence() = start;
-      const uint64_t fallbacksBefore = formula::ExactFallbacks();
-      const Outcome fast = CompiledOutcome(compiled, X, Y);
-      tally.Count(exact, formula::ExactFallbacks() == fallbacksBefore);
-      if (fast != exact) {
-        ++disagreements;
-        ADD_FAILURE() << "formula \"" << text << "\" at X = " << ::testing::PrintToString(X)
-                      << ", Y = " << ::testing::PrintToString(Y)
-                      << "\n  exact:    " << ::testing::PrintToString(exact)
-                      << "\n  compiled: " << ::testing::PrintToString(fast);
-      }
+      const Value X = input.Argument(), Y = input.Argument();
+      const formula::RandomSequence sequence = formula::SharedRandomSequence();
+      const uint64_t fallbacks = formula::ExactFallbacks();
+      const Outcome exact = BothPaths(compiled, X, Y);
+      compiledAnswers += formula::ExactFallbacks() == fallbacks;
+      EXPECT_TRUE(!compiled.IsPure() || exact.sequenceAfter == sequence) << compiled.text();
+      ++kinds[exact.raised ? 3 : exact.parseError == kMalformed ? 2 : exact.parseError ? 1 : 0];
     }
   }
-  // The generator must reach every kind of outcome, and most answers must come from
-  // the compiled programs, or the comparison proves little.
-  EXPECT_GT(tally.values, 3000);
-  EXPECT_GT(tally.faults, 1000);
-  EXPECT_GT(tally.malformed, 3000);
-  EXPECT_GT(tally.raised, 20);
-  EXPECT_GT(tally.compiledAnswers, tally.evaluations / 2);
-  std::printf("evaluations %d: values %d, faults %d, malformed %d, raised %d; compiled answers %d\n",
-              tally.evaluations, tally.values, tally.faults, tally.malformed, tally.raised,
-              tally.compiledAnswers);
+  // Every kind of outcome must be reached, mostly without the exact evaluator.
+  EXPECT_TRUE(kinds[0] > 8000 && kinds[1] > 2000 && kinds[2] > 20000 && kinds[3] > 100);
+  EXPECT_GT(compiledAnswers, 8000 * 6 * 3 / 4);
 }
 
 }  // namespace
