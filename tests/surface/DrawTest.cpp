@@ -87,7 +87,6 @@ TEST(CubeHeight, UsesTheValuesOwnPrecision) {
     EXPECT_EQ(CubeHeight(coef, center, Value::OfKind(kind, 3)), 244.704727f);
 }
 
-// "Lines" is tested above, through the table, where its float quirks arise.
 TEST(CellColorCode, OfEachMode) {
   // "Colors": a height on a band limit belongs to the lower band.
   const std::pair<float, float> colors[] = {{-90.01f, 14836592}, {-90, 9103237}, {-60, 9103237},
