@@ -1,52 +1,40 @@
 #pragma once
 
-#include <cmath>
+#include <memory>
+#include <string>
 #include <utility>
-#include <vector>
 
-#include "formula/Value.h"
-#include "surface/FormulaPoints.h"
-#include "surface/Limits.h"
+#include "formula/Formula.h"
+#include "surface/CenteringCoefficients.h"
+#include "surface/SurfaceSpots.h"
+#include "surface/ZRange.h"
 
 namespace surface_test {
+using namespace surface;
 
-inline surface::Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float resolution) {
-  surface::Limits limits;
-  limits.XMin() = xMin;
-  limits.XMax() = xMax;
-  limits.YMin() = yMin;
-  limits.YMax() = yMax;
-  limits.Resolution() = resolution;
+inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float resolution) {
+  Limits limits;
+  for (int k = 1; const float value : {xMin, xMax, yMin, yMax, resolution}) limits[k++] = value;
   return limits;
 }
 
-inline surface::Limits StartupLimits() { return MakeLimits(-1, 1, -1, 1, 12); }
+inline Limits StartupLimits() { return MakeLimits(-1, 1, -1, 1, 12); }
+constexpr const char* DefaultFormula = "(Cos(X) ^ 2 + Sin(Y) ^ 2)";
 
-// "(Cos(X) ^ 2 + Sin(Y) ^ 2)" as the evaluator computes it, in double.
-inline surface::FormulaPoints DefaultFormula(bool pure = true) {
-  return {[](float x, float y) {
-            return formula::Value::Double(std::pow(std::cos(static_cast<double>(x)), 2) +
-                                          std::pow(std::sin(static_cast<double>(y)), 2));
-          },
-          pure};
+inline FormulaPoints Compiled(const std::string& text) {
+  auto f = std::make_shared<formula::Formula>(text);
+  return {[f](float x, float y) { return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y)); },
+          f->IsPure()};
 }
 
-inline surface::FormulaPoints ConstantFormula(formula::Value value, bool pure = true) {
-  return {[value](float, float) { return value; }, pure};
+// The draw command's sequence: range scan, coefficients, cell table.
+inline std::pair<Limits, Spots> Draw(Limits limits, const FormulaPoints& formula, render::ColorMode mode) {
+  GetCoordinates(limits, formula);
+  Coefficients coefficients;
+  CenteringFunctionCoefficients(limits, coefficients);
+  Spots spots;
+  GetFunctionSpots(limits, coefficients, formula, mode, spots);
+  return {limits, std::move(spots)};
 }
-
-// An impure formula in the manner of RND: it returns 1, 2, 3, ... one per evaluation
-// and records where it was evaluated.
-struct CountingFormula {
-  std::vector<std::pair<float, float>> points;
-
-  surface::FormulaPoints Points() {
-    return {[this](float x, float y) {
-              points.emplace_back(x, y);
-              return formula::Value::Double(static_cast<double>(points.size()));
-            },
-            false};
-  }
-};
 
 }  // namespace surface_test

@@ -1,0 +1,103 @@
+// What one draw builds: the Z range, the coefficients, the cell table and its colour codes.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "SurfaceFixtures.h"
+#include "formula/Module1.h"
+#include "render/ColorCodes.h"
+#include "runtime/RuntimeError.h"
+#include "surface/CubeScaling.h"
+
+namespace {
+
+using formula::Value;
+using render::CellColorCode;
+using enum render::ColorMode;
+using namespace surface_test;
+
+// The range holds 0. The table has Resolution² rows, filled from row 0 as far as the walks
+// reach. In "Lines" the first column is 1, a column above XMax - 2 dx is 2.
+TEST(Draw, FindsTheRangeAndFillsTheTable) {
+  const struct {
+    const char* name;
+    Limits limits;
+    const char* formula;
+    float zMin, zMax;
+    std::size_t rows, filled;
+    std::string firstPassCodes;
+  } cases[] = {
+      {"start-up", StartupLimits(), DefaultFormula, 0, 1.7080734f, 144, 121, "10000000002"},
+      {"X = 1 is just missed", StartupLimits(), "X", -1, 0.833333492f, 144, 121, "10000000002"},
+      {"-1", StartupLimits(), "-1", -1, 0, 144, 121, "10000000002"},
+      {"0", StartupLimits(), "0", 0, 0, 144, 121, "10000000002"},
+      {"syntax error", StartupLimits(), "(X", 0, 0, 144, 121, "10000000002"},
+      {"beyond float", StartupLimits(), "-10 ^ 39", 0, 0, 144, 121, "10000000002"},
+      {"resolution 2.5", MakeLimits(-1, 1, -1, 1, 2.5f), "X", -1, 0.6f, 6, 4, "12"},
+      {"1.5: one cell, first and last", MakeLimits(-1, 1, -1, 1, 1.5f), "X", -1, 0.333333373f, 2, 1, "2"},
+      {"resolution 2", MakeLimits(-1, 1, -1, 1, 2), "X", -1, 1, 4, 4, "12"},
+      {"11th column by rounding", MakeLimits(0, 10, -1, 1, 12), "X", 0, 10, 144, 132, "100000000022"},
+  };
+  Spots startup;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto [limits, spots] = Draw(c.limits, Compiled(c.formula), Lines);
+    EXPECT_EQ(limits.ZMin(), c.zMin);
+    EXPECT_EQ(limits.ZMax(), c.zMax);
+    EXPECT_EQ(Module1::ParseError, c.formula == std::string("(X") ? -1 : 0);
+    ASSERT_EQ(spots.size(), c.rows);
+    for (std::size_t r = 0; r < c.rows; ++r) EXPECT_EQ(spots[r] == SpotRow{}, r >= c.filled) << "row " << r;
+    for (std::size_t r = 0; r < c.firstPassCodes.size(); ++r)
+      EXPECT_EQ(spots[r][ColorCode], c.firstPassCodes[r] - '0') << "row " << r;
+    if (&c == cases) startup = spots;
+  }
+  const float rowZero[SpotColumnCount] = {-75,     -75,     69.068f, -75,    -62.5f, 54.999f,
+                                          -62.5f,  -62.5f,  69.068f, -62.5f, -75,    83.138f,
+                                          -68.75f, -68.75f, 69.068f, 0,      1};
+  for (int column = 0; column < SpotColumnCount; ++column)
+    EXPECT_NEAR(startup[0][column], rowZero[column], 1e-3) << "start-up row 0, column " << column;
+}
+
+std::vector<std::optional<float>> Centering(Limits limits, float zMax, std::optional<float> previous) {
+  limits.ZMax() = zMax;
+  Coefficients c{previous, previous, previous, previous, previous, previous};
+  CenteringFunctionCoefficients(limits, c);
+  return {c.CoefX, c.CoefY, c.CoefZ, c.CenterX, c.CenterY, c.CenterZ};
+}
+
+// A failing quotient keeps the previous value (or none): ZMin = ZMax keeps CoefZ.
+TEST(CenteringFunctionCoefficients, Map150UnitsAroundAnEighthOfTheSum) {
+  using Six = std::vector<std::optional<float>>;
+  EXPECT_EQ(Centering(MakeLimits(2, 6, -1, 1, 12), 1.7080734f, {}),
+            (Six{37.5f, 75, 87.8182449f, 1, 0, 0.213509172f}));
+  EXPECT_EQ(Centering(MakeLimits(0.4f, 1015.22f, -1, 1, 5), 0, {}),
+            (Six{0.147809461f, 75, {}, 126.952499f, 0, 0}))
+      << "a float difference gives CoefX 0.147809476";
+  EXPECT_EQ(Centering(MakeLimits(0, 1e-38f, -1, 1, 12), 0, 9), (Six{9, 75, 9, 1.25e-39f, 0, 0}));
+}
+
+// Single and Integer heights scale in float steps, Long and Double in double steps.
+TEST(CubeHeight, UsesTheValuesOwnPrecision) {
+  const float coef = 87.8182449f, center = 0.213509172f;
+  for (const auto kind : {Value::Kind::Single, Value::Kind::Integer})
+    EXPECT_EQ(CubeHeight(coef, center, Value::OfKind(kind, 3)), 244.704742f);
+  for (const auto kind : {Value::Kind::Long, Value::Kind::Double})
+    EXPECT_EQ(CubeHeight(coef, center, Value::OfKind(kind, 3)), 244.704727f);
+}
+
+TEST(CellColorCode, OfEachMode) {
+  // "Colors": a height on a band limit belongs to the lower band.
+  const std::pair<float, float> colors[] = {{-90.01f, 14836592}, {-90, 9103237}, {-60, 9103237},
+                                            {-30, 12244339},     {0, 14799240},  {30, 15524795},
+                                            {60, 14707633},      {90, 7855338},  {90.01f, 1752042}};
+  for (const auto& [height, code] : colors) EXPECT_EQ(CellColorCode(Colors, 0, 1, 0, 1, height), code);
+  // "Rnd Colors": channels 3, 2 and 5 times |height|, rounded half to even, modulo 255.
+  const std::pair<float, float> rnd[] = {{0, 0}, {10, 3281950}, {-10, 3281950}, {51, 26265}, {0.5f, 131330}};
+  for (const auto& [height, code] : rnd) EXPECT_EQ(CellColorCode(RndColors, 0, 1, 0, 1, height), code);
+  EXPECT_THROW(CellColorCode(RndColors, 0, 1, 0, 1, 429496736.0f), runtime::RuntimeError);  // 5 x > int32
+  EXPECT_EQ(CellColorCode(Grid, 0, 1, 0, 1, 75), 0);
+}
+
+}  // namespace
