@@ -79,27 +79,32 @@ void BM_RedrawAtScaleBound(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawAtScaleBound)->Args({100, 50000})->Args({100, -50000})->Unit(benchmark::kMillisecond);
 
-// The Code box holds at most 32767 characters.
+// Formulas as long as the Code box takes (32767 characters) or as the evaluator
+// scans (32764): refused at once; evaluated through the compiled path; and one
+// whose every point fails, so that every evaluation goes through the exact
+// evaluator, which scans the whole text again each time.
 std::string LongFormula(int kind) {
-  constexpr std::size_t BoxLimit = 32767;
+  constexpr std::size_t BoxLimit = 32767, LongestScanned = 32764;
   std::string text;
   switch (kind) {
     case 0:
-      while (text.size() + 2 <= BoxLimit) text += "X+";
-      text += "1";
+      while (text.size() < BoxLimit) text += "X+";
+      text.resize(BoxLimit);
       break;
     case 1:
-      text = std::string(BoxLimit, '9');
+      text = "X / Y";
+      text.resize(LongestScanned, ' ');
       break;
     default:
-      text = "X" + std::string(BoxLimit - 1, ' ');
+      text = "1 / 0";
+      text.resize(LongestScanned, ' ');
       break;
   }
-  return text.substr(0, BoxLimit);
+  return text;
 }
 
 void BM_DrawLongFormula(benchmark::State& state) {
-  DrawnWindow window(12);
+  DrawnWindow window(static_cast<int>(state.range(1)));
   window.controls.code = LongFormula(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     window.form.CommandDraw_Click();
@@ -107,11 +112,18 @@ void BM_DrawLongFormula(benchmark::State& state) {
     window.controls.pointerChanges.clear();
   }
 }
-BENCHMARK(BM_DrawLongFormula)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLongFormula)
+    ->ArgNames({"kind", "resolution"})
+    ->Args({0, 12})
+    ->Args({1, 12})
+    ->Args({1, 100})
+    ->Args({2, 12})
+    ->Args({2, 30})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_TenThousandDraws(benchmark::State& state) {
   constexpr int Draws = 10000;
-  std::size_t before = 0, peakWindow = 0, messages = 0;
+  std::size_t before = 0, half = 0, peakWindow = 0, messages = 0, quiet = 0;
   for (auto _ : state) {
     DrawnWindow window(12);
     ChangingInputs user(window.controls, window.form, 2024);
@@ -119,13 +131,17 @@ void BM_TenThousandDraws(benchmark::State& state) {
     for (int i = 0; i < Draws; ++i) {
       user.Round();
       if (i % 100 == 0) peakWindow = std::max(peakWindow, ResidentBytes());
+      if (i == Draws / 2) half = ResidentBytes();
     }
     messages = user.MessagesSeen();
+    quiet = user.QuietRounds();
     state.counters["rss_after"] = Megabytes(ResidentBytes());
   }
   state.counters["draws"] = Draws;
   state.counters["rss_before"] = Megabytes(before);
+  state.counters["rss_halfway"] = Megabytes(half);
   state.counters["rss_max_sampled"] = Megabytes(peakWindow);
+  state.counters["rounds_without_message"] = static_cast<double>(quiet);
   state.counters["messages"] = static_cast<double>(messages);
 }
 BENCHMARK(BM_TenThousandDraws)->Iterations(1)->Unit(benchmark::kSecond);
