@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool xclip imagemagick x11-utils
+  xvfb xdotool xclip imagemagick x11-utils desktop-file-utils
 )
 
 missing=()
