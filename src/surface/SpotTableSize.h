@@ -7,9 +7,12 @@
 
 namespace surface {
 
-// The cap on the cell table's memory. Resolution 1000 needs 68 MB; the cap stops
-// short of what would exhaust or swap the machine (about resolution 3973).
+// The cap on the memory a surface takes: its cell table, plus what every redraw
+// keeps beside it to reorder the rows (a second table and two 8-byte sort keys per
+// cell). Resolution 1000 needs 152 MB in all; the cap stops short of what would
+// exhaust or swap the machine (about resolution 2650).
 constexpr std::size_t SpotTableByteCap = std::size_t{1} << 30;
+constexpr std::size_t SurfaceBytesPerCell = 2 * sizeof(SpotRow) + 2 * sizeof(uint64_t);
 
 // Index N of the table's last row: Resolution² - 1, the square taken in double,
 // rounded half to even. It depends on the resolution alone, not on how many cells

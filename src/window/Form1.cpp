@@ -23,7 +23,8 @@ namespace {
 constexpr int16_t LeftButtonOnly = 1;
 constexpr int ColorModeItemCount = 4;
 constexpr auto FormulaTooLongMessage =
-    "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses.";
+    "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
+    "and at most 32764 characters.";
 
 std::string RuntimeErrorMessage(const runtime::RuntimeError& error) {
   return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();

@@ -15,7 +15,8 @@ namespace {
 constexpr int16_t LeftButton = 1;
 constexpr std::size_t CodeBoxLimit = 32767;
 constexpr auto FormulaTooLong =
-    "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses.";
+    "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
+    "and at most 32764 characters.";
 
 // What a fresh window shows after drawing the default inputs.
 QImage DefaultDrawing() {
