@@ -10,6 +10,6 @@ namespace platform {
 // pixel whatever the screen's own DPI, and text keeps its place in the controls.
 int PixelSizeOfPoints(double points);
 
-QFont QtFont(const window::FontSpec& spec);
+QFont QtFont(const window::FontStyle& style);
 
 }  // namespace platform

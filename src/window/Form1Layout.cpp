@@ -64,18 +64,18 @@ constexpr WindowLayout Window{"Plotting f(x) Functions", FormBlue, 9435, 5490};
 
 }  // namespace
 
-std::optional<FontSpec> FontOf(FontKey key) {
+std::optional<FontStyle> FontOf(FontKey key) {
   switch (key) {
     case A:
-      return FontSpec{"Times New Roman", 12, true, true};
+      return FontStyle{"Times New Roman", 12, true, true};
     case B:
-      return FontSpec{"Times New Roman", 11.25, false, false};
+      return FontStyle{"Times New Roman", 11.25, false, false};
     case C:
-      return FontSpec{"Times New Roman", 12, true, false};
+      return FontStyle{"Times New Roman", 12, true, false};
     case D:
-      return FontSpec{"Arial", 9.75, false, false};
+      return FontStyle{"Arial", 9.75, false, false};
     case E:
-      return FontSpec{"Times New Roman", 9.75, true, false};
+      return FontStyle{"Times New Roman", 9.75, true, false};
     case Default:
       break;
   }

@@ -31,7 +31,7 @@ enum class ControlKind {
 // D = Arial 9.75 pt, E = Times New Roman 9.75 pt bold; Default is the platform's.
 enum class FontKey { Default, A, B, C, D, E };
 
-struct FontSpec {
+struct FontStyle {
   std::string_view face;
   double points;
   bool bold;
@@ -39,7 +39,7 @@ struct FontSpec {
 };
 
 // The face, size and style of a key; Default has none.
-std::optional<FontSpec> FontOf(FontKey key);
+std::optional<FontStyle> FontOf(FontKey key);
 
 enum class TextAlignment { Left, Centre };
 
