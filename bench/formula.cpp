@@ -63,5 +63,3 @@ BENCHMARK_CAPTURE(Exact, forty_tokens, kFortyTokens);
 BENCHMARK_CAPTURE(Compiled, forty_tokens, kFortyTokens);
 
 }  // namespace
-
-BENCHMARK_MAIN();

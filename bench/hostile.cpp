@@ -6,7 +6,6 @@
 // Run: build/bench/bench_hostile (one benchmark: --benchmark_filter=TenThousand)
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <memory>
 #include <string>
 
@@ -147,12 +146,3 @@ void BM_TenThousandDraws(benchmark::State& state) {
 BENCHMARK(BM_TenThousandDraws)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -3,7 +3,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QFont>
-#include <QGuiApplication>
 #include <cmath>
 
 #include "platform/ImageSurface.h"
@@ -121,12 +120,3 @@ BENCHMARK(BM_DepthAndSort)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMill
 BENCHMARK(BM_RedrawSameView)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -103,5 +103,3 @@ void BM_RedrawEveryEvaluation(benchmark::State& state) { Draw(state, false, fals
 BENCHMARK(BM_RedrawSharedCorners)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstDrawSharedCorners)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawEveryEvaluation)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
