@@ -16,9 +16,10 @@ constexpr const char* kDefaultFormula = "(Cos(X) ^ 2 + Sin(Y) ^ 2)";
 // 40 tokens of text, every pass of the reduction at work.
 constexpr const char* kFortyTokens =
     "SIN(X * 2) + COS(Y / 3) * EXP(X - Y) - SQR(ABS(X * Y)) + EXP X ^ -2 - X MOD 3";
-// Faults at every point with X < 0 or Y <= 0: about half of the grid.
+// Faults wherever X < 0 or Y <= 0: at three points in four.
 constexpr const char* kHalfFaulting = "SQR(X) + LOG(Y)";
-// Faults wherever X * Y <= 0, and the failed step is the result itself.
+// Faults wherever X * Y <= 0, at more than half of the points; the failed step
+// is the result itself.
 constexpr const char* kFaultingResult = "LOG(X * Y)";
 
 struct Point {

@@ -34,6 +34,15 @@ inline double ValueOrFail(Checked step) {
   return step.value;
 }
 
+inline Checked CheckedSine(double x) { return Finite(std::sin(x)); }
+inline Checked CheckedCosine(double x) { return Finite(std::cos(x)); }
+inline Checked CheckedTangent(double x) { return Finite(std::tan(x)); }
+inline Checked CheckedArcTangent(double x) { return Finite(std::atan(x)); }
+inline Checked CheckedExponential(double x) { return Finite(std::exp(x)); }
+inline Checked CheckedProduct(double a, double b) { return Finite(a * b); }
+inline Checked CheckedSum(double a, double b) { return Finite(a + b); }
+inline Checked CheckedDifference(double a, double b) { return Finite(a - b); }
+
 inline Checked CheckedLogarithm(double x) {
   if (!(x > 0)) return Fault(runtime::ErrorNumber::InvalidProcedureCall);
   return Finite(std::log(x));
@@ -91,11 +100,11 @@ inline Checked CheckedRemainder(double dividend, double divisor) {
   return {static_cast<double>(whole_dividend % whole_divisor)};
 }
 
-inline double Sine(double x) { return ValueOrFail(Finite(std::sin(x))); }
-inline double Cosine(double x) { return ValueOrFail(Finite(std::cos(x))); }
-inline double Tangent(double x) { return ValueOrFail(Finite(std::tan(x))); }
-inline double ArcTangent(double x) { return ValueOrFail(Finite(std::atan(x))); }
-inline double Exponential(double x) { return ValueOrFail(Finite(std::exp(x))); }
+inline double Sine(double x) { return ValueOrFail(CheckedSine(x)); }
+inline double Cosine(double x) { return ValueOrFail(CheckedCosine(x)); }
+inline double Tangent(double x) { return ValueOrFail(CheckedTangent(x)); }
+inline double ArcTangent(double x) { return ValueOrFail(CheckedArcTangent(x)); }
+inline double Exponential(double x) { return ValueOrFail(CheckedExponential(x)); }
 inline double Logarithm(double x) { return ValueOrFail(CheckedLogarithm(x)); }
 inline double SquareRoot(double x) { return ValueOrFail(CheckedSquareRoot(x)); }
 inline int16_t Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
@@ -103,9 +112,9 @@ inline double Floor(double x) { return std::floor(x); }
 inline double NegatedWhole(double x, double least) { return ValueOrFail(CheckedNegatedWhole(x, least)); }
 inline double AbsoluteWhole(double x, double least) { return ValueOrFail(CheckedAbsoluteWhole(x, least)); }
 inline double Power(double base, double exponent) { return ValueOrFail(CheckedPower(base, exponent)); }
-inline double Product(double a, double b) { return ValueOrFail(Finite(a * b)); }
-inline double Sum(double a, double b) { return ValueOrFail(Finite(a + b)); }
-inline double Difference(double a, double b) { return ValueOrFail(Finite(a - b)); }
+inline double Product(double a, double b) { return ValueOrFail(CheckedProduct(a, b)); }
+inline double Sum(double a, double b) { return ValueOrFail(CheckedSum(a, b)); }
+inline double Difference(double a, double b) { return ValueOrFail(CheckedDifference(a, b)); }
 inline double Quotient(double dividend, double divisor) {
   return ValueOrFail(CheckedQuotient(dividend, divisor));
 }

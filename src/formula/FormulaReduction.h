@@ -12,8 +12,9 @@ namespace formula {
 
 // Reduces a scanned token table, group by group, to the value in slot 1. The
 // Machine computes: Function, Power, Negation, Binary (for "*", "/", "MOD", "+",
-// "-"), Zero and optionally NegatedPower make slots, and may raise runtime::RuntimeError for an arithmetic
-// fault; IsNumber and HoldsText inspect slots.
+// "-"), Zero and optionally NegatedPower make slots, and may raise
+// runtime::RuntimeError for an arithmetic fault; IsNumber and HoldsText inspect
+// slots.
 template <class Machine>
 class FormulaReduction {
  public:

@@ -13,15 +13,15 @@ namespace {
 Checked Execute(Operation operation, double a, double b) {
   switch (operation) {
     case Operation::Sine:
-      return Finite(std::sin(a));
+      return CheckedSine(a);
     case Operation::Cosine:
-      return Finite(std::cos(a));
+      return CheckedCosine(a);
     case Operation::Tangent:
-      return Finite(std::tan(a));
+      return CheckedTangent(a);
     case Operation::ArcTangent:
-      return Finite(std::atan(a));
+      return CheckedArcTangent(a);
     case Operation::Exponential:
-      return Finite(std::exp(a));
+      return CheckedExponential(a);
     case Operation::Logarithm:
       return CheckedLogarithm(a);
     case Operation::Random:
@@ -47,15 +47,15 @@ Checked Execute(Operation operation, double a, double b) {
     case Operation::Power:
       return CheckedPower(a, b);
     case Operation::Product:
-      return Finite(a * b);
+      return CheckedProduct(a, b);
     case Operation::Quotient:
       return CheckedQuotient(a, b);
     case Operation::Remainder:
       return CheckedRemainder(a, b);
     case Operation::Sum:
-      return Finite(a + b);
+      return CheckedSum(a, b);
     case Operation::Difference:
-      return Finite(a - b);
+      return CheckedDifference(a, b);
   }
   return {};
 }
