@@ -16,6 +16,11 @@ constexpr const char* kDefaultFormula = "(Cos(X) ^ 2 + Sin(Y) ^ 2)";
 // 40 tokens of text, every pass of the reduction at work.
 constexpr const char* kFortyTokens =
     "SIN(X * 2) + COS(Y / 3) * EXP(X - Y) - SQR(ABS(X * Y)) + EXP X ^ -2 - X MOD 3";
+// Faults wherever X < 0 or Y <= 0: at three points in four.
+constexpr const char* kHalfFaulting = "SQR(X) + LOG(Y)";
+// Faults wherever X * Y <= 0, at more than half of the points; the failed step
+// is the result itself.
+constexpr const char* kFaultingResult = "LOG(X * Y)";
 
 struct Point {
   formula::Value X;
@@ -61,5 +66,9 @@ BENCHMARK_CAPTURE(Exact, default_formula, kDefaultFormula);
 BENCHMARK_CAPTURE(Compiled, default_formula, kDefaultFormula);
 BENCHMARK_CAPTURE(Exact, forty_tokens, kFortyTokens);
 BENCHMARK_CAPTURE(Compiled, forty_tokens, kFortyTokens);
+BENCHMARK_CAPTURE(Exact, half_faulting, kHalfFaulting);
+BENCHMARK_CAPTURE(Compiled, half_faulting, kHalfFaulting);
+BENCHMARK_CAPTURE(Exact, faulting_result, kFaultingResult);
+BENCHMARK_CAPTURE(Compiled, faulting_result, kFaultingResult);
 
 }  // namespace

@@ -7,75 +7,119 @@
 #include "runtime/RuntimeError.h"
 
 // The operations of the formula language on 64-bit floats, each with its faults
-// raised as runtime::RuntimeError (5 invalid argument, 6 overflow, 11 division by
-// zero). The exact evaluator and the compiled programs both call these, so the two
-// can only agree bit for bit.
+// (5 invalid argument, 6 overflow, 11 division by zero). The exact evaluator and
+// the compiled programs both call these, so the two can only agree bit for bit.
+// The Checked forms report a fault in their result, for the compiled programs,
+// which meet faults at so many points that raising each one would cost more than
+// the whole rest of the evaluation; the plain forms raise it as runtime::RuntimeError.
 namespace formula::arithmetic {
+
+// A step's value, or the fault that took its place.
+struct Checked {
+  double value = 0;
+  runtime::ErrorNumber fault{};  // 0: none
+
+  bool Failed() const { return fault != runtime::ErrorNumber{}; }
+};
+
+inline Checked Fault(runtime::ErrorNumber number) { return {0, number}; }
+inline Checked Finite(double value) {
+  return std::isfinite(value) ? Checked{value} : Fault(runtime::ErrorNumber::Overflow);
+}
 
 [[noreturn]] inline void Fail(runtime::ErrorNumber number) { throw runtime::RuntimeError(number); }
 
-inline double Sine(double x) { return runtime::FiniteDouble(std::sin(x)); }
-inline double Cosine(double x) { return runtime::FiniteDouble(std::cos(x)); }
-inline double Tangent(double x) { return runtime::FiniteDouble(std::tan(x)); }
-inline double ArcTangent(double x) { return runtime::FiniteDouble(std::atan(x)); }
-inline double Exponential(double x) { return runtime::FiniteDouble(std::exp(x)); }
-
-inline double Logarithm(double x) {
-  if (!(x > 0)) Fail(runtime::ErrorNumber::InvalidProcedureCall);
-  return runtime::FiniteDouble(std::log(x));
+inline double ValueOrFail(Checked step) {
+  if (step.Failed()) Fail(step.fault);
+  return step.value;
 }
 
-inline double SquareRoot(double x) {
-  if (x < 0) Fail(runtime::ErrorNumber::InvalidProcedureCall);
-  return runtime::FiniteDouble(std::sqrt(x));
+inline Checked CheckedSine(double x) { return Finite(std::sin(x)); }
+inline Checked CheckedCosine(double x) { return Finite(std::cos(x)); }
+inline Checked CheckedTangent(double x) { return Finite(std::tan(x)); }
+inline Checked CheckedArcTangent(double x) { return Finite(std::atan(x)); }
+inline Checked CheckedExponential(double x) { return Finite(std::exp(x)); }
+inline Checked CheckedProduct(double a, double b) { return Finite(a * b); }
+inline Checked CheckedSum(double a, double b) { return Finite(a + b); }
+inline Checked CheckedDifference(double a, double b) { return Finite(a - b); }
+
+inline Checked CheckedLogarithm(double x) {
+  if (!(x > 0)) return Fault(runtime::ErrorNumber::InvalidProcedureCall);
+  return Finite(std::log(x));
 }
 
-inline int16_t Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
-
-inline double Floor(double x) { return std::floor(x); }
+inline Checked CheckedSquareRoot(double x) {
+  if (x < 0) return Fault(runtime::ErrorNumber::InvalidProcedureCall);
+  return Finite(std::sqrt(x));
+}
 
 // Negation and absolute value of a whole number of a signed kind whose smallest
 // value is `least`: that value has no positive counterpart. 0 - x keeps an integer
 // zero unsigned.
-inline double NegatedWhole(double x, double least) {
-  if (x == least) Fail(runtime::ErrorNumber::Overflow);
-  return 0.0 - x;
+inline Checked CheckedNegatedWhole(double x, double least) {
+  if (x == least) return Fault(runtime::ErrorNumber::Overflow);
+  return {0.0 - x};
 }
 
-inline double AbsoluteWhole(double x, double least) {
-  if (x == least) Fail(runtime::ErrorNumber::Overflow);
-  return std::fabs(x);
+inline Checked CheckedAbsoluteWhole(double x, double least) {
+  if (x == least) return Fault(runtime::ErrorNumber::Overflow);
+  return {std::fabs(x)};
 }
 
 constexpr double kLeastInteger = -32768.0;
 constexpr double kLeastLong = -2147483648.0;
 
-inline double Power(double base, double exponent) {
-  if (base < 0 && exponent != std::trunc(exponent)) Fail(runtime::ErrorNumber::InvalidProcedureCall);
-  if (base == 0 && exponent < 0) Fail(runtime::ErrorNumber::DivisionByZero);
-  return runtime::FiniteDouble(std::pow(base, exponent));
+inline Checked CheckedPower(double base, double exponent) {
+  if (base < 0 && exponent != std::trunc(exponent)) return Fault(runtime::ErrorNumber::InvalidProcedureCall);
+  if (base == 0 && exponent < 0) return Fault(runtime::ErrorNumber::DivisionByZero);
+  return Finite(std::pow(base, exponent));
 }
 
-inline double Product(double a, double b) { return runtime::FiniteDouble(a * b); }
-inline double Sum(double a, double b) { return runtime::FiniteDouble(a + b); }
-inline double Difference(double a, double b) { return runtime::FiniteDouble(a - b); }
-
-inline double Quotient(double dividend, double divisor) {
+inline Checked CheckedQuotient(double dividend, double divisor) {
   if (divisor == 0) {
-    Fail(dividend == 0 ? runtime::ErrorNumber::Overflow : runtime::ErrorNumber::DivisionByZero);
+    return Fault(dividend == 0 ? runtime::ErrorNumber::Overflow : runtime::ErrorNumber::DivisionByZero);
   }
-  return runtime::FiniteDouble(dividend / divisor);
+  return Finite(dividend / divisor);
+}
+
+// What runtime::ToLong accepts: rounded half to even, within the 32-bit range.
+inline bool RoundsIntoLong(double x) {
+  const double rounded = std::nearbyint(x);
+  return rounded >= -2147483648.0 && rounded <= 2147483647.0;
 }
 
 // Remainder of the truncating division of the operands rounded half to even, with
 // the sign of the dividend.
-inline int32_t Remainder(double dividend, double divisor) {
+inline Checked CheckedRemainder(double dividend, double divisor) {
+  if (!RoundsIntoLong(dividend) || !RoundsIntoLong(divisor)) return Fault(runtime::ErrorNumber::Overflow);
   const int32_t whole_dividend = runtime::ToLong(dividend);
   const int32_t whole_divisor = runtime::ToLong(divisor);
-  if (whole_divisor == 0) Fail(runtime::ErrorNumber::DivisionByZero);
+  if (whole_divisor == 0) return Fault(runtime::ErrorNumber::DivisionByZero);
   // The one quotient that leaves the 32-bit range; its remainder is 0 all the same.
-  if (whole_divisor == -1) return 0;
-  return whole_dividend % whole_divisor;
+  if (whole_divisor == -1) return {0};
+  return {static_cast<double>(whole_dividend % whole_divisor)};
+}
+
+inline double Sine(double x) { return ValueOrFail(CheckedSine(x)); }
+inline double Cosine(double x) { return ValueOrFail(CheckedCosine(x)); }
+inline double Tangent(double x) { return ValueOrFail(CheckedTangent(x)); }
+inline double ArcTangent(double x) { return ValueOrFail(CheckedArcTangent(x)); }
+inline double Exponential(double x) { return ValueOrFail(CheckedExponential(x)); }
+inline double Logarithm(double x) { return ValueOrFail(CheckedLogarithm(x)); }
+inline double SquareRoot(double x) { return ValueOrFail(CheckedSquareRoot(x)); }
+inline int16_t Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+inline double Floor(double x) { return std::floor(x); }
+inline double NegatedWhole(double x, double least) { return ValueOrFail(CheckedNegatedWhole(x, least)); }
+inline double AbsoluteWhole(double x, double least) { return ValueOrFail(CheckedAbsoluteWhole(x, least)); }
+inline double Power(double base, double exponent) { return ValueOrFail(CheckedPower(base, exponent)); }
+inline double Product(double a, double b) { return ValueOrFail(CheckedProduct(a, b)); }
+inline double Sum(double a, double b) { return ValueOrFail(CheckedSum(a, b)); }
+inline double Difference(double a, double b) { return ValueOrFail(CheckedDifference(a, b)); }
+inline double Quotient(double dividend, double divisor) {
+  return ValueOrFail(CheckedQuotient(dividend, divisor));
+}
+inline int32_t Remainder(double dividend, double divisor) {
+  return static_cast<int32_t>(ValueOrFail(CheckedRemainder(dividend, divisor)));
 }
 
 }  // namespace formula::arithmetic

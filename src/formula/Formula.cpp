@@ -56,7 +56,7 @@ struct Formula::Impl {
   }
 
   std::unique_ptr<Program> Compile(Kind kindX, Kind kindY) const {
-    auto program = std::make_unique<Program>(planner.Literals());
+    auto program = std::make_unique<Program>(planner.Literals(), kindX, kindY);
     TokenTable<PlannedSlot> table = tokens;
     for (int k = 1; k <= count; ++k) {
       if (!PlannedSlot::IsNumber(table[k])) continue;
@@ -68,24 +68,20 @@ struct Formula::Impl {
     ProgramBuilder builder(*program);
     const std::optional<PlannedSlot> result = FormulaReduction(builder, table, count).Reduce();
     if (result) {
-      program->EndWithValue(result->reg, result->kind);
+      program->EndWithValue(result->reg);
     } else {
       program->EndMalformed();
     }
     return program;
   }
 
-  // The compiled program's outcome at one point, or nothing when a step faulted
-  // and the point needs the exact evaluator.
+  // The compiled program's outcome at one point, or nothing when a fault there
+  // needs the exact evaluator.
   std::optional<Value> RunCompiled(const Value& X, const Value& Y) {
     Program& program = ProgramFor(X.kind(), Y.kind());
-    try {
-      Value value = program.Run(X.ToDouble(), Y.ToDouble());
-      Module1::ParseError = program.EndsMalformed() ? -1 : 0;
-      return value;
-    } catch (const runtime::RuntimeError&) {
-      return std::nullopt;
-    }
+    std::optional<Value> value = program.Run(X.ToDouble(), Y.ToDouble());
+    if (value) Module1::ParseError = program.EndsMalformed() ? -1 : program.LastFault();
+    return value;
   }
 
   std::string text;

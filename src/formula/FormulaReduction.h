@@ -12,8 +12,9 @@ namespace formula {
 
 // Reduces a scanned token table, group by group, to the value in slot 1. The
 // Machine computes: Function, Power, Negation, Binary (for "*", "/", "MOD", "+",
-// "-") and Zero make slots, and may raise runtime::RuntimeError for an arithmetic
-// fault; IsNumber and HoldsText inspect slots.
+// "-"), Zero and optionally NegatedPower make slots, and may raise
+// runtime::RuntimeError for an arithmetic fault; IsNumber and HoldsText inspect
+// slots.
 template <class Machine>
 class FormulaReduction {
  public:
@@ -103,7 +104,7 @@ class FormulaReduction {
     if (!Holds(j, "^")) return true;
     if (Holds(j + 1, "NEG")) {
       if (!IsNumber(j - 1) || !IsNumber(j + 2)) return false;
-      Trapped([&] { tokens_.Put(j - 1, machine_.Power(tokens_[j - 1], machine_.Negation(tokens_[j + 2]))); });
+      Trapped([&] { tokens_.Put(j - 1, NegatedPower(tokens_[j - 1], tokens_[j + 2])); });
       shift = 3;
     } else {
       if (!IsNumber(j - 1) || !IsNumber(j + 1)) return false;
@@ -119,6 +120,15 @@ class FormulaReduction {
     Trapped([&] { tokens_.Put(j - 1, machine_.Binary(op, tokens_[j - 1], tokens_[j + 1])); });
     shift = 2;
     return true;
+  }
+
+  // A machine may take this as a step of its own, whose faults it treats apart.
+  Slot NegatedPower(const Slot& base, const Slot& exponent) {
+    if constexpr (requires { machine_.NegatedPower(base, exponent); }) {
+      return machine_.NegatedPower(base, exponent);
+    } else {
+      return machine_.Power(base, machine_.Negation(exponent));
+    }
   }
 
   // A faulting step keeps its target as it was; the fault's number is recorded.

@@ -10,91 +10,161 @@ namespace formula {
 namespace arithmetic {
 namespace {
 
-double Execute(Operation operation, double a, double b) {
+Checked Execute(Operation operation, double a, double b) {
   switch (operation) {
     case Operation::Sine:
-      return Sine(a);
+      return CheckedSine(a);
     case Operation::Cosine:
-      return Cosine(a);
+      return CheckedCosine(a);
     case Operation::Tangent:
-      return Tangent(a);
+      return CheckedTangent(a);
     case Operation::ArcTangent:
-      return ArcTangent(a);
+      return CheckedArcTangent(a);
     case Operation::Exponential:
-      return Exponential(a);
+      return CheckedExponential(a);
     case Operation::Logarithm:
-      return Logarithm(a);
+      return CheckedLogarithm(a);
     case Operation::Random:
-      return SharedRandomSequence().Rnd(a);
+      return {SharedRandomSequence().Rnd(a)};
     case Operation::Sign:
-      return Sign(a);
+      return {static_cast<double>(Sign(a))};
     case Operation::SquareRoot:
-      return SquareRoot(a);
+      return CheckedSquareRoot(a);
     case Operation::Floor:
-      return Floor(a);
+      return {Floor(a)};
     case Operation::AbsoluteFloat:
-      return std::fabs(a);
+      return {std::fabs(a)};
     case Operation::AbsoluteInteger:
-      return AbsoluteWhole(a, kLeastInteger);
+      return CheckedAbsoluteWhole(a, kLeastInteger);
     case Operation::AbsoluteLong:
-      return AbsoluteWhole(a, kLeastLong);
+      return CheckedAbsoluteWhole(a, kLeastLong);
     case Operation::NegateFloat:
-      return -a;
+      return {-a};
     case Operation::NegateInteger:
-      return NegatedWhole(a, kLeastInteger);
+      return CheckedNegatedWhole(a, kLeastInteger);
     case Operation::NegateLong:
-      return NegatedWhole(a, kLeastLong);
+      return CheckedNegatedWhole(a, kLeastLong);
     case Operation::Power:
-      return Power(a, b);
+      return CheckedPower(a, b);
     case Operation::Product:
-      return Product(a, b);
+      return CheckedProduct(a, b);
     case Operation::Quotient:
-      return Quotient(a, b);
+      return CheckedQuotient(a, b);
     case Operation::Remainder:
-      return Remainder(a, b);
+      return CheckedRemainder(a, b);
     case Operation::Sum:
-      return Sum(a, b);
+      return CheckedSum(a, b);
     case Operation::Difference:
-      return Difference(a, b);
+      return CheckedDifference(a, b);
   }
-  return 0;
+  return {};
+}
+
+// Steps compiled for the kinds of their operands: the kind decides their fault,
+// or the kind of their result.
+bool DependsOnKinds(Operation operation) {
+  switch (operation) {
+    case Operation::Floor:
+    case Operation::AbsoluteFloat:
+    case Operation::AbsoluteInteger:
+    case Operation::AbsoluteLong:
+    case Operation::NegateFloat:
+    case Operation::NegateInteger:
+    case Operation::NegateLong:
+    case Operation::Remainder:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
 }  // namespace arithmetic
 
-Program::Program(const std::vector<double>& literals) : registers_(2) {
+Program::Program(const std::vector<double>& literals, Value::Kind kindX, Value::Kind kindY)
+    : registers_(2), kinds_{kindX, kindY} {
   registers_.insert(registers_.end(), literals.begin(), literals.end());
+  kinds_.resize(registers_.size(), Value::Kind::Double);
 }
 
-uint16_t Program::Emit(Operation operation, uint16_t left, uint16_t right) {
-  const auto result = static_cast<uint16_t>(registers_.size());
-  registers_.push_back(0);
-  code_.push_back({operation, result, left, right});
+uint16_t Program::Emit(Operation operation, Value::Kind kind, FaultValue onFault, uint16_t left,
+                       uint16_t right) {
+  const auto result = Constant(0, kind);
+  code_.push_back({operation, onFault, result, left, right});
   return result;
 }
 
-uint16_t Program::Constant(double value) {
+uint16_t Program::Constant(double value, Value::Kind kind) {
   registers_.push_back(value);
+  kinds_.push_back(kind);
   return static_cast<uint16_t>(registers_.size() - 1);
 }
 
-void Program::EndWithValue(uint16_t reg, Value::Kind kind) {
-  resultRegister_ = reg;
-  resultKind_ = kind;
-}
+void Program::EndWithValue(uint16_t reg) { resultRegister_ = reg; }
 
 void Program::EndMalformed() { malformed_ = true; }
 
-Value Program::Run(double x, double y) {
+std::optional<Value> Program::Run(double x, double y) {
   double* const registers = registers_.data();
   registers[kXRegister] = x;
   registers[kYRegister] = y;
-  for (const Instruction& step : code_) {
-    registers[step.result] = arithmetic::Execute(step.operation, registers[step.left], registers[step.right]);
+  lastFault_ = 0;
+  for (size_t i = 0; i < code_.size(); ++i) {
+    const Instruction& step = code_[i];
+    const arithmetic::Checked outcome =
+        arithmetic::Execute(step.operation, registers[step.left], registers[step.right]);
+    if (outcome.Failed()) [[unlikely]] {
+      return RunAfterFault(i, outcome.fault);
+    }
+    registers[step.result] = outcome.value;
   }
+  return Result(kinds_);
+}
+
+// The rest of a run from its first faulted step on, with the kinds of the
+// registers tracked. Every register is written once, so only stand-ins can make
+// a register's kind differ from the compiled one; a step compiled for the kinds
+// of its operands cannot take an operand of another kind.
+std::optional<Value> Program::RunAfterFault(size_t faulted, runtime::ErrorNumber fault) {
+  runKinds_ = kinds_;
+  if (!StandIn(code_[faulted], fault)) return std::nullopt;
+  for (size_t i = faulted + 1; i < code_.size(); ++i) {
+    const Instruction& step = code_[i];
+    if (arithmetic::DependsOnKinds(step.operation) &&
+        (runKinds_[step.left] != kinds_[step.left] || runKinds_[step.right] != kinds_[step.right])) {
+      return std::nullopt;
+    }
+    const arithmetic::Checked outcome =
+        arithmetic::Execute(step.operation, registers_[step.left], registers_[step.right]);
+    if (!outcome.Failed()) {
+      registers_[step.result] = outcome.value;
+    } else if (!StandIn(step, outcome.fault)) {
+      return std::nullopt;
+    }
+  }
+  return Result(runKinds_);
+}
+
+bool Program::StandIn(const Instruction& step, runtime::ErrorNumber fault) {
+  lastFault_ = static_cast<int16_t>(fault);
+  switch (step.onFault) {
+    case FaultValue::Zero:
+      registers_[step.result] = 0;
+      runKinds_[step.result] = Value::Kind::Integer;
+      return true;
+    case FaultValue::LeftOperand:
+      registers_[step.result] = registers_[step.left];
+      runKinds_[step.result] = runKinds_[step.left];
+      return true;
+    case FaultValue::NotCompiled:
+      return false;
+  }
+  return false;
+}
+
+Value Program::Result(const std::vector<Value::Kind>& kinds) const {
   if (malformed_) return {};
-  return Value::OfKind(resultKind_, registers[resultRegister_]);
+  return Value::OfKind(kinds[resultRegister_], registers_[resultRegister_]);
 }
 
 }  // namespace formula

@@ -25,13 +25,19 @@ class ProgramBuilder {
 
   PlannedSlot Function(FunctionName name, const PlannedSlot& argument);
   PlannedSlot Power(const PlannedSlot& base, const PlannedSlot& exponent);
+  PlannedSlot NegatedPower(const PlannedSlot& base, const PlannedSlot& exponent);
   PlannedSlot Negation(const PlannedSlot& operand);
   PlannedSlot Binary(BinaryOperator op, const PlannedSlot& left, const PlannedSlot& right);
-  PlannedSlot Zero() { return PlannedSlot::Number(program_.Constant(0), Value::Kind::Integer); }
+  PlannedSlot Zero() {
+    return PlannedSlot::Number(program_.Constant(0, Value::Kind::Integer), Value::Kind::Integer);
+  }
 
  private:
-  PlannedSlot Step(Operation operation, Value::Kind kind, const PlannedSlot& left,
+  PlannedSlot Step(Operation operation, Value::Kind kind, FaultValue onFault, const PlannedSlot& left,
                    const PlannedSlot& right = {});
+  PlannedSlot Unary(Operation operation, Value::Kind kind, const PlannedSlot& argument);
+  PlannedSlot Binary(Operation operation, Value::Kind kind, const PlannedSlot& left,
+                     const PlannedSlot& right);
 
   Program& program_;
 };

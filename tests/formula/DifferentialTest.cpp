@@ -66,7 +66,8 @@ class RandomInput {
 
 TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
   RandomInput input;
-  int kinds[4] = {}, compiledAnswers = 0;  // kinds: values, values after a fault, malformed, raised
+  int kinds[4] = {}, compiledAnswers = 0,
+      compiledFaults = 0;  // kinds: values, after a fault, malformed, raised
   for (int i = 0; i < 8000 && !HasFailure(); ++i) {
     formula::Formula compiled(input.Formula());
     for (int point = 0; point < 6; ++point) {
@@ -74,14 +75,17 @@ TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
       const formula::RandomSequence sequence = formula::SharedRandomSequence();
       const uint64_t fallbacks = formula::ExactFallbacks();
       const Outcome exact = BothPaths(compiled, X, Y);
-      compiledAnswers += formula::ExactFallbacks() == fallbacks;
+      const bool compiledAnswer = formula::ExactFallbacks() == fallbacks;
+      compiledAnswers += compiledAnswer;
+      compiledFaults += compiledAnswer && exact.parseError > 0;
       EXPECT_TRUE(!compiled.IsPure() || exact.sequenceAfter == sequence) << compiled.text();
       ++kinds[exact.raised ? 3 : exact.parseError == kMalformed ? 2 : exact.parseError ? 1 : 0];
     }
   }
-  // Every kind of outcome must be reached, mostly without the exact evaluator.
+  // Every kind of outcome must be reached, mostly without the exact evaluator, faults too.
   EXPECT_TRUE(kinds[0] > 8000 && kinds[1] > 2000 && kinds[2] > 20000 && kinds[3] > 100);
   EXPECT_GT(compiledAnswers, 8000 * 6 * 3 / 4);
+  EXPECT_GT(compiledFaults, kinds[1] * 2 / 3);
 }
 
 }  // namespace

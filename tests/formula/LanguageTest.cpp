@@ -87,6 +87,9 @@ TEST(Language, NegationIntAndAbsKeepTheKindOtherOperatorsGiveDoubles) {
               Row("ABS(-SGN X)", I(1)), Row("SGN X MOD 2", L(1)), Row("SGN X MOD SGN X", I(0)),
               Row("-(SGN X - SGN X)", D(-0.0)), Row("-X", I(-3), 0, I(3)), Row("ABS X", L(3), 0, L(-3)),
               Row("-X", I(0), 6, I(-32768)), Row("ABS X", I(0), 6, L(INT32_MIN))});
+  // A failed step's stand-in brings its own kind to the steps that keep the kind.
+  ExpectRows({Row("-LOG 0", I(0), 5), Row("INT(X / 0)", S(0), 11), Row("SQR(-1) MOD SGN X", I(0), 5),
+              Row("ABS(X / 0) + 1", D(4), 11, I(-3)), Row("-(X / 0)", I(-3), 11, I(3))});
 }
 
 // Above 0 the next number in [0, 1), 0 the last one again, below 0 a number fixed by the
