@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "runtime/Conversions.h"
 #include "runtime/RuntimeError.h"
@@ -83,17 +84,14 @@ inline Checked CheckedQuotient(double dividend, double divisor) {
 }
 
 // What runtime::ToLong accepts: rounded half to even, within the 32-bit range.
-inline bool RoundsIntoLong(double x) {
-  const double rounded = std::nearbyint(x);
-  return rounded >= -2147483648.0 && rounded <= 2147483647.0;
-}
-
 // Remainder of the truncating division of the operands rounded half to even, with
 // the sign of the dividend.
 inline Checked CheckedRemainder(double dividend, double divisor) {
-  if (!RoundsIntoLong(dividend) || !RoundsIntoLong(divisor)) return Fault(runtime::ErrorNumber::Overflow);
-  const int32_t whole_dividend = runtime::ToLong(dividend);
-  const int32_t whole_divisor = runtime::ToLong(divisor);
+  const std::optional<int32_t> rounded_dividend = runtime::TryToLong(dividend);
+  const std::optional<int32_t> rounded_divisor = runtime::TryToLong(divisor);
+  if (!rounded_dividend || !rounded_divisor) return Fault(runtime::ErrorNumber::Overflow);
+  const int32_t whole_dividend = *rounded_dividend;
+  const int32_t whole_divisor = *rounded_divisor;
   if (whole_divisor == 0) return Fault(runtime::ErrorNumber::DivisionByZero);
   // The one quotient that leaves the 32-bit range; its remainder is 0 all the same.
   if (whole_divisor == -1) return {0};

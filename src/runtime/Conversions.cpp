@@ -31,10 +31,16 @@ float ToSingle(double value) {
   return single;
 }
 
-int32_t ToLong(double value) {
+std::optional<int32_t> TryToLong(double value) {
   const double rounded = RoundHalfEven(value);
-  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) Overflow();
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) return std::nullopt;
   return static_cast<int32_t>(rounded);
+}
+
+int32_t ToLong(double value) {
+  const std::optional<int32_t> whole = TryToLong(value);
+  if (!whole) Overflow();
+  return *whole;
 }
 
 int16_t ToInteger(double value) {

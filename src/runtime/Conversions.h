@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace runtime {
 
@@ -17,6 +18,8 @@ float FiniteSingle(float value);
 float ToSingle(double value);
 // Nearest 32-bit integer, ties to even; Overflow outside -2^31 .. 2^31 - 1.
 int32_t ToLong(double value);
+// The same without raising: nothing when the value does not fit.
+std::optional<int32_t> TryToLong(double value);
 // Nearest 16-bit integer, ties to even; Overflow outside -32768 .. 32767.
 int16_t ToInteger(double value);
 
