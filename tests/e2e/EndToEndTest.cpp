@@ -10,26 +10,22 @@
 
 namespace {
 
-using e2e::SurfplotUser;
+using e2e::DrawingArea;
 using EndToEnd = e2e::EndToEnd;
 
-const QPoint DrawButton = SurfplotUser::Centre("CommandDraw");
-const QPoint ScaleArrows = SurfplotUser::Centre("GraphScale");
-const QRect Area(10, 10, 326, 326);  // the drawing area inside its border
 const QRgb Background = qRgb(224, 224, 224), Black = qRgb(0, 0, 0);
 
 // How often each colour occurs in the drawing area.
 std::map<QRgb, int> AreaColours(const QImage& client) {
   std::map<QRgb, int> counts;
-  for (int y = Area.top(); y <= Area.bottom(); ++y)
-    for (int x = Area.left(); x <= Area.right(); ++x) ++counts[client.pixel(x, y)];
+  for (int y = DrawingArea.top(); y <= DrawingArea.bottom(); ++y)
+    for (int x = DrawingArea.left(); x <= DrawingArea.right(); ++x) ++counts[client.pixel(x, y)];
   return counts;
 }
 
 // Whether the window shows the label with that caption exactly as the program renders it.
 bool LabelShows(const QImage& client, const char* name, const QString& caption) {
   QWidget window;
-  window.resize(client.size());
   QPalette palette = window.palette();
   palette.setColor(QPalette::Window, QColor(128, 128, 255));
   window.setPalette(palette);
@@ -49,20 +45,17 @@ TEST_F(EndToEnd, StartsWithTheInputsAndTheAxes) {
   EXPECT_GT(colours[Background], 300 * 300);
   EXPECT_GT(colours[qRgb(255, 255, 255)], 100) << "dotted white axes";
   EXPECT_GT(colours[Black], 10) << "the letters";
-  EXPECT_EQ(user.Copy(SurfplotUser::Centre("Data(1)")), "-1");
-  EXPECT_EQ(user.Copy(SurfplotUser::Centre("Data(5)")), "12");
-  EXPECT_EQ(user.Copy(SurfplotUser::Centre("Data(6)")), "");
+  EXPECT_EQ(user.Copy("Data(1)") + " " + user.Copy("Data(5)") + " " + user.Copy("Data(6)"), "-1 12 ");
 }
 
 TEST_F(EndToEnd, ALeftDragTurnsTheViewAndShowsTheAngles) {
-  user.Click(DrawButton);
-  EXPECT_EQ(user.Copy(SurfplotUser::Centre("Data(6)")), "0.");
-  EXPECT_EQ(user.Copy(SurfplotUser::Centre("Data(7)")), "1.708");
+  user.Click("CommandDraw");
+  EXPECT_EQ(user.Copy("Data(6)") + " " + user.Copy("Data(7)"), "0. 1.708");
   const QImage before = user.Screenshot();
-  user.Drag(Area.topLeft() + QPoint(100, 100),
-            {Area.topLeft() + QPoint(120, 150), Area.topLeft() + QPoint(150, 200)});
+  const QPoint corner = DrawingArea.topLeft();
+  user.Drag(corner + QPoint(100, 100), {corner + QPoint(120, 150), corner + QPoint(150, 200)});
   const QImage after = user.Screenshot();
-  EXPECT_NE(before.copy(Area), after.copy(Area));
+  EXPECT_NE(before.copy(DrawingArea), after.copy(DrawingArea));
   // The last position sets the angles: 150 - 326 + 360 and 326 - 200 - 360.
   EXPECT_TRUE(LabelShows(after, "Label1", "184"));
   EXPECT_TRUE(LabelShows(after, "Label2", "-234"));
@@ -70,13 +63,13 @@ TEST_F(EndToEnd, ALeftDragTurnsTheViewAndShowsTheAngles) {
 }
 
 TEST_F(EndToEnd, TheScaleArrowsResizeThePicture) {
-  user.Click(DrawButton);
+  user.Click("CommandDraw");
   const QImage natural = user.Screenshot();
-  for (int i = 0; i < 4; ++i) user.Click(ScaleArrows - QPoint(0, 5));
+  for (int i = 0; i < 4; ++i) user.Click("GraphScale", {0, -5});
   // 120 instead of 100: the picture covers more of the background.
   EXPECT_LT(AreaColours(user.Screenshot())[Background], AreaColours(natural)[Background]);
-  for (int i = 0; i < 4; ++i) user.Click(ScaleArrows + QPoint(0, 6));
-  EXPECT_EQ(user.Screenshot().copy(Area), natural.copy(Area));
+  for (int i = 0; i < 4; ++i) user.Click("GraphScale", {0, 6});
+  EXPECT_EQ(user.Screenshot().copy(DrawingArea), natural.copy(DrawingArea));
 }
 
 TEST_F(EndToEnd, EachColourModeShowsItsColours) {
@@ -93,9 +86,9 @@ TEST_F(EndToEnd, EachColourModeShowsItsColours) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.file);
-    user.Click(SurfplotUser::Centre("CmdMenu"));
+    user.Click("CmdMenu");
     user.Keys(QString("Down ").repeated(row.item) + "Return");
-    user.Click(DrawButton);
+    user.Click("CommandDraw");
     const QImage drawn = user.Screenshot();
     if (qEnvironmentVariableIsSet("SURFPLOT_SCREENSHOT_DIR"))
       drawn.save(QDir(qEnvironmentVariable("SURFPLOT_SCREENSHOT_DIR")).filePath(row.file));
@@ -105,30 +98,25 @@ TEST_F(EndToEnd, EachColourModeShowsItsColours) {
   }
 }
 
-TEST_F(EndToEnd, RefusalsAndParseErrorsAreShownInMessageBoxes) {
-  user.Paste(SurfplotUser::Centre("Data(1)"), "1e3");
-  user.Click(DrawButton);
-  EXPECT_EQ(user.TakeMessageBox().value_or("(no box)"), "Wrong value");
-
-  user.Paste(SurfplotUser::Centre("Data(1)"), "2");
-  user.Paste(SurfplotUser::Centre("Data(5)"), "0");
-  user.Click(DrawButton);
-  EXPECT_EQ(user.TakeMessageBox().value_or("(no box)"), " Maximum 'X' Must be Greater than Minimum 'X'");
-  EXPECT_EQ(user.TakeMessageBox().value_or("(no box)"), "Resolution Must be Greater than '1'");
-
-  user.Paste(SurfplotUser::Centre("Data(1)"), "-1");
-  user.Paste(SurfplotUser::Centre("Data(3)"), "1");
-  user.Paste(SurfplotUser::Centre("Data(5)"), "12");
-  user.Click(DrawButton);
-  EXPECT_EQ(user.TakeMessageBox().value_or("(no box)"), " Maximum 'Y' Must be Greater than Minimum 'Y'");
-
-  user.Paste(SurfplotUser::Centre("Data(3)"), "-1");
-  user.Paste(SurfplotUser::Centre("Code"), "SIN -X");
-  user.Click(DrawButton);
-  EXPECT_EQ(user.TakeMessageBox().value_or("(no box)"), "Parse Error");
-  EXPECT_FALSE(user.MessageBoxShowing());
-
-  user.Click(SurfplotUser::Centre("Command1"));
+TEST_F(EndToEnd, RefusalsAndParseErrorsAreShownInMessageBoxesAndExitEnds) {
+  const struct {
+    std::vector<std::pair<const char*, QByteArray>> pasted;
+    QStringList messages;
+  } attempts[] = {
+      {{{"Data(1)", "1e3"}}, {"Wrong value"}},
+      {{{"Data(1)", "2"}, {"Data(5)", "0"}},
+       {" Maximum 'X' Must be Greater than Minimum 'X'", "Resolution Must be Greater than '1'"}},
+      {{{"Data(1)", "-1"}, {"Data(3)", "1"}, {"Data(5)", "12"}},
+       {" Maximum 'Y' Must be Greater than Minimum 'Y'"}},
+      {{{"Data(3)", "-1"}, {"Code", "SIN -X"}}, {"Parse Error"}},
+  };
+  for (const auto& attempt : attempts) {
+    for (const auto& [box, text] : attempt.pasted) user.Paste(box, text);
+    user.Click("CommandDraw");
+    for (const QString& message : attempt.messages) EXPECT_EQ(user.TakeMessageBox(), message);
+  }
+  EXPECT_EQ(user.TakeMessageBox(0), "(no box)");
+  user.Click("Command1");
   EXPECT_TRUE(user.WaitForExit()) << "Exit did not end the program";
 }
 

@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include <QColorSpace>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
 
@@ -27,12 +27,25 @@ QString FindWindow(const char* captionPattern) {
   return QString::fromLatin1(ids.split('\n').first());
 }
 
-void PutOnClipboard(const QByteArray& text) {
-  // xclip stays behind to serve the text until another program takes the clipboard.
-  Run("xclip", {"-i", "-selection", "clipboard"}, text);
-}
+// xclip stays behind to serve the text until another program takes the clipboard.
+void PutOnClipboard(const QByteArray& text) { Run("xclip", {"-i", "-selection", "clipboard"}, text); }
 
 QString Clipboard() { return QString::fromUtf8(Run("xclip", {"-o", "-selection", "clipboard"})); }
+
+QByteArray Xdotool(const QStringList& arguments) { return Run("xdotool", arguments); }
+
+// Lets the program handle what it was sent: a round trip through the X server, then
+// a short pause for the redraw.
+void Settle() {
+  Xdotool({"getmouselocation"});
+  QThread::msleep(300);
+}
+
+QPoint Centre(std::string_view control) {
+  const window::TwipsRect& place = window::FindForm1Control(control)->twips;
+  return {window::PixelsFromTwips(place.left + place.width / 2),
+          window::PixelsFromTwips(place.top + place.height / 2)};
+}
 
 }  // namespace
 
@@ -41,22 +54,13 @@ SurfplotUser::~SurfplotUser() {
   process_.waitForFinished(3000);
 }
 
-QPoint SurfplotUser::Centre(std::string_view control) {
-  const window::TwipsRect& place = window::FindForm1Control(control)->twips;
-  return {window::PixelsFromTwips(place.left + place.width / 2),
-          window::PixelsFromTwips(place.top + place.height / 2)};
-}
-
 bool SurfplotUser::Launch() {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "xcb");
-  environment.insert("LC_ALL", "C.UTF-8");
-  process_.setProcessEnvironment(environment);
+  process_.setEnvironment(QProcess::systemEnvironment() << "QT_QPA_PLATFORM=xcb"
+                                                        << "LC_ALL=C.UTF-8");
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
   process_.start(SURFPLOT_PROGRAM, {});
-  QElapsedTimer timer;
-  timer.start();
-  while (window_.isEmpty() && Running() && timer.elapsed() < 20000) {
+  const QDeadlineTimer deadline(20000);
+  while (window_.isEmpty() && Running() && !deadline.hasExpired()) {
     QThread::msleep(100);
     window_ = FindWindow("^Plotting f\\(x\\) Functions$");
   }
@@ -64,20 +68,12 @@ bool SurfplotUser::Launch() {
   return !window_.isEmpty();
 }
 
-QByteArray SurfplotUser::Xdotool(QStringList arguments) { return Run("xdotool", arguments); }
-
 QStringList SurfplotUser::MoveTo(QPoint client) const {
   return {"mousemove", "--window", window_, QString::number(client.x()), QString::number(client.y())};
 }
 
-void SurfplotUser::Settle() {
-  // A round trip through the X server, then a short pause for the program's redraw.
-  Xdotool({"getmouselocation"});
-  QThread::msleep(300);
-}
-
-void SurfplotUser::Click(QPoint at) {
-  Xdotool(MoveTo(at) + QStringList{"click", "1"});
+void SurfplotUser::Click(std::string_view control, QPoint offset) {
+  Xdotool(MoveTo(Centre(control) + offset) + QStringList{"click", "1"});
   Settle();
 }
 
@@ -93,13 +89,13 @@ void SurfplotUser::Drag(QPoint from, const QVector<QPoint>& path) {
   Settle();
 }
 
-void SurfplotUser::Paste(QPoint box, const QByteArray& text) {
+void SurfplotUser::Paste(std::string_view box, const QByteArray& text) {
   PutOnClipboard(text);
   Click(box);
   Keys("ctrl+a ctrl+v");
 }
 
-QString SurfplotUser::Copy(QPoint box) {
+QString SurfplotUser::Copy(std::string_view box) {
   // An empty box copies nothing, so the clipboard starts with a text no box holds.
   const QString nothingCopied = "\x01nothing copied\x01";
   PutOnClipboard(nothingCopied.toUtf8());
@@ -109,10 +105,9 @@ QString SurfplotUser::Copy(QPoint box) {
   return text == nothingCopied ? QString() : text;
 }
 
-bool SurfplotUser::WaitForText(QPoint box, const QString& expected, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (Running() && timer.elapsed() < timeoutMs)
+bool SurfplotUser::WaitForText(std::string_view box, const QString& expected, int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  while (Running() && !deadline.hasExpired())
     if (Copy(box) == expected) return true;
   return false;
 }
@@ -124,14 +119,12 @@ QImage SurfplotUser::Screenshot() {
   return image;
 }
 
-bool SurfplotUser::MessageBoxShowing() { return !FindWindow("^surfplot$").isEmpty(); }
-
-std::optional<QString> SurfplotUser::TakeMessageBox(int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
+QString SurfplotUser::TakeMessageBox(int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
   QString box;
-  while (box.isEmpty() && timer.elapsed() < timeoutMs) box = FindWindow("^surfplot$");
-  if (box.isEmpty()) return std::nullopt;
+  do box = FindWindow("^surfplot$");
+  while (box.isEmpty() && !deadline.hasExpired());
+  if (box.isEmpty()) return "(no box)";
   Settle();
   Xdotool({"windowfocus", "--sync", box});
   Keys("ctrl+c");

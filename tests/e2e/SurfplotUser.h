@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QVector>
-#include <optional>
 #include <string_view>
 
 namespace e2e {
@@ -20,26 +19,25 @@ class SurfplotUser {
 
   // Launches the program and waits for its window; false when it never appeared.
   bool Launch();
-  // The centre of a control of the window's layout, such as "Data(5)".
-  static QPoint Centre(std::string_view control);
-
-  void Click(QPoint at);
+  // Controls are named as in the window's layout, such as "Data(5)"; the offset is
+  // from the control's centre.
+  void Click(std::string_view control, QPoint offset = {});
   void Keys(const QString& spaceSeparated);
   // Presses the left button at `from`, moves through the path in one burst and lets go.
   void Drag(QPoint from, const QVector<QPoint>& path);
   // Replaces the text of the box by pasting through the clipboard.
-  void Paste(QPoint box, const QByteArray& text);
+  void Paste(std::string_view box, const QByteArray& text);
   // The text of a box, copied through the clipboard.
-  QString Copy(QPoint box);
+  QString Copy(std::string_view box);
   // Waits until the program has worked through everything sent so far: the copy
   // keys queue behind whatever it is still busy with.
-  bool WaitForText(QPoint box, const QString& expected, int timeoutMs);
+  bool WaitForText(std::string_view box, const QString& expected, int timeoutMs);
   // The client area as it shows now.
   QImage Screenshot();
 
-  // Waits for a message box; returns its text (copied with Ctrl+C) and dismisses it.
-  std::optional<QString> TakeMessageBox(int timeoutMs = 10000);
-  bool MessageBoxShowing();
+  // Waits for a message box; returns its text (copied with Ctrl+C) and dismisses it,
+  // or "(no box)".
+  QString TakeMessageBox(int timeoutMs = 10000);
 
   bool Running() const { return process_.state() != QProcess::NotRunning; }
   bool WaitForExit() { return !Running() || process_.waitForFinished(10000); }
@@ -47,14 +45,14 @@ class SurfplotUser {
   std::size_t ResidentBytes() const;
 
  private:
-  QByteArray Xdotool(QStringList arguments);
   QStringList MoveTo(QPoint client) const;
-  // Lets the program handle what it was sent.
-  void Settle();
 
   QProcess process_;
   QString window_;
 };
+
+// The drawing area inside its border, in client pixels.
+inline const QRect DrawingArea(10, 10, 326, 326);
 
 // Every test starts the program afresh.
 class EndToEnd : public ::testing::Test {
