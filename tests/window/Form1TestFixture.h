@@ -14,10 +14,8 @@ constexpr int16_t Left = 1;
 struct LoadedForm {
   LoadedForm() { form.Form_Load(); }
 
-  void SetInputs(const Strings& xMinXMaxYMinYMaxResolution) {
-    std::copy(xMinXMaxYMinYMaxResolution.begin(), xMinXMaxYMinYMaxResolution.end(),
-              controls.data.begin() + 1);
-  }
+  // XMin, XMax, YMin, YMax and Resolution.
+  void SetInputs(const Strings& inputs) { std::ranges::copy(inputs, controls.data.begin() + 1); }
 
   Strings MessageTexts() const {
     Strings texts;

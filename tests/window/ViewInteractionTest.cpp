@@ -1,4 +1,3 @@
-#include <QImage>
 #include <QPointF>
 #include <QRect>
 
@@ -55,9 +54,8 @@ TEST_F(ViewTest, ColourCodesAreThoseOfTheLastBuild) {
   EXPECT_NE(controls.surface.PixelAt(163, 163), 0u);
 }
 
-TEST_F(ViewTest, AFaultDuringADragIsReportedOnceAndTheWindowGoesOn) {
-  // Far from 0 the cube coordinates grow large, and a large scale pushes them
-  // beyond a 32-bit pixel coordinate.
+TEST_F(ViewTest, AFaultDuringADragIsReportedOncePerDrag) {
+  // Far from 0 the cube coordinates grow large; a large scale pushes them beyond 32-bit pixels.
   SetInputs({"1000000", "1000010", "-1", "1", "12"});
   form.CommandDraw_Click();
   controls.graphScale = 50000;
@@ -66,10 +64,8 @@ TEST_F(ViewTest, AFaultDuringADragIsReportedOnceAndTheWindowGoesOn) {
   EXPECT_EQ(controls.messages[0].icon, platform::MessageIcon::Critical);
   EXPECT_NE(controls.messages[0].text.find("Overflow"), std::string::npos);
   EXPECT_EQ(controls.pointerChanges.back().second, platform::PointerShape::Default);
-  // A new drag reports again; a smaller scale draws again.
+  // A new drag reports again.
   form.Picture1_MouseMove(0, 0, 100, 100);
   form.Picture1_MouseMove(Left, 0, 100, 100);
-  controls.graphScale = 0;
-  form.GraphScale_Change();
   EXPECT_EQ(controls.messages.size(), 2u);
 }
