@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <random>
+
+#include "support/RecordingControls.h"
+#include "window/Form1.h"
+
+// A restless user, seeded so that a run repeats: each round a new formula (drawn, refused,
+// unreadable, failing or random), new ranges, resolution, colour mode and scale, one draw
+// and perhaps a drag. The messages and pointer changes recorded are then dropped, so that
+// only the window's own memory can grow.
+class ChangingInputs {
+ public:
+  ChangingInputs(testing_support::RecordingControls& controls, Form1& form, unsigned seed)
+      : controls_(controls), form_(form), random_(seed) {}
+
+  void Round() {
+    static const std::string formulas[] = {
+        "X * Y",           "Sin(X * Y) / X",      "Rnd * X + Y",  "SIN -X", "1 / 0", std::string(40000, 'X'),
+        "Sqr(X) + Log(Y)", "X ^ 1000 * 10 ^ 300", "X + X + X + X"};
+    static const std::pair<const char*, const char*> ranges[] = {{"-1", "1"},         {"-1000000", "1000000"},
+                                                                 {"-0,001", "0.001"}, {"2.5", "7,25"},
+                                                                 {"1", "-1"},         {"abc", "1"}};
+    controls_.code = Pick(formulas);
+    std::tie(controls_.data[1], controls_.data[2]) = Pick(ranges);
+    std::tie(controls_.data[3], controls_.data[4]) = Pick(ranges);
+    controls_.data[5] = Pick(std::array{"2", "7", "25", "100", "160", "1,5", "0"});
+    form_.MenuColorModeItem_Click(static_cast<int16_t>(1 + random_() % 4));
+    controls_.graphScale = Pick(std::array{100, 5, 0, 50000, -50000});
+    form_.CommandDraw_Click();
+    messagesSeen_ += controls_.messages.size();
+    quietRounds_ += controls_.messages.empty();
+    for (auto move = random_() % 4; move > 0; --move)
+      form_.Picture1_MouseMove(1, 0, random_() % 500 - 80.0f, random_() % 500 - 80.0f);
+    form_.Picture1_MouseMove(0, 0, 0, 0);
+    controls_.messages.clear();
+    controls_.pointerChanges.clear();
+  }
+
+  std::size_t MessagesSeen() const { return messagesSeen_; }
+  // Rounds that showed no message box: drawn, however odd the surface.
+  std::size_t QuietRounds() const { return quietRounds_; }
+
+ private:
+  template <class List>
+  auto Pick(const List& list) -> decltype(list[0]) {
+    return list[random_() % std::size(list)];
+  }
+
+  testing_support::RecordingControls& controls_;
+  Form1& form_;
+  std::mt19937 random_;
+  std::size_t messagesSeen_ = 0, quietRounds_ = 0;
+};
