@@ -6,10 +6,8 @@
 #include "support/RecordingControls.h"
 #include "window/Form1.h"
 
-// A restless user, seeded so that a run repeats: each round a new formula (drawn, refused,
-// unreadable, failing or random), new ranges, resolution, colour mode and scale, one draw
-// and perhaps a drag. The messages and pointer changes recorded are then dropped, so that
-// only the window's own memory can grow.
+// A restless user, seeded: each round new formula (drawn, refused, unreadable, failing, random), ranges,
+// resolution, colour mode and scale, one draw, perhaps a drag; then the records are dropped.
 class ChangingInputs {
  public:
   ChangingInputs(testing_support::RecordingControls& controls, Form1& form, unsigned seed)
