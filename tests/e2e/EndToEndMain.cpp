@@ -3,31 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
-#include "EndToEnd.h"
-#include "XDisplay.h"
-
-namespace e2e {
-namespace {
-XDisplay* server = nullptr;
-}
-
-QString DisplayName() { return server ? server->Name() : QString(); }
-QString DisplayFailure() { return server ? server->Failure() : QString("not started"); }
-
-}  // namespace e2e
+#include <QProcess>
 
 int main(int argc, char** argv) {
-  e2e::XDisplay display;
-  if (display.Start()) {
-    e2e::server = &display;
-    qputenv("DISPLAY", display.Name().toLocal8Bit());
-    qputenv("QT_QPA_PLATFORM", "xcb");
-  } else {
-    e2e::server = &display;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
+  // Xvfb picks a free display and names it on standard output once it takes connections.
+  QProcess xvfb;
+  xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  const QByteArray display = xvfb.waitForReadyRead(20000) ? xvfb.readLine().trimmed() : QByteArray();
+  qputenv("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+  if (!display.isEmpty()) qputenv("DISPLAY", ":" + display);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int failed = RUN_ALL_TESTS();
+  xvfb.terminate();
+  xvfb.waitForFinished(3000);
+  return failed;
 }

@@ -1,161 +1,142 @@
 #include "SurfplotUser.h"
 
-#include <QElapsedTimer>
-#include <QProcessEnvironment>
+#include <unistd.h>
+
+#include <QColorSpace>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QThread>
 
-#include "XDisplay.h"
+#include "window/Form1Layout.h"
 
 namespace e2e {
 namespace {
 
-constexpr auto WindowCaption = "^Plotting f\\(x\\) Functions$";
-constexpr auto MessageBoxTitle = "^surfplot$";
-
-}  // namespace
-
-SurfplotUser::SurfplotUser(QString display) : display_(std::move(display)) {}
-
-SurfplotUser::~SurfplotUser() {
-  if (process_.state() != QProcess::NotRunning) {
-    process_.kill();
-    process_.waitForFinished(3000);
-  }
-}
-
-QByteArray SurfplotUser::Xdotool(const QStringList& arguments, bool* ok) {
+QByteArray Run(const QString& program, const QStringList& arguments, const QByteArray& input = {}) {
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("DISPLAY", display_);
-  process.setProcessEnvironment(environment);
-  process.start("xdotool", arguments);
-  const bool finished = process.waitForFinished(15000);
-  if (ok) *ok = finished && process.exitCode() == 0;
+  process.start(program, arguments);
+  process.write(input);
+  process.closeWriteChannel();
+  process.waitForFinished(60000);
   return process.readAllStandardOutput();
 }
 
-bool SurfplotUser::Launch(const QString& program) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("DISPLAY", display_);
-  environment.insert("QT_QPA_PLATFORM", "xcb");
-  environment.insert("LC_ALL", "C.UTF-8");
-  process_.setProcessEnvironment(environment);
-  process_.setProcessChannelMode(QProcess::ForwardedChannels);
-  process_.start(program, {});
-  if (!process_.waitForStarted(10000)) return false;
-
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < 20000) {
-    bool found = false;
-    const QByteArray ids = Xdotool({"search", "--onlyvisible", "--name", WindowCaption}, &found);
-    if (found && !ids.trimmed().isEmpty()) {
-      window_ = QString::fromLatin1(ids.trimmed().split('\n').first());
-      break;
-    }
-    QThread::msleep(100);
-  }
-  if (window_.isEmpty()) return false;
-
-  // Without a window manager the window has no frame: its position is the client area's.
-  const QByteArray geometry = Xdotool({"getwindowgeometry", "--shell", window_});
-  for (const QByteArray& line : geometry.split('\n')) {
-    if (line.startsWith("X=")) origin_.setX(line.mid(2).toInt());
-    if (line.startsWith("Y=")) origin_.setY(line.mid(2).toInt());
-  }
-  Settle();
-  return true;
+// Any visible window with that caption.
+QString FindWindow(const char* captionPattern) {
+  const QByteArray ids = Run("xdotool", {"search", "--onlyvisible", "--name", captionPattern}).trimmed();
+  return QString::fromLatin1(ids.split('\n').first());
 }
 
-void SurfplotUser::Settle() {
-  // A round trip through the X server, then a short pause for the program's redraw.
+// xclip stays behind to serve the text until another program takes the clipboard.
+void PutOnClipboard(const QByteArray& text) { Run("xclip", {"-i", "-selection", "clipboard"}, text); }
+
+QString Clipboard() { return QString::fromUtf8(Run("xclip", {"-o", "-selection", "clipboard"})); }
+
+QByteArray Xdotool(const QStringList& arguments) { return Run("xdotool", arguments); }
+
+// Lets the program handle what it was sent: a round trip through the X server, then
+// a short pause for the redraw.
+void Settle() {
   Xdotool({"getmouselocation"});
   QThread::msleep(300);
 }
 
-void SurfplotUser::Click(QPoint at, int button) {
-  const QPoint screen = Screen(at);
-  Xdotool({"mousemove", QString::number(screen.x()), QString::number(screen.y())});
-  Xdotool({"click", QString::number(button)});
-  Settle();
+QPoint Centre(std::string_view control) {
+  const window::TwipsRect& place = window::FindForm1Control(control)->twips;
+  return {window::PixelsFromTwips(place.left + place.width / 2),
+          window::PixelsFromTwips(place.top + place.height / 2)};
 }
 
-void SurfplotUser::Drag(QPoint from, QPoint to, int steps) {
-  const QPoint start = Screen(from);
-  Xdotool({"mousemove", QString::number(start.x()), QString::number(start.y())});
-  Xdotool({"mousedown", "1"});
-  for (int i = 1; i <= steps; ++i) {
-    const QPoint p = start + (Screen(to) - start) * i / steps;
-    Xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())});
+}  // namespace
+
+SurfplotUser::~SurfplotUser() {
+  process_.kill();
+  process_.waitForFinished(3000);
+}
+
+bool SurfplotUser::Launch() {
+  process_.setEnvironment(QProcess::systemEnvironment() << "QT_QPA_PLATFORM=xcb"
+                                                        << "LC_ALL=C.UTF-8");
+  process_.setProcessChannelMode(QProcess::ForwardedChannels);
+  process_.start(SURFPLOT_PROGRAM, {});
+  const QDeadlineTimer deadline(20000);
+  while (window_.isEmpty() && Running() && !deadline.hasExpired()) {
+    QThread::msleep(100);
+    window_ = FindWindow("^Plotting f\\(x\\) Functions$");
   }
-  Xdotool({"mouseup", "1"});
+  Settle();
+  return !window_.isEmpty();
+}
+
+QStringList SurfplotUser::MoveTo(QPoint client) const {
+  return {"mousemove", "--window", window_, QString::number(client.x()), QString::number(client.y())};
+}
+
+void SurfplotUser::Click(std::string_view control, QPoint offset) {
+  Xdotool(MoveTo(Centre(control) + offset) + QStringList{"click", "1"});
   Settle();
 }
 
-void SurfplotUser::Key(const QString& keys) {
-  Xdotool({"key", "--clearmodifiers", keys});
+void SurfplotUser::Keys(const QString& spaceSeparated) {
+  Xdotool(QStringList{"key", "--clearmodifiers"} + spaceSeparated.split(' '));
   Settle();
 }
 
-void SurfplotUser::TypeInto(QPoint box, const QString& text) {
+void SurfplotUser::Drag(QPoint from, const QVector<QPoint>& path) {
+  QStringList burst = MoveTo(from) + QStringList{"mousedown", "1"};
+  for (QPoint point : path) burst += MoveTo(point);
+  Xdotool(burst + QStringList{"mouseup", "1"});
+  Settle();
+}
+
+void SurfplotUser::Paste(std::string_view box, const QByteArray& text) {
+  PutOnClipboard(text);
   Click(box);
-  Xdotool({"key", "--clearmodifiers", "ctrl+a", "BackSpace"});
-  if (!text.isEmpty()) Xdotool({"type", "--delay", "10", text});
-  Settle();
+  Keys("ctrl+a ctrl+v");
 }
 
-QString SurfplotUser::CopyText(QPoint box) {
+QString SurfplotUser::Copy(std::string_view box) {
   // An empty box copies nothing, so the clipboard starts with a text no box holds.
-  const QByteArray sentinel = "\x01nothing copied\x01";
-  QProcess xclip;
-  xclip.start("xclip", {"-display", display_, "-i", "-selection", "clipboard"});
-  xclip.write(sentinel);
-  xclip.closeWriteChannel();
-  xclip.waitForFinished(5000);
-
+  const QString nothingCopied = "\x01nothing copied\x01";
+  PutOnClipboard(nothingCopied.toUtf8());
   Click(box);
-  Xdotool({"key", "--clearmodifiers", "ctrl+a", "ctrl+c"});
-  Settle();
-  const QByteArray text = RunCommand("xclip", {"-display", display_, "-o", "-selection", "clipboard"});
-  return text == sentinel ? QString() : QString::fromUtf8(text);
+  Keys("ctrl+a ctrl+c");
+  const QString text = Clipboard();
+  return text == nothingCopied ? QString() : text;
+}
+
+bool SurfplotUser::WaitForText(std::string_view box, const QString& expected, int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  while (Running() && !deadline.hasExpired())
+    if (Copy(box) == expected) return true;
+  return false;
 }
 
 QImage SurfplotUser::Screenshot() {
-  const QByteArray png = RunCommand("import", {"-display", display_, "-window", "root", "png:-"});
-  const QImage screen = QImage::fromData(png, "PNG");
-  return screen.copy(QRect(origin_, QSize(629, 366))).convertToFormat(QImage::Format_RGB32);
+  QImage image = QImage::fromData(Run("import", {"-window", window_, "png:-"}), "PNG")
+                     .convertToFormat(QImage::Format_RGB32);
+  image.setColorSpace({});  // untagged, like the images drawn here, so that == compares pixels alone
+  return image;
 }
 
-bool SurfplotUser::MessageBoxShowing() {
-  bool found = false;
-  const QByteArray ids = Xdotool({"search", "--onlyvisible", "--name", MessageBoxTitle}, &found);
-  return found && !ids.trimmed().isEmpty();
-}
-
-std::optional<QString> SurfplotUser::TakeMessageBox(int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
+QString SurfplotUser::TakeMessageBox(int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
   QString box;
-  while (timer.elapsed() < timeoutMs && box.isEmpty()) {
-    bool found = false;
-    const QByteArray ids = Xdotool({"search", "--onlyvisible", "--name", MessageBoxTitle}, &found);
-    if (found && !ids.trimmed().isEmpty()) box = QString::fromLatin1(ids.trimmed().split('\n').first());
-    else QThread::msleep(100);
-  }
-  if (box.isEmpty()) return std::nullopt;
+  do box = FindWindow("^surfplot$");
+  while (box.isEmpty() && !deadline.hasExpired());
+  if (box.isEmpty()) return "(no box)";
   Settle();
   Xdotool({"windowfocus", "--sync", box});
-  Xdotool({"key", "--clearmodifiers", "ctrl+c"});
-  Settle();
-  const QString copied =
-      QString::fromUtf8(RunCommand("xclip", {"-display", display_, "-o", "-selection", "clipboard"}));
-  Xdotool({"key", "--clearmodifiers", "Return"});
-  Settle();
-  return copied;
+  Keys("ctrl+c");
+  const QString text = Clipboard();
+  Keys("Return");
+  return text;
 }
 
-bool SurfplotUser::WaitForExit(int timeoutMs) {
-  return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
+std::size_t SurfplotUser::ResidentBytes() const {
+  QFile statm(QString("/proc/%1/statm").arg(process_.processId()));
+  if (!Running() || !statm.open(QIODevice::ReadOnly)) return 0;
+  return statm.readAll().split(' ').value(1).toULongLong() * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
 }  // namespace e2e

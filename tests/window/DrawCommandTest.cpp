@@ -1,128 +1,129 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
+#include <QByteArray>
 #include <QImage>
 
 #include "Form1TestFixture.h"
-#include "formula/Module1.h"
-
-namespace {
 
 using platform::MessageIcon;
+using namespace ::testing;
 using DrawCommandTest = Form1Test;
 
-TEST_F(DrawCommandTest, StartUpShowsTheInputsAndTheAxesOnly) {
-  EXPECT_EQ(std::vector<std::string>(controls.data.begin() + 1, controls.data.end()),
-            (std::vector<std::string>{"-1", "1", "-1", "1", "12", "", ""}));
-  EXPECT_EQ(controls.labels[1] + controls.labels[2], "");
-  EXPECT_FALSE(controls.picture1Enabled);
-  EXPECT_EQ(form.Theta(), -25);
-  EXPECT_EQ(form.Phi(), 105);
-  EXPECT_FALSE(form.Coefficients().CoefX.has_value());
-  EXPECT_TRUE(form.Spots().empty());
-  EXPECT_GT(DrawnPixels(), 0) << "the axes are drawn";
-  EXPECT_TRUE(controls.messages.empty());
-}
-
-TEST_F(DrawCommandTest, TheStartInputsDrawTheDefaultSurface) {
+TEST_F(DrawCommandTest, TheStartInputsDrawTheDefaultSurfaceWhichAParseErrorKeeps) {
+  EXPECT_EQ(Strings(controls.data.begin() + 1, controls.data.end()),
+            (Strings{"-1", "1", "-1", "1", "12", "", ""}));
   form.CommandDraw_Click();
-  EXPECT_TRUE(controls.messages.empty());
+  EXPECT_EQ(MessageTexts(), Strings{});
   EXPECT_EQ(form.Spots().size(), 144u);
-  EXPECT_EQ(controls.data[6], "0.");
-  EXPECT_EQ(controls.data[7], "1.708");
-  EXPECT_EQ(form.Limits().ZMax(), 1.7080734f);
+  EXPECT_EQ(controls.data[6] + " " + controls.data[7], "0. 1.708");
+  EXPECT_EQ(controls.pointerChanges.back().second, platform::PointerShape::Default)
+      << "busy pointer put back";
   controls.decimalSeparator = ',';  // the user's own separator
   form.CommandDraw_Click();
   EXPECT_EQ(controls.data[7], "1,708");
-  EXPECT_EQ(form.Coefficients().CoefX, 75.0f);
-  EXPECT_TRUE(controls.picture1Enabled);
-  // Light grey cells with black outlines in the default mode.
-  EXPECT_GT(CountPixels(0), 1000);
-  EXPECT_GT(DrawnPixels(), 1000);
-  // The busy pointer showed and was put back.
-  ASSERT_FALSE(controls.pointerChanges.empty());
-  EXPECT_EQ(controls.pointerChanges.back().second, platform::PointerShape::Default);
-}
 
-TEST_F(DrawCommandTest, ARefusedInputLeavesEverythingAsItWas) {
-  form.CommandDraw_Click();
+  // A parse error keeps the old surface, which still turns.
   const QImage before = controls.surface.image().copy();
-  const auto spotsBefore = form.Spots();
-  controls.data[2] = "-5";
-  form.CommandDraw_Click();
-  EXPECT_EQ(controls.messages.size(), 1u);
-  EXPECT_EQ(controls.messages[0].text, " Maximum 'X' Must be Greater than Minimum 'X'");
-  EXPECT_EQ(controls.surface.image(), before);
-  EXPECT_EQ(form.Spots(), spotsBefore);
-}
-
-TEST_F(DrawCommandTest, AParseErrorKeepsTheEarlierSurfaceWhichStillTurns) {
-  form.CommandDraw_Click();
-  const QImage before = controls.surface.image().copy();
-  const auto spotsBefore = form.Spots();
   controls.code = "SIN -X";
   form.CommandDraw_Click();
-  ASSERT_EQ(controls.messages.size(), 1u);
-  EXPECT_EQ(controls.messages[0], (testing_support::ShownMessage{"Parse Error", MessageIcon::None}));
-  EXPECT_EQ(form.Spots(), spotsBefore);
-  EXPECT_EQ(controls.surface.image(), before);
-  EXPECT_EQ(controls.data[6], "0.");
-  EXPECT_EQ(controls.data[7], "0.");
-
-  form.Picture1_MouseMove(1, 0, 10, 10);
-  EXPECT_NE(controls.surface.image(), before);
+  form.Picture1_MouseMove(Left, 0, 10, 10);
   EXPECT_EQ(form.Spots().size(), 144u);
+  EXPECT_NE(controls.surface.image(), before);
 }
 
-TEST_F(DrawCommandTest, AParseErrorOnTheFirstDrawKeepsTheAreaDisabled) {
-  controls.code = "";
-  form.CommandDraw_Click();
-  EXPECT_EQ(controls.messages.size(), 1u);
-  EXPECT_FALSE(controls.picture1Enabled);
-  EXPECT_TRUE(form.Spots().empty());
+// Draws with the text as XMin: the XMin stored and the messages shown.
+static std::pair<float, Strings> ReadAsXMin(const std::string& text) {
+  LoadedForm window;
+  window.SetInputs({text, "100", "-1", "1", "12"});
+  window.form.CommandDraw_Click();
+  return {window.form.Limits().XMin(), window.MessageTexts()};
 }
 
-TEST_F(DrawCommandTest, GridsThatCannotBeWalkedOrHeldAreRefusedBeforeAnythingChanges) {
-  form.CommandDraw_Click();
-  const auto spotsBefore = form.Spots();
-  // A step lost in rounding, and a table far beyond the memory cap.
-  for (const char* resolution : {"100", "100000"}) {
-    controls.messages.clear();
-    SetInputs(resolution[3] ? "-1" : "1000000", resolution[3] ? "1" : "1000001", "-1", "1", resolution);
-    form.CommandDraw_Click();
-    ASSERT_EQ(controls.messages.size(), 1u) << resolution;
-    EXPECT_EQ(controls.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(form.Spots(), spotsBefore);
-    EXPECT_EQ(controls.data[7], "1.708");
+TEST(NumberBoxTest, TextsAreReadStrictly) {
+  // Either separator, whatever the locale; far too small is 0.
+  // clang-format off
+  const std::pair<std::string, float> accepted[] = {
+      {"1,5", 1.5f}, {"1.5", 1.5f}, {"-0,25", -0.25f}, {"-3", -3}, {"", 0}, {"-", 0}, {".", 0}, {",", 0},
+      {"-.5", -0.5f}, {"7.", 7}, {"007", 7}, {"0,1", 0.1f}, {"-." + std::string(50, '0') + "1", 0}};
+  // clang-format on
+  for (auto [text, value] : accepted) EXPECT_EQ(ReadAsXMin(text), std::make_pair(value, Strings{})) << text;
+  // A refused text stores 0.
+  for (const char* text :
+       {"1,5,0", "1.5.0", "1.5,0", "3-", "--3", "+3", "1e3", "0x10", " 1", "1 ", "\xce\x98"})
+    EXPECT_EQ(ReadAsXMin(text), std::make_pair(0.0f, Strings{"Wrong value"})) << text;
+}
+
+// After a default draw: each attempt's messages (in part) and limits; a refusal changes nothing else.
+TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
+  const Strings start = {"-1", "1", "-1", "1", "12"};
+  const std::vector<float> startLimits = {-1, 1, -1, 1, 12};
+  auto sum = [](int tokens) { return QByteArray("X+").repeated(tokens).left(tokens).toStdString(); };
+  const std::size_t longestScanned = 32764;  // "(" + formula + ")" in 16 bits
+  const struct {
+    const char* name;
+    Strings inputs, messages;
+    std::vector<float> limits;  // XMin, XMax, YMin, YMax, Resolution afterwards
+    std::string code = "(Cos(X) ^ 2 + Sin(Y) ^ 2)", zRange = "0. 1.708";  // no Z range: not checked
+  } rows[] = {
+      // Boxes after the bad one are not read: their entries keep the earlier values.
+      {"a bad box stops the reading", {"-2", "x", "-7", "7", "30"}, {"Wrong value"}, {-2, 0, -1, 1, 12}},
+      {"every range refusal shows",
+       {"1", "1", "2", "-2", "0"},
+       {"Maximum 'X'", "Maximum 'Y'", "Resolution"},
+       {1, 1, 2, -2, 0}},
+      {"resolution 1", {"-1", "1", "-1", "1", "1"}, {"Resolution Must"}, {-1, 1, -1, 1, 1}},
+      {"resolution 1,5", {"-1", "1", "-1", "1", "1,5"}, {}, {-1, 1, -1, 1, 1.5f}, "X", ""},
+      // A number beyond a float (even a double) keeps the earlier entry, silently.
+      {"-4e41", {"-4" + std::string(41, '0'), "1", "-1", "1", "12"}, {}, startLimits},
+      {"1e400", {"1" + std::string(400, '0'), "1", "-1", "1", "12"}, {}, startLimits},
+      {"a step lost in rounding",
+       {"1000000", "1000001", "-1", "1", "100"},
+       {"cannot be walked"},
+       {1000000, 1000001, -1, 1, 100}},
+      {"a table beyond the memory cap",
+       {"-1", "1", "-1", "1", "100000"},
+       {"at most"},
+       {-1, 1, -1, 1, 100000}},
+      {"97 tokens", start, {}, startLimits, sum(97), "-49. 40.833"},
+      {"99 tokens", start, {"too long"}, startLimits, sum(99)},
+      {"one number filling the box", start, {"too long"}, startLimits, std::string(32767, '9')},
+      {"one past the longest scanned",
+       start,
+       {"too long"},
+       startLimits,
+       "X" + std::string(longestScanned, ' ')},
+      {"the longest scanned, mostly blanks",
+       start,
+       {},
+       startLimits,
+       "X / Y" + std::string(longestScanned - 5, ' '),
+       "-11184811. 9320677."},
+      {"the longest scanned, one number",
+       start,
+       {"Parse Error"},
+       startLimits,
+       std::string(longestScanned, '9'),
+       "0. 0."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    LoadedForm window;
+    window.form.CommandDraw_Click();
+    const QImage picture = window.controls.surface.image().copy();
+    const auto spots = window.form.Spots();
+    window.SetInputs(row.inputs);
+    window.controls.code = row.code;
+    window.form.CommandDraw_Click();
+    std::vector<Matcher<std::string>> shown;
+    for (const std::string& part : row.messages) shown.push_back(HasSubstr(part));
+    EXPECT_THAT(window.MessageTexts(), ElementsAreArray(shown));
+    for (const auto& m : window.controls.messages)
+      EXPECT_EQ(m.icon, m.text == "Parse Error" ? MessageIcon::None : MessageIcon::Critical);
+    const auto& l = window.form.Limits();
+    EXPECT_EQ((std::vector<float>{l.XMin(), l.XMax(), l.YMin(), l.YMax(), l.Resolution()}), row.limits);
+    if (!row.zRange.empty()) EXPECT_EQ(window.controls.data[6] + " " + window.controls.data[7], row.zRange);
+    if (row.messages.empty()) continue;
+    EXPECT_EQ(window.form.Spots(), spots);
+    EXPECT_EQ(window.controls.surface.image(), picture);
   }
 }
-
-TEST_F(DrawCommandTest, AFormulaTooLongToEvaluateIsRefusedNotDrawnFlat) {
-  form.CommandDraw_Click();
-  const auto spotsBefore = form.Spots();
-  std::string longest = "X";
-  for (int i = 0; i < 48; ++i) longest += "+X";  // 97 tokens: still fits
-  controls.code = longest;
-  form.CommandDraw_Click();
-  EXPECT_TRUE(controls.messages.empty());
-  EXPECT_NE(form.Spots(), spotsBefore);
-  const auto spotsOfLongest = form.Spots();
-  const std::string zMaxOfLongest = controls.data[7];
-
-  controls.code = longest + "+X";  // 99 tokens
-  form.CommandDraw_Click();
-  ASSERT_EQ(controls.messages.size(), 1u);
-  EXPECT_EQ(controls.messages[0].icon, MessageIcon::Critical);
-  EXPECT_NE(controls.messages[0].text.find("too long"), std::string::npos);
-  EXPECT_EQ(controls.data[7], zMaxOfLongest);
-  EXPECT_EQ(form.Spots(), spotsOfLongest);
-}
-
-TEST_F(DrawCommandTest, FormulaFaultsAreNotReported) {
-  controls.code = "LOG(X - 5)";
-  form.CommandDraw_Click();
-  EXPECT_TRUE(controls.messages.empty());
-  EXPECT_EQ(Module1::ParseError, 5);
-  EXPECT_EQ(form.Spots().size(), 144u);
-}
-
-}  // namespace
