@@ -13,7 +13,7 @@
 #include "surface/SpotTableSize.h"
 #include "window/ChangingInputs.h"
 #include "window/Form1.h"
-#include "window/ResidentMemory.h"
+#include "support/ResidentMemory.h"
 
 namespace {
 
