@@ -121,7 +121,9 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
       EXPECT_EQ(m.icon, m.text == "Parse Error" ? MessageIcon::None : MessageIcon::Critical);
     const auto& l = window.form.Limits();
     EXPECT_EQ((std::vector<float>{l.XMin(), l.XMax(), l.YMin(), l.YMax(), l.Resolution()}), row.limits);
-    if (!row.zRange.empty()) EXPECT_EQ(window.controls.data[6] + " " + window.controls.data[7], row.zRange);
+    if (!row.zRange.empty()) {
+      EXPECT_EQ(window.controls.data[6] + " " + window.controls.data[7], row.zRange);
+    }
     if (row.messages.empty()) continue;
     EXPECT_EQ(window.form.Spots(), spots);
     EXPECT_EQ(window.controls.surface.image(), picture);
