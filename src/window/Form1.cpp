@@ -186,10 +186,6 @@ void Form1::Command1_Click() { controls_.Unload(); }
 
 // ---- Formula ----
 
-formula::Value Form1::Z(const formula::Value& X, const formula::Value& Y) {
-  return CompiledFormula().Evaluate(X, Y);
-}
-
 formula::Formula& Form1::CompiledFormula() {
   const std::string text = controls_.CodeText();
   if (!compiled_ || compiled_->text() != text) compiled_.emplace(text);

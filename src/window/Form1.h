@@ -31,9 +31,6 @@ class Form1 {
   void MenuColorModeItem_Click(int16_t index);
   void Command1_Click();
 
-  // The formula in Code at X, Y.
-  formula::Value Z(const formula::Value& X, const formula::Value& Y);
-
   // The plot state, read by tests and by the platform layer.
   const surface::Limits& Limits() const { return limits_; }
   const surface::Coefficients& Coefficients() const { return coefficients_; }
@@ -55,7 +52,8 @@ class Form1 {
 
   render::ColorMode MarkedColorMode() const;
   render::View CurrentView() const;
-  // The formula of Code, compiled once per text.
+  // The formula of Code, compiled once per text; CurrentFormula().Z(X, Y) is its
+  // value at a grid point.
   formula::Formula& CompiledFormula();
   surface::FormulaPoints CurrentFormula();
   void SetPointers(platform::PointerShape shape);
