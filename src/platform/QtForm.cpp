@@ -8,6 +8,7 @@
 #include "platform/DecimalSeparator.h"
 #include "platform/LayoutFonts.h"
 #include "platform/MessageBox.h"
+#include "platform/Picture1Surface.h"
 #include "runtime/RuntimeError.h"
 #include "window/Form1Layout.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-const window::ControlLayout& Picture1Layout() { return *window::FindForm1Control("Picture1"); }
-
-// The drawing area inside the sunken border.
-int Picture1InnerSize() {
-  return window::PixelsFromTwips(Picture1Layout().twips.width) - 2 * window::Picture1BorderPixels;
 }
 
 template <class Widget>
@@ -41,10 +35,7 @@ Control* ArrayElement(const auto& array, int index) {
 
 }  // namespace
 
-QtForm::QtForm()
-    : surface_(Picture1InnerSize(), Picture1InnerSize(), Picture1Layout().background.value_or(0),
-               QtFont(*window::FontOf(Picture1Layout().font))),
-      form1_(*this) {
+QtForm::QtForm() : surface_(MakePicture1Surface()), form1_(*this) {
   BuildWindow();
   BuildControls();
   BuildColorModeMenu();

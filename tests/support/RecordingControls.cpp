@@ -1,20 +1,10 @@
 #include "support/RecordingControls.h"
 
-#include <QFont>
+#include "platform/Picture1Surface.h"
 
 namespace testing_support {
-namespace {
 
-QFont AxisFont() {
-  QFont font("Times New Roman");
-  font.setPointSizeF(9.75);
-  font.setBold(true);
-  return font;
-}
-
-}  // namespace
-
-RecordingControls::RecordingControls() : surface(326, 326, platform::Rgb(0xE0, 0xE0, 0xE0), AxisFont()) {}
+RecordingControls::RecordingControls() : surface(platform::MakePicture1Surface()) {}
 
 void RecordingControls::SetMousePointer(platform::PointerTarget target, platform::PointerShape shape) {
   pointerChanges.emplace_back(target, shape);
