@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "support/RecordingControls.h"
-#include "surface/SpotTableSize.h"
-#include "window/ChangingInputs.h"
-#include "window/Form1.h"
-#include "support/ResidentMemory.h"
+#include "testkit/RecordingControls.h"
+#include "surface/CellTableSize.h"
+#include "testkit/ChangingInputs.h"
+#include "window/PlotWindow.h"
+#include "ResidentMemory.h"
 
 namespace {
 
@@ -25,12 +25,12 @@ double Megabytes(std::size_t bytes) { return static_cast<double>(bytes) / (1 << 
 // at the given resolution.
 struct DrawnWindow {
   explicit DrawnWindow(int resolution) : form(controls) {
-    form.Form_Load();
-    controls.data[5] = std::to_string(resolution);
-    form.CommandDraw_Click();
+    form.Load();
+    controls.Number(window::NumberBox::Resolution) = std::to_string(resolution);
+    form.Draw();
   }
-  testing_support::RecordingControls controls;
-  Form1 form;
+  testkit::RecordingControls controls;
+  window::PlotWindow form;
 };
 
 void BM_DrawAtMemoryCap(benchmark::State& state) {
@@ -44,13 +44,13 @@ void BM_DrawAtMemoryCap(benchmark::State& state) {
   state.counters["rss_after_draw"] = Megabytes(ResidentBytes());
   state.counters["peak_rss"] = Megabytes(PeakResidentBytes());
   // The next one up is refused and changes nothing.
-  window->controls.data[5] = std::to_string(largest + 1);
-  window->form.CommandDraw_Click();
+  window->controls.Number(window::NumberBox::Resolution) = std::to_string(largest + 1);
+  window->form.Draw();
   state.counters["refusals_one_up"] = static_cast<double>(window->controls.messages.size());
   // A small draw afterwards: what the window keeps from the large one.
-  window->controls.data[5] = "12";
-  window->form.CommandDraw_Click();
-  window->form.Picture1_MouseMove(LeftButton, 0, 40, 40);
+  window->controls.Number(window::NumberBox::Resolution) = "12";
+  window->form.Draw();
+  window->form.Turn(LeftButton, 40, 40);
   state.counters["rss_after_small_draw"] = Megabytes(ResidentBytes());
 }
 BENCHMARK(BM_DrawAtMemoryCap)->Iterations(1)->Unit(benchmark::kSecond);
@@ -62,7 +62,7 @@ void BM_FastDragRedraw(benchmark::State& state) {
   int event = 0;
   for (auto _ : state) {
     const float x = static_cast<float>(event % 326), y = static_cast<float>((event * 7) % 326);
-    window.form.Picture1_MouseMove(LeftButton, 0, x, y);
+    window.form.Turn(LeftButton, x, y);
     ++event;
   }
   state.counters["rss_after"] = Megabytes(ResidentBytes());
@@ -72,8 +72,8 @@ BENCHMARK(BM_FastDragRedraw)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawAtScaleBound(benchmark::State& state) {
   DrawnWindow window(static_cast<int>(state.range(0)));
-  window.controls.graphScale = static_cast<int32_t>(state.range(1));
-  for (auto _ : state) window.form.GraphScale_Change();
+  window.controls.scale = static_cast<int32_t>(state.range(1));
+  for (auto _ : state) window.form.ScaleChanged();
   state.counters["messages"] = static_cast<double>(window.controls.messages.size());
 }
 BENCHMARK(BM_RedrawAtScaleBound)->Args({100, 50000})->Args({100, -50000})->Unit(benchmark::kMillisecond);
@@ -104,9 +104,9 @@ std::string LongFormula(int kind) {
 
 void BM_DrawLongFormula(benchmark::State& state) {
   DrawnWindow window(static_cast<int>(state.range(1)));
-  window.controls.code = LongFormula(static_cast<int>(state.range(0)));
+  window.controls.formula = LongFormula(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    window.form.CommandDraw_Click();
+    window.form.Draw();
     window.controls.messages.clear();
     window.controls.pointerChanges.clear();
   }

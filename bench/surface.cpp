@@ -14,9 +14,9 @@
 #include <new>
 
 #include "formula/Formula.h"
-#include "surface/CenteringCoefficients.h"
-#include "surface/SurfaceSpots.h"
-#include "surface/ZRange.h"
+#include "surface/Coefficients.h"
+#include "surface/CellTableBuilder.h"
+#include "surface/ZRangeScan.h"
 
 namespace {
 
@@ -69,26 +69,26 @@ void Draw(benchmark::State& state, bool usePurity, bool freshTable) {
   limits.XMax() = limits.YMax() = 1;
   limits.Resolution() = static_cast<float>(state.range(0));
   const surface::FormulaPoints formula = DefaultFormula(usePurity);
-  surface::Spots spots;
+  surface::CellTable cells;
   const size_t heldBefore = heldBytes;
   peakHeldBytes = heldBefore;
   largestAllocation = 0;
   for (auto _ : state) {
     if (freshTable) {
       state.PauseTiming();
-      spots = surface::Spots();
+      cells = surface::CellTable();
       state.ResumeTiming();
     }
     if (surface::GridRefusal(limits)) state.SkipWithError("refused");
-    surface::GetCoordinates(limits, formula);
+    surface::ScanZRange(limits, formula);
     surface::Coefficients coefficients;
-    surface::CenteringFunctionCoefficients(limits, coefficients);
-    surface::GetFunctionSpots(limits, coefficients, formula, render::ColorMode::Colors, spots);
-    benchmark::DoNotOptimize(spots.data());
+    surface::ComputeCoefficients(limits, coefficients);
+    surface::BuildCellTable(limits, coefficients, formula, surface::ColorMode::Colors, cells);
+    benchmark::DoNotOptimize(cells.data());
   }
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  state.counters["table_MB"] = static_cast<double>(spots.size() * sizeof(surface::SpotRow)) / 1e6;
+  state.counters["table_MB"] = static_cast<double>(cells.size() * sizeof(surface::Cell)) / 1e6;
   state.counters["largest_alloc_MB"] = static_cast<double>(largestAllocation) / 1e6;
   state.counters["peak_held_MB"] = static_cast<double>(peakHeldBytes - heldBefore) / 1e6;
   state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1e3;

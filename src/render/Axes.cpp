@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "runtime/Conversions.h"
-#include "surface/Projection.h"
+#include "render/Projection.h"
 
 namespace render {
 namespace {
@@ -24,18 +24,17 @@ std::string_view AxisLabel(int segment) {
 
 }  // namespace
 
-void DrawAxies(platform::DrawingSurface& area, const AxisPoints& axes, const View& view) {
+void DrawAxes(DrawingSurface& area, const AxisPoints& axes, const View& view) {
   area.SetForeColor(0);
   for (int segment = 0; segment < static_cast<int>(axes.size()); ++segment) {
     const AxisSegment& s = axes[segment];
-    double startX = 0, startY = 0, endX = 0, endY = 0;
-    surface::ProjectPoint(s[0], s[1], s[2], view.Theta, view.Phi, view.GraphScale, startX, startY);
-    surface::ProjectPoint(s[3], s[4], s[5], view.Theta, view.Phi, view.GraphScale, endX, endY);
-    area.SetLineStyle(platform::LineStyle::Dotted);
-    area.Line(runtime::ToSingle(startX), runtime::ToSingle(startY), runtime::ToSingle(endX),
-              runtime::ToSingle(endY), platform::PaletteWhite);
-    area.SetLineStyle(platform::LineStyle::Solid);
-    area.SetCurrentPosition(runtime::ToSingle(endX), runtime::ToSingle(endY));
+    const ScreenPoint start = ProjectPoint(s[0], s[1], s[2], view.Theta, view.Phi, view.GraphScale);
+    const ScreenPoint end = ProjectPoint(s[3], s[4], s[5], view.Theta, view.Phi, view.GraphScale);
+    area.SetLineStyle(LineStyle::Dotted);
+    area.Line(runtime::ToSingle(start.x), runtime::ToSingle(start.y), runtime::ToSingle(end.x),
+              runtime::ToSingle(end.y), PaletteWhite);
+    area.SetLineStyle(LineStyle::Solid);
+    area.SetCurrentPosition(runtime::ToSingle(end.x), runtime::ToSingle(end.y));
     if (const std::string_view label = AxisLabel(segment); !label.empty()) area.Print(label);
   }
 }

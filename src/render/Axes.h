@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DrawingSurface.h"
+#include "render/DrawingSurface.h"
 #include "render/AxisPoints.h"
 #include "render/View.h"
 
@@ -8,6 +8,6 @@ namespace render {
 
 // Six dotted white half-axes and the black letters X, Y, Z at the ends of
 // segments 0, 3 and 5. Errors of the projection propagate.
-void DrawAxies(platform::DrawingSurface& area, const AxisPoints& axes, const View& view);
+void DrawAxes(DrawingSurface& area, const AxisPoints& axes, const View& view);
 
 }  // namespace render

@@ -8,16 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "render/Projection.h"
 #include "runtime/Conversions.h"
 
 namespace render {
 namespace {
 
+using surface::Cell;
+using surface::CellTable;
 using surface::Depth;
-using surface::SpotRow;
-using surface::Spots;
-
-double Radians(int16_t degrees) { return runtime::FiniteDouble(3.14 * degrees) / 180; }
 
 // A key whose unsigned order is the float order of the depth. Both zeros map to
 // the same key, since they compare equal and must keep their rows' order.
@@ -26,23 +25,6 @@ uint32_t OrderKey(float depth) {
   uint32_t bits = 0;
   std::memcpy(&bits, &normalized, sizeof bits);
   return (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;
-}
-
-// Key in the high half, row index in the low half.
-using KeyedRow = uint64_t;
-
-// Working memory kept from one redraw to the next: a drag redraws a table of up to
-// millions of rows many times a second, and fresh buffers would cost more in page
-// faults than the sort itself.
-struct SortScratch {
-  std::vector<KeyedRow> keyed;
-  std::vector<KeyedRow> spare;
-  Spots rows;
-};
-
-SortScratch& Scratch() {
-  thread_local SortScratch scratch;
-  return scratch;
 }
 
 // Grows a buffer to at least `size` elements; one far too large for the current
@@ -55,7 +37,7 @@ void EnsureSize(std::vector<T>& buffer, std::size_t size) {
 
 // A stable least-significant-digit radix sort on the keys, three passes of 11
 // bits; a pass whose digit is the same in every row is skipped.
-KeyedRow* RadixSortByKey(KeyedRow* rows, KeyedRow* spare, std::size_t count) {
+DepthOrder::KeyedRow* RadixSortByKey(DepthOrder::KeyedRow* rows, DepthOrder::KeyedRow* spare, std::size_t count) {
   constexpr int DigitBits = 11;
   constexpr std::size_t Buckets = std::size_t{1} << DigitBits;
   for (int shift = 32; shift < 64; shift += DigitBits) {
@@ -72,45 +54,44 @@ KeyedRow* RadixSortByKey(KeyedRow* rows, KeyedRow* spare, std::size_t count) {
 
 // Gathers the rows in their new order into the spare table and swaps it in; the
 // reads are independent of each other, unlike in an in-place cycle walk.
-void Gather(Spots& spots, const KeyedRow* sorted, Spots& spare) {
-  EnsureSize(spare, spots.size());
-  spare.resize(spots.size());
-  for (std::size_t k = 0; k < spots.size(); ++k) spare[k] = spots[static_cast<uint32_t>(sorted[k])];
-  spots.swap(spare);
+void Gather(CellTable& cells, const DepthOrder::KeyedRow* sorted, CellTable& spare) {
+  EnsureSize(spare, cells.size());
+  spare.resize(cells.size());
+  for (std::size_t k = 0; k < cells.size(); ++k) spare[k] = cells[static_cast<uint32_t>(sorted[k])];
+  cells.swap(spare);
 }
 
 }  // namespace
 
-void StoreDepths(Spots& spots, const View& view) {
+void StoreDepths(CellTable& cells, const View& view) {
   // The angles are the same for every row, so their sines and cosines are too.
   const double a = Radians(view.Theta);
   const double b = Radians(view.Phi);
   const double k1 = runtime::FiniteDouble(-std::sin(b) * std::cos(a));
   const double k2 = runtime::FiniteDouble(std::sin(b) * std::sin(a));
   const double k3 = std::cos(b);
-  for (SpotRow& row : spots) {
+  for (Cell& row : cells) {
     const double cx = row[surface::MidX], cy = row[surface::MidY], cz = row[surface::MidZ];
     row[Depth] = runtime::ToSingle((cx * k1 - cy * k2) - cz * k3);
   }
 }
 
-void SortRowsFarthestFirst(Spots& spots) {
-  const std::size_t count = spots.size();
+void DepthOrder::SortFarthestFirst(CellTable& cells) {
+  const std::size_t count = cells.size();
   if (count < 2) return;
-  SortScratch& scratch = Scratch();
-  EnsureSize(scratch.keyed, count);
-  EnsureSize(scratch.spare, count);
+  EnsureSize(keyed_, count);
+  EnsureSize(spare_, count);
   // One pass over the table both keys the rows and finds out whether they are in
   // order already, as after a redraw with unchanged angles.
   bool sorted = true;
   for (std::size_t k = 0; k < count; ++k) {
-    const float depth = spots[k][Depth];
-    if (k > 0 && spots[k - 1][Depth] > depth) sorted = false;
-    scratch.keyed[k] = KeyedRow{OrderKey(depth)} << 32 | k;
+    const float depth = cells[k][Depth];
+    if (k > 0 && cells[k - 1][Depth] > depth) sorted = false;
+    keyed_[k] = KeyedRow{OrderKey(depth)} << 32 | k;
   }
   if (sorted) return;
-  const KeyedRow* order = RadixSortByKey(scratch.keyed.data(), scratch.spare.data(), count);
-  Gather(spots, order, scratch.rows);
+  const KeyedRow* order = RadixSortByKey(keyed_.data(), spare_.data(), count);
+  Gather(cells, order, rows_);
 }
 
 }  // namespace render

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/ColorMode.h"
+#include "surface/ColorMode.h"
 
 namespace render {
 
@@ -12,7 +12,7 @@ struct View {
   int16_t Theta = -25;
   int16_t Phi = 105;
   int32_t GraphScale = 100;
-  ColorMode mode = ColorMode::Grid;
+  surface::ColorMode mode = surface::ColorMode::Grid;
 };
 
 }  // namespace render

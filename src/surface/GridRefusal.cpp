@@ -5,8 +5,8 @@
 
 #include "runtime/ResumeNext.h"
 #include "surface/GridWalk.h"
-#include "surface/SpotTableSize.h"
-#include "surface/SurfaceSpots.h"
+#include "surface/CellTableSize.h"
+#include "surface/CellTableBuilder.h"
 
 namespace surface {
 namespace {
@@ -24,7 +24,7 @@ std::string NumberText(float value) {
 
 std::string TableTooLarge(float resolution) {
   return "A resolution of " + NumberText(resolution) + " needs more memory for the surface than the " +
-         std::to_string(SpotTableByteCap >> 20) + " MB this program allows. Use a resolution of at most " +
+         std::to_string(CellTableByteCap >> 20) + " MB this program allows. Use a resolution of at most " +
          std::to_string(LargestFittingResolution()) + ".";
 }
 
@@ -58,7 +58,7 @@ std::optional<std::string> AxisRefusal(const char* axis, float min, float max, f
 
 std::optional<std::string> GridRefusal(const Limits& limits) {
   // The table first: it bounds the resolution, and with it the cost of the walks below.
-  if (!SpotTableFits(limits.Resolution())) return TableTooLarge(limits.Resolution());
+  if (!CellTableFits(limits.Resolution())) return TableTooLarge(limits.Resolution());
   if (auto refusal = AxisRefusal("X", limits.XMin(), limits.XMax(), limits.Resolution())) return refusal;
   return AxisRefusal("Y", limits.YMin(), limits.YMax(), limits.Resolution());
 }

@@ -1,36 +1,38 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace surface {
 
-// The seven numbers of the plot, numbered 1 to 7 like the boxes Data(1) to Data(7):
-// XMin, XMax, YMin, YMax, Resolution (inputs) and ZMin, ZMax (found by the range scan).
+// The seven numbers of a plot: the five inputs, then the Z range that the range
+// scan finds. Each has a number box of its own in the window.
+enum class Limit { XMin, XMax, YMin, YMax, Resolution, ZMin, ZMax };
+
+inline constexpr Limit InputLimits[] = {Limit::XMin, Limit::XMax, Limit::YMin, Limit::YMax, Limit::Resolution};
+
 class Limits {
  public:
-  static constexpr int Count = 7;
+  float& operator[](Limit limit) { return entries_[static_cast<std::size_t>(limit)]; }
+  float operator[](Limit limit) const { return entries_[static_cast<std::size_t>(limit)]; }
 
-  // Entry k, 1 <= k <= 7; anything else raises a subscript-out-of-range RuntimeError.
-  float& operator[](int k);
-  float operator[](int k) const;
-
-  float& XMin() { return entries_[0]; }
-  float& XMax() { return entries_[1]; }
-  float& YMin() { return entries_[2]; }
-  float& YMax() { return entries_[3]; }
-  float& Resolution() { return entries_[4]; }
-  float& ZMin() { return entries_[5]; }
-  float& ZMax() { return entries_[6]; }
-  float XMin() const { return entries_[0]; }
-  float XMax() const { return entries_[1]; }
-  float YMin() const { return entries_[2]; }
-  float YMax() const { return entries_[3]; }
-  float Resolution() const { return entries_[4]; }
-  float ZMin() const { return entries_[5]; }
-  float ZMax() const { return entries_[6]; }
+  float& XMin() { return (*this)[Limit::XMin]; }
+  float& XMax() { return (*this)[Limit::XMax]; }
+  float& YMin() { return (*this)[Limit::YMin]; }
+  float& YMax() { return (*this)[Limit::YMax]; }
+  float& Resolution() { return (*this)[Limit::Resolution]; }
+  float& ZMin() { return (*this)[Limit::ZMin]; }
+  float& ZMax() { return (*this)[Limit::ZMax]; }
+  float XMin() const { return (*this)[Limit::XMin]; }
+  float XMax() const { return (*this)[Limit::XMax]; }
+  float YMin() const { return (*this)[Limit::YMin]; }
+  float YMax() const { return (*this)[Limit::YMax]; }
+  float Resolution() const { return (*this)[Limit::Resolution]; }
+  float ZMin() const { return (*this)[Limit::ZMin]; }
+  float ZMax() const { return (*this)[Limit::ZMax]; }
 
  private:
-  std::array<float, Count> entries_{};
+  std::array<float, 7> entries_{};
 };
 
 }  // namespace surface

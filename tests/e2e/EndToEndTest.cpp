@@ -4,9 +4,9 @@
 #include <map>
 
 #include "SurfplotUser.h"
-#include "platform/CaptionLabel.h"
-#include "platform/ControlFactory.h"
-#include "window/Form1Layout.h"
+#include "gui/CaptionLabel.h"
+#include "gui/ControlFactory.h"
+#include "window/WindowLayout.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ bool LabelShows(const QImage& client, const char* name, const QString& caption) 
   window.setPalette(palette);
   window.setAutoFillBackground(true);
   auto* label =
-      static_cast<platform::CaptionLabel*>(platform::BuildControl(*window::FindForm1Control(name), &window));
+      static_cast<gui::CaptionLabel*>(gui::BuildControl(*window::FindControlLayout(name), &window));
   label->FixLayoutWidth();
   label->SetCaption(caption);
   return client.copy(label->geometry()) ==

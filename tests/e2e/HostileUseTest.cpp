@@ -2,7 +2,7 @@
 #include <QRegularExpression>
 
 #include "SurfplotUser.h"
-#include "surface/SpotTableSize.h"
+#include "surface/CellTableSize.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST_F(HostileUse, TheLargestResolutionTheCapAllowsIsDrawnAndTheNextRefused) {
   EXPECT_EQ(user.TakeMessageBox(0), "(no box)");
   // The cap counts the table, the redraw's working copy and the sort keys; the
   // rest of the program takes a few tens of megabytes.
-  EXPECT_LT(user.ResidentBytes(), surface::SpotTableByteCap + 128 * Megabyte);
+  EXPECT_LT(user.ResidentBytes(), surface::CellTableByteCap + 128 * Megabyte);
 }
 
 TEST_F(HostileUse, BurstsOfPointerMovesOverA1000ResolutionSurface) {

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QThread>
 
-#include "window/Form1Layout.h"
+#include "window/WindowLayout.h"
 
 namespace e2e {
 namespace {
@@ -42,7 +42,7 @@ void Settle() {
 }
 
 QPoint Centre(std::string_view control) {
-  const window::TwipsRect& place = window::FindForm1Control(control)->twips;
+  const window::TwipsRect& place = window::FindControlLayout(control)->twips;
   return {window::PixelsFromTwips(place.left + place.width / 2),
           window::PixelsFromTwips(place.top + place.height / 2)};
 }

@@ -22,7 +22,7 @@ class RandomInput {
     budget_ = Chance(0.1) ? 60 : 14;
     std::string text = Below(10) ? Expression(0) : std::string(Below(120), '\0');
     for (char& c : text) c = c ? c : static_cast<char>(random_());
-    for (int breaks = Chance(0.3) ? 1 + Below(2) : 0; breaks > 0 && !text.empty(); --breaks) {
+    for (size_t breaks = Chance(0.3) ? 1 + Below(2) : 0; breaks > 0 && !text.empty(); --breaks) {
       const size_t at = Below(text.size());
       Chance(0.5) ? text.erase(at, 1) : text.insert(at, 1, "()-*Z.1\t"[Below(8)]);
     }

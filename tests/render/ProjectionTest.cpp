@@ -4,17 +4,15 @@
 #include <random>
 #include <tuple>
 
-#include "render/ViewProjector.h"
-#include "surface/Projection.h"
+#include "render/Projection.h"
 
 namespace {
 
 using Screen = std::array<double, 2>;
 
 Screen Project(double x, double y, double z, int16_t azimuth = -25, int16_t tilt = 105, int32_t scale = 100) {
-  Screen s{};
-  surface::ProjectPoint(x, y, z, azimuth, tilt, scale, s[0], s[1]);
-  return s;
+  const render::ScreenPoint p = render::ProjectPoint(x, y, z, azimuth, tilt, scale);
+  return {p.x, p.y};
 }
 
 TEST(ProjectPoint, KnownPositions) {
@@ -43,9 +41,8 @@ TEST(ViewProjector, MatchesProjectPointBitForBit) {
   for (int trial = 0; trial < 20000; ++trial) {
     const render::View view{int16_t(angle(random)), int16_t(angle(random)), trial % 10 ? scale(random) : 100};
     const float x = coordinate(random), y = coordinate(random), z = coordinate(random);
-    Screen fast{};
-    render::ViewProjector(view).Project(x, y, z, fast[0], fast[1]);
-    ASSERT_EQ(fast, Project(x, y, z, view.Theta, view.Phi, view.GraphScale)) << trial;
+    const render::ScreenPoint p = render::ViewProjector(view).Project(x, y, z);
+    ASSERT_EQ((Screen{p.x, p.y}), Project(x, y, z, view.Theta, view.Phi, view.GraphScale)) << trial;
   }
 }
 

@@ -6,30 +6,31 @@
 #include <cmath>
 #include <tuple>
 
-#include "platform/ImageSurface.h"
+#include "gui/ImageSurface.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/RuntimeError.h"
 
 namespace {
 
-using platform::Color;
-using render::ColorMode;
-using surface::Spots;
+using render::Color;
+using surface::ColorMode;
+using surface::CellTable;
 
 constexpr Color Background = 0xE0E0E0;
 
 // On the drawing area: 326 pixels square, Times New Roman 9.75 pt bold.
-platform::ImageSurface Drawn(Spots& spots, const render::View& view) {
+gui::ImageSurface Drawn(CellTable& cells, const render::View& view) {
   QFont font("Times New Roman", -1, QFont::Bold);
   font.setPointSizeF(9.75);
-  platform::ImageSurface area(326, 326, Background, font);
-  render::DrawFunction(spots, area, render::StandardAxisPoints(), view);
+  gui::ImageSurface area(326, 326, Background, font);
+  render::DepthOrder order;
+  render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order);
   return area;
 }
 
 // Corners P0 to P3 as x, y, z; the centre halfway between P0 and P2.
-surface::SpotRow Cell(std::array<float, 12> c, float code = 0) {
-  surface::SpotRow row{};
+surface::Cell Cell(std::array<float, 12> c, float code = 0) {
+  surface::Cell row{};
   std::copy(c.begin(), c.end(), row.begin());
   for (int i = 0; i < 3; ++i) row[surface::MidX + i] = (c[i] + c[6 + i]) / 2;
   row[surface::ColorCode] = code;
@@ -38,17 +39,17 @@ surface::SpotRow Cell(std::array<float, 12> c, float code = 0) {
 
 // Side on (azimuth 0, tilt 90) (x, y, z) lands at about (163 + y, 163 + z), and +x points
 // away from the viewer. This square lands from (113, 113) to (213, 213).
-surface::SpotRow FacingSquare(float code, float x = 0) {
+surface::Cell FacingSquare(float code, float x = 0) {
   return Cell({x, -50, -50, x, 50, -50, x, 50, 50, x, -50, 50}, code);
 }
 
-TEST(DrawAxies, DottedWhiteOnGreyWithBlackLetters) {
-  Spots none;
-  const platform::ImageSurface area = Drawn(none, render::View{});
+TEST(DrawAxes, DottedWhiteOnGreyWithBlackLetters) {
+  CellTable none;
+  const gui::ImageSurface area = Drawn(none, render::View{});
   int white = 0, grey = 0;  // along the +X half-axis, from (163, 163) to (227.63, 198.77)
   for (int x = 165; x < 225; ++x) {
     const Color c = area.PixelAt(x, static_cast<int>(std::lround(163 + (x - 163) * 35.77 / 64.63)));
-    white += c == platform::PaletteWhite, grey += c == Background;
+    white += c == render::PaletteWhite, grey += c == Background;
   }
   EXPECT_TRUE(white > 20 && grey > 20 && white + grey == 60) << white << " white, " << grey << " grey";
   // Black only right of and below the label positions, white and grey elsewhere.
@@ -58,7 +59,7 @@ TEST(DrawAxies, DottedWhiteOnGreyWithBlackLetters) {
     const QPoint p(k % 326, k / 326);
     const Color c = area.PixelAt(p.x(), p.y());
     black[std::find_if(areas, areas + 4, [&](const QRect& r) { return r.contains(p); }) - areas] += c == 0;
-    other += c != 0 && c != Background && c != platform::PaletteWhite;
+    other += c != 0 && c != Background && c != render::PaletteWhite;
   }
   EXPECT_TRUE(black[3] == 0 && other == 0) << black[3] << " stray black, " << other << " in other colours";
   EXPECT_TRUE(black[0] > 10 && black[1] > 10 && black[2] > 10)
@@ -77,29 +78,29 @@ TEST(DrawFunction, ColoursOfEachModeFromThePicture) {
       {"Colors after a build in Grid fills black", ColorMode::Colors, 0, 0xC0C0C0, 0x000000},
   };
   for (const auto& [name, mode, code, outline, fill] : cases) {
-    Spots spots{FacingSquare(code), FacingSquare(0x123456, 10)};
-    const platform::ImageSurface area = Drawn(spots, {0, 90, 100, mode});
+    CellTable cells{FacingSquare(code), FacingSquare(0x123456, 10)};
+    const gui::ImageSurface area = Drawn(cells, {0, 90, 100, mode});
     EXPECT_EQ(area.PixelAt(163, 140), fill) << name;
     EXPECT_EQ(area.PixelAt(163, 113), outline) << name;
     EXPECT_EQ(area.PixelAt(5, 5), Background) << name;
-    const Spots sorted = spots;
-    EXPECT_TRUE(Drawn(spots, {0, 90, 100, mode}).image() == area.image() && spots == sorted) << name;
+    const CellTable sorted = cells;
+    EXPECT_TRUE(Drawn(cells, {0, 90, 100, mode}).image() == area.image() && cells == sorted) << name;
   }
 }
 
 // X and Y from -1 to 1 at resolution 2, built in "Lines": the first column has code 1, the
 // second code 2. From above (azimuth 0, tilt 0) a point lands at (163 + y, 163 - x).
 TEST(DrawFunction, LinesAtResolutionTwoShowBorderAndMiddleLineOfConstantY) {
-  Spots spots;
+  CellTable cells;
   for (float y : {-75.0f, 0.0f})
     for (float x : {-75.0f, 0.0f})
-      spots.push_back(Cell({x, y, 0, x, y + 75, 0, x + 75, y + 75, 0, x + 75, y, 0}, x < 0 ? 1.0f : 2.0f));
-  const platform::ImageSurface area = Drawn(spots, {0, 0, 100, ColorMode::Lines});
+      cells.push_back(Cell({x, y, 0, x, y + 75, 0, x + 75, y + 75, 0, x + 75, y, 0}, x < 0 ? 1.0f : 2.0f));
+  const gui::ImageSurface area = Drawn(cells, {0, 0, 100, ColorMode::Lines});
   for (int along = 95; along <= 230; along += 5) {
     if (along > 155 && along < 170) continue;  // where the middle lines would cross
     // The borders at y = -1 and 1 and x = -1 and 1, and the middle line y = 0.
     const std::pair<int, int> greyAt[] = {{88, along}, {238, along}, {along, 238}, {along, 88}, {163, along}};
-    for (auto [x, y] : greyAt) EXPECT_EQ(area.PixelAt(x, y), platform::PaletteDarkGrey) << x << "," << y;
+    for (auto [x, y] : greyAt) EXPECT_EQ(area.PixelAt(x, y), render::PaletteDarkGrey) << x << "," << y;
     EXPECT_EQ(area.PixelAt(along, 163), 0xECE3BBu) << "no middle line x = 0 at " << along;
   }
 }
@@ -107,7 +108,7 @@ TEST(DrawFunction, LinesAtResolutionTwoShowBorderAndMiddleLineOfConstantY) {
 TEST(DrawFunction, ValuesBeyondA32BitIntegerRaiseOverflow) {
   const auto overflow = testing::Throws<runtime::RuntimeError>(
       testing::Property(&runtime::RuntimeError::Number, runtime::ErrorNumber::Overflow));
-  Spots steep{Cell({0, 0, 0, 0, 0, 1e7f, 0, 1, 1e7f, 0, 1, 0})}, coloured{FacingSquare(3e9f)};
+  CellTable steep{Cell({0, 0, 0, 0, 0, 1e7f, 0, 1, 1e7f, 0, 1, 0})}, coloured{FacingSquare(3e9f)};
   EXPECT_THAT([&] { Drawn(steep, {0, 90, 50000, ColorMode::Grid}); }, overflow) << "a vertex";
   EXPECT_THAT([&] { Drawn(coloured, {0, 90, 100, ColorMode::Colors}); }, overflow) << "a colour code";
 }

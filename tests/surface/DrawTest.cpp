@@ -7,15 +7,15 @@
 
 #include "SurfaceFixtures.h"
 #include "formula/Module1.h"
-#include "render/ColorCodes.h"
+#include "surface/ColorCodes.h"
 #include "runtime/RuntimeError.h"
 #include "surface/CubeScaling.h"
 
 namespace {
 
 using formula::Value;
-using render::CellColorCode;
-using enum render::ColorMode;
+using surface::CellColorCode;
+using enum surface::ColorMode;
 using namespace surface_test;
 
 // The range holds 0. The table has Resolution² rows, filled from row 0 as far as the walks
@@ -40,41 +40,41 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
       {"resolution 2", MakeLimits(-1, 1, -1, 1, 2), "X", -1, 1, 4, 4, "12"},
       {"11th column by rounding", MakeLimits(0, 10, -1, 1, 12), "X", 0, 10, 144, 132, "100000000022"},
   };
-  Spots startup;
+  CellTable startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto [limits, spots] = Draw(c.limits, Compiled(c.formula), Lines);
+    const auto [limits, cells] = Draw(c.limits, Compiled(c.formula), Lines);
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
     EXPECT_EQ(Module1::ParseError, c.formula == std::string("(X") ? -1 : 0);
-    ASSERT_EQ(spots.size(), c.rows);
-    for (std::size_t r = 0; r < c.rows; ++r) EXPECT_EQ(spots[r] == SpotRow{}, r >= c.filled) << "row " << r;
+    ASSERT_EQ(cells.size(), c.rows);
+    for (std::size_t r = 0; r < c.rows; ++r) EXPECT_EQ(cells[r] == Cell{}, r >= c.filled) << "row " << r;
     for (std::size_t r = 0; r < c.firstPassCodes.size(); ++r)
-      EXPECT_EQ(spots[r][ColorCode], c.firstPassCodes[r] - '0') << "row " << r;
-    if (&c == cases) startup = spots;
+      EXPECT_EQ(cells[r][ColorCode], c.firstPassCodes[r] - '0') << "row " << r;
+    if (&c == cases) startup = cells;
   }
-  const float rowZero[SpotColumnCount] = {-75,     -75,     69.068f, -75,    -62.5f, 54.999f,
+  const float rowZero[CellColumnCount] = {-75,     -75,     69.068f, -75,    -62.5f, 54.999f,
                                           -62.5f,  -62.5f,  69.068f, -62.5f, -75,    83.138f,
                                           -68.75f, -68.75f, 69.068f, 0,      1};
-  for (int column = 0; column < SpotColumnCount; ++column)
+  for (int column = 0; column < CellColumnCount; ++column)
     EXPECT_NEAR(startup[0][column], rowZero[column], 1e-3) << "start-up row 0, column " << column;
 }
 
 std::vector<std::optional<float>> Centering(Limits limits, float zMax, std::optional<float> previous) {
   limits.ZMax() = zMax;
   Coefficients c{previous, previous, previous, previous, previous, previous};
-  CenteringFunctionCoefficients(limits, c);
-  return {c.CoefX, c.CoefY, c.CoefZ, c.CenterX, c.CenterY, c.CenterZ};
+  ComputeCoefficients(limits, c);
+  return {c.scaleX, c.scaleY, c.scaleZ, c.centerX, c.centerY, c.centerZ};
 }
 
-// A failing quotient keeps the previous value (or none): ZMin = ZMax keeps CoefZ.
-TEST(CenteringFunctionCoefficients, Map150UnitsAroundAnEighthOfTheSum) {
+// A failing quotient keeps the previous value (or none): ZMin = ZMax keeps scaleZ.
+TEST(ComputeCoefficients, Map150UnitsAroundAnEighthOfTheSum) {
   using Six = std::vector<std::optional<float>>;
   EXPECT_EQ(Centering(MakeLimits(2, 6, -1, 1, 12), 1.7080734f, {}),
             (Six{37.5f, 75, 87.8182449f, 1, 0, 0.213509172f}));
   EXPECT_EQ(Centering(MakeLimits(0.4f, 1015.22f, -1, 1, 5), 0, {}),
             (Six{0.147809461f, 75, {}, 126.952499f, 0, 0}))
-      << "a float difference gives CoefX 0.147809476";
+      << "a float difference gives scaleX 0.147809476";
   EXPECT_EQ(Centering(MakeLimits(0, 1e-38f, -1, 1, 12), 0, 9), (Six{9, 75, 9, 1.25e-39f, 0, 0}));
 }
 

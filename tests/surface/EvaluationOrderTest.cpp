@@ -16,13 +16,13 @@
 namespace {
 
 using formula::Value;
-using enum render::ColorMode;
+using enum surface::ColorMode;
 using std::bit_cast;
 using namespace surface_test;
 
 // Every comparison and every store evaluates anew, so the maximum stored is a fresh
 // draw, not the one compared; a failing comparison leads into its store.
-TEST(GetCoordinates, EveryComparisonAndStoreEvaluates) {
+TEST(ScanZRange, EveryComparisonAndStoreEvaluates) {
   formula::RandomSequence expected = formula::SharedRandomSequence();
   float max = 0;
   for (int point = 0; point < 4; ++point) {
@@ -30,11 +30,11 @@ TEST(GetCoordinates, EveryComparisonAndStoreEvaluates) {
     if (max < expected.Rnd(1)) max = expected.Rnd(1);
   }
   Limits limits = MakeLimits(0, 1, 0, 1, 1.5f);  // 2 x 2 points
-  GetCoordinates(limits, Compiled("RND(1)"));
+  ScanZRange(limits, Compiled("RND(1)"));
   EXPECT_EQ(limits.ZMax(), max);
   EXPECT_TRUE(formula::SharedRandomSequence() == expected);
   int evaluations = 0;
-  GetCoordinates(limits, {[&](float, float) {
+  ScanZRange(limits, {[&](float, float) {
                    if (++evaluations % 2) throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
                    return Value::Double(-5);
                  }});
@@ -44,13 +44,13 @@ TEST(GetCoordinates, EveryComparisonAndStoreEvaluates) {
 
 // From X = 10000000 a step of 1.43 moves the float counter by 1, so each pass holds
 // 10 cells: 70 cells for a table of 49 rows. The cells beyond it still draw.
-TEST(GetFunctionSpots, EveryCornerOfEveryCellIsItsOwnDraw) {
+TEST(BuildCellTable, EveryCornerOfEveryCellIsItsOwnDraw) {
   formula::RandomSequence expected = formula::SharedRandomSequence();
-  Spots spots;
-  GetFunctionSpots(MakeLimits(10000000, 10000010, -1, 1, 7), {1, 1, 1, 0, 0, 0}, Compiled("RND(1)"), Grid,
-                   spots);
-  ASSERT_EQ(spots.size(), 49u);
-  for (const SpotRow& row : spots)
+  CellTable cells;
+  BuildCellTable(MakeLimits(10000000, 10000010, -1, 1, 7), {1, 1, 1, 0, 0, 0}, Compiled("RND(1)"), Grid,
+                   cells);
+  ASSERT_EQ(cells.size(), 49u);
+  for (const Cell& row : cells)
     for (const int z : {Corner0Z, Corner1Z, Corner2Z, Corner3Z, MidZ}) ASSERT_EQ(row[z], expected.Rnd(1));
   for (int draw = 0; draw < 21 * 5; ++draw) expected.Rnd(1);
   EXPECT_TRUE(formula::SharedRandomSequence() == expected);
@@ -66,7 +66,7 @@ FormulaPoints RandomMixedFormula(std::mt19937& random) {
     const double v = a * std::sin(x * b) + c * y * y;
     if (pick == 0) throw runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero);
     const Value odd[] = {Value(), Value::Text("X"), Value::Double(v * 1e38), Value::Double(HUGE_VAL)};
-    return pick < 5 ? odd[pick - 1] : pick % 2 ? Value::Single(v) : Value::Double(v);
+    return pick < 5 ? odd[pick - 1] : pick % 2 ? Value::Single(static_cast<float>(v)) : Value::Double(v);
   }};
 }
 
@@ -80,14 +80,14 @@ TEST(SharedEvaluation, GivesTheTablesOfTheLiteralOrder) {
     const auto limits =
         MakeLimits(xMin, xMin + width(random), yMin, yMin + width(random), resolution(random));
     FormulaPoints formula = RandomMixedFormula(random);
-    const auto mode = static_cast<render::ColorMode>(1 + trial % 4);
+    const auto mode = static_cast<surface::ColorMode>(1 + trial % 4);
     const auto [literalLimits, literal] = Draw(limits, formula, mode);
     formula.pure = true;
     const auto [sharedLimits, shared] = Draw(limits, formula, mode);
     ASSERT_EQ(std::memcmp(&literalLimits, &sharedLimits, sizeof(Limits)), 0);
     ASSERT_EQ(literal.size(), shared.size());
     if (!literal.empty()) {
-      ASSERT_EQ(std::memcmp(literal.data(), shared.data(), literal.size() * sizeof(SpotRow)), 0);
+      ASSERT_EQ(std::memcmp(literal.data(), shared.data(), literal.size() * sizeof(Cell)), 0);
     }
   }
 }
@@ -106,11 +106,11 @@ TEST(GridRefusal, NamesWhatCannotBeDrawnAndNothingIsEvaluated) {
     EXPECT_EQ(GridRefusal(limits).value_or("").substr(0, refusalStart.size()), refusalStart);
     int evaluations = 0;
     const FormulaPoints counting{[&](float, float) { return Value::Double(++evaluations); }, true};
-    Spots spots(144, SpotRow{7});  // a table of the same size is reused, zeroed
-    GetCoordinates(limits, counting);
-    GetFunctionSpots(limits, {}, counting, Grid, spots);
+    CellTable cells(144, Cell{7});  // a table of the same size is reused, zeroed
+    ScanZRange(limits, counting);
+    BuildCellTable(limits, {}, counting, Grid, cells);
     const bool refused = !refusalStart.empty();
-    EXPECT_EQ(std::pair(evaluations, spots.at(143)[0] == 7), std::pair(refused ? 0 : 409, refused))
+    EXPECT_EQ(std::pair(evaluations, cells.at(143)[0] == 7), std::pair(refused ? 0 : 409, refused))
         << refusalStart;
   }
   EXPECT_THAT(GridRefusal(MakeLimits(-1, 1, -1, 1, 5000)).value_or(""), testing::EndsWith("at most 2657."));

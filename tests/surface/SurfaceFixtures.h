@@ -5,16 +5,17 @@
 #include <utility>
 
 #include "formula/Formula.h"
-#include "surface/CenteringCoefficients.h"
-#include "surface/SurfaceSpots.h"
-#include "surface/ZRange.h"
+#include "surface/Coefficients.h"
+#include "surface/CellTableBuilder.h"
+#include "surface/ZRangeScan.h"
 
 namespace surface_test {
 using namespace surface;
 
 inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float resolution) {
   Limits limits;
-  for (int k = 1; const float value : {xMin, xMax, yMin, yMax, resolution}) limits[k++] = value;
+  int k = 0;
+  for (const float value : {xMin, xMax, yMin, yMax, resolution}) limits[InputLimits[k++]] = value;
   return limits;
 }
 
@@ -28,13 +29,13 @@ inline FormulaPoints Compiled(const std::string& text) {
 }
 
 // The draw command's sequence: range scan, coefficients, cell table.
-inline std::pair<Limits, Spots> Draw(Limits limits, const FormulaPoints& formula, render::ColorMode mode) {
-  GetCoordinates(limits, formula);
+inline std::pair<Limits, CellTable> Draw(Limits limits, const FormulaPoints& formula, surface::ColorMode mode) {
+  ScanZRange(limits, formula);
   Coefficients coefficients;
-  CenteringFunctionCoefficients(limits, coefficients);
-  Spots spots;
-  GetFunctionSpots(limits, coefficients, formula, mode, spots);
-  return {limits, std::move(spots)};
+  ComputeCoefficients(limits, coefficients);
+  CellTable cells;
+  BuildCellTable(limits, coefficients, formula, mode, cells);
+  return {limits, std::move(cells)};
 }
 
 }  // namespace surface_test

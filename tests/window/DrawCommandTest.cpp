@@ -3,31 +3,31 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "Form1TestFixture.h"
+#include "PlotWindowFixture.h"
 
-using platform::MessageIcon;
+using window::MessageIcon;
 using namespace ::testing;
-using DrawCommandTest = Form1Test;
+using DrawCommandTest = PlotWindowTest;
 
 TEST_F(DrawCommandTest, TheStartInputsDrawTheDefaultSurfaceWhichAParseErrorKeeps) {
-  EXPECT_EQ(Strings(controls.data.begin() + 1, controls.data.end()),
+  EXPECT_EQ(Strings(controls.numbers.begin(), controls.numbers.end()),
             (Strings{"-1", "1", "-1", "1", "12", "", ""}));
-  form.CommandDraw_Click();
+  form.Draw();
   EXPECT_EQ(MessageTexts(), Strings{});
-  EXPECT_EQ(form.Spots().size(), 144u);
-  EXPECT_EQ(controls.data[6] + " " + controls.data[7], "0. 1.708");
-  EXPECT_EQ(controls.pointerChanges.back().second, platform::PointerShape::Default)
+  EXPECT_EQ(form.Cells().size(), 144u);
+  EXPECT_EQ(controls.Number(window::NumberBox::ZMin) + " " + controls.Number(window::NumberBox::ZMax), "0. 1.708");
+  EXPECT_EQ(controls.pointerChanges.back().second, window::PointerShape::Default)
       << "busy pointer put back";
   controls.decimalSeparator = ',';  // the user's own separator
-  form.CommandDraw_Click();
-  EXPECT_EQ(controls.data[7], "1,708");
+  form.Draw();
+  EXPECT_EQ(controls.Number(window::NumberBox::ZMax), "1,708");
 
   // A parse error keeps the old surface, which still turns.
   const QImage before = controls.surface.image().copy();
-  controls.code = "SIN -X";
-  form.CommandDraw_Click();
-  form.Picture1_MouseMove(Left, 0, 10, 10);
-  EXPECT_EQ(form.Spots().size(), 144u);
+  controls.formula = "SIN -X";
+  form.Draw();
+  form.Turn(Left, 10, 10);
+  EXPECT_EQ(form.Cells().size(), 144u);
   EXPECT_NE(controls.surface.image(), before);
 }
 
@@ -35,7 +35,7 @@ TEST_F(DrawCommandTest, TheStartInputsDrawTheDefaultSurfaceWhichAParseErrorKeeps
 static std::pair<float, Strings> ReadAsXMin(const std::string& text) {
   LoadedForm window;
   window.SetInputs({text, "100", "-1", "1", "12"});
-  window.form.CommandDraw_Click();
+  window.form.Draw();
   return {window.form.Limits().XMin(), window.MessageTexts()};
 }
 
@@ -108,12 +108,12 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     LoadedForm window;
-    window.form.CommandDraw_Click();
+    window.form.Draw();
     const QImage picture = window.controls.surface.image().copy();
-    const auto spots = window.form.Spots();
+    const auto cells = window.form.Cells();
     window.SetInputs(row.inputs);
-    window.controls.code = row.code;
-    window.form.CommandDraw_Click();
+    window.controls.formula = row.code;
+    window.form.Draw();
     std::vector<Matcher<std::string>> shown;
     for (const std::string& part : row.messages) shown.push_back(HasSubstr(part));
     EXPECT_THAT(window.MessageTexts(), ElementsAreArray(shown));
@@ -122,10 +122,10 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     const auto& l = window.form.Limits();
     EXPECT_EQ((std::vector<float>{l.XMin(), l.XMax(), l.YMin(), l.YMax(), l.Resolution()}), row.limits);
     if (!row.zRange.empty()) {
-      EXPECT_EQ(window.controls.data[6] + " " + window.controls.data[7], row.zRange);
+      EXPECT_EQ(window.controls.Number(window::NumberBox::ZMin) + " " + window.controls.Number(window::NumberBox::ZMax), row.zRange);
     }
     if (row.messages.empty()) continue;
-    EXPECT_EQ(window.form.Spots(), spots);
+    EXPECT_EQ(window.form.Cells(), cells);
     EXPECT_EQ(window.controls.surface.image(), picture);
   }
 }

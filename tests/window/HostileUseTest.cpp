@@ -3,21 +3,21 @@
 
 #include <QImage>
 
-#include "ChangingInputs.h"
-#include "Form1TestFixture.h"
+#include "testkit/ChangingInputs.h"
+#include "PlotWindowFixture.h"
 
-class HeadlessHostileUse : public Form1Test {
+class HeadlessHostileUse : public PlotWindowTest {
  protected:
   void ExpectTheDefaultDrawStillWorks() {
     LoadedForm fresh;
-    fresh.form.CommandDraw_Click();
+    fresh.form.Draw();
     controls.messages.clear();
-    controls.code = fresh.controls.code;
+    controls.formula = fresh.controls.formula;
     SetInputs({"-1", "1", "-1", "1", "12"});
-    form.MenuColorModeItem_Click(1);
-    controls.graphScale = 100;
-    form.Picture1_MouseMove(Left, 0, -59, -139);  // back to the start's angles -25 and 105
-    form.CommandDraw_Click();
+    form.ChooseColorMode(surface::ColorMode::Grid);
+    controls.scale = 100;
+    form.Turn(Left, -59, -139);  // back to the start's angles -25 and 105
+    form.Draw();
     EXPECT_EQ(MessageTexts(), Strings{});
     EXPECT_EQ(controls.surface.image(), fresh.controls.surface.image());
   }
@@ -25,10 +25,10 @@ class HeadlessHostileUse : public Form1Test {
 
 TEST_F(HeadlessHostileUse, TheScaleAtBothBoundsDrawsAndDrags) {
   for (int32_t bound : {50000, -50000}) {
-    controls.graphScale = bound;
-    form.CommandDraw_Click();
+    controls.scale = bound;
+    form.Draw();
     const QImage drawn = controls.surface.image().copy();
-    for (float x : {0.0f, 326.0f, bound > 0 ? 900.0f : 50.0f}) form.Picture1_MouseMove(Left, 0, x, 326 - x);
+    for (float x : {0.0f, 326.0f, bound > 0 ? 900.0f : 50.0f}) form.Turn(Left, x, 326 - x);
     EXPECT_EQ(MessageTexts(), Strings{}) << bound;
     EXPECT_NE(controls.surface.image(), drawn) << bound;
   }

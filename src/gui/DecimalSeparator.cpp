@@ -1,0 +1,11 @@
+#include "gui/DecimalSeparator.h"
+
+namespace gui {
+
+char DecimalSeparatorOf(const QLocale& locale) {
+  const QString separator = locale.decimalPoint();
+  if (separator.size() != 1 || separator.front().unicode() >= 0x80) return '.';
+  return static_cast<char>(separator.front().unicode());
+}
+
+}  // namespace gui

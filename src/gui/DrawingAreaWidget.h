@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <cstdint>
+
+namespace gui {
+
+// The drawing area: a 2-pixel sunken frame around an inner area that shows a picture
+// drawn elsewhere, and reports every mouse move in pixels of that inner area.
+// Moves arrive with and without buttons, and keep coming while a button that was
+// pressed inside is held, wherever the pointer goes.
+class DrawingAreaWidget : public QFrame {
+  Q_OBJECT
+
+ public:
+  explicit DrawingAreaWidget(QWidget* parent);
+
+  // The picture to show; it must outlive the box. Null shows the background.
+  void ShowPicture(const QImage* picture);
+
+ signals:
+  // buttons: 1 left, 2 right, 4 middle, added.
+  void mouseMoved(int16_t buttons, float x, float y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  // A disabled area looks like an enabled one.
+  void KeepBorderWhenDisabled();
+
+  const QImage* picture_ = nullptr;
+};
+
+int16_t ButtonMask(Qt::MouseButtons buttons);
+
+}  // namespace gui

@@ -1,0 +1,165 @@
+#include "gui/ImageSurface.h"
+
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "raster/LineRaster.h"
+#include "raster/PolygonFill.h"
+#include "raster/PolygonOutline.h"
+#include "gui/QtText.h"
+
+namespace gui {
+namespace {
+
+constexpr int DotsPerMeterAt96Dpi = 3780;
+
+// A colour number as a pixel of an RGB32 image.
+constexpr uint32_t PixelOf(render::Color color) {
+  return 0xFF000000u | (render::RedOf(color) << 16) | (render::GreenOf(color) << 8) | render::BlueOf(color);
+}
+
+// Rounds to the nearest integer, ties to even, for |v| < 2^51: adding and taking
+// away 1.5 * 2^52 leaves no fraction bits under the default rounding mode.
+int64_t NearestInteger(double v) {
+  constexpr double Shift = 6755399441055744.0;
+  return static_cast<int64_t>((v + Shift) - Shift);
+}
+
+struct PixelSegment {
+  int64_t x0, y0, x1, y1;
+};
+
+constexpr double Reach = 1 << 30;
+
+// Moves end a along the segment towards b into the square |x|, |y| <= Reach; false
+// when the segment misses it. The clipped coordinate is set exactly, so a
+// horizontal or vertical line stays one.
+bool ClipEnd(double& xa, double& ya, double xb, double yb) {
+  const auto pin = [](double& along, double& across, double alongB, double acrossB, double edge) {
+    across += (edge - along) * (acrossB - across) / (alongB - along);
+    along = edge;
+  };
+  if (xa < -Reach) {
+    if (xb < -Reach) return false;
+    pin(xa, ya, xb, yb, -Reach);
+  } else if (xa > Reach) {
+    if (xb > Reach) return false;
+    pin(xa, ya, xb, yb, Reach);
+  }
+  if (ya < -Reach) {
+    if (yb < -Reach) return false;
+    pin(ya, xa, yb, xb, -Reach);
+  } else if (ya > Reach) {
+    if (yb > Reach) return false;
+    pin(ya, xa, yb, xb, Reach);
+  }
+  return xa >= -2 * Reach && xa <= 2 * Reach;
+}
+
+// The segment's end points as pixels, clipped first when they lie so far out that
+// they would not fit the rasterizer's integers; nothing when it misses.
+std::optional<PixelSegment> RoundedSegment(double x0, double y0, double x1, double y1) {
+  const auto near = [](double v) { return v <= Reach && v >= -Reach; };
+  if (!(near(x0) && near(y0) && near(x1) && near(y1))) {
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+      return std::nullopt;
+    if (!ClipEnd(x0, y0, x1, y1) || !ClipEnd(x1, y1, x0, y0)) return std::nullopt;
+  }
+  return PixelSegment{NearestInteger(x0), NearestInteger(y0), NearestInteger(x1), NearestInteger(y1)};
+}
+
+raster::DashPattern PatternOf(render::LineStyle style) { return style == render::LineStyle::Dotted ? raster::DottedPattern : raster::SolidPattern; }
+
+// The vertices without repeats in a row (the last against the first too): the
+// same polygon, fewer edges. Keeps at least one vertex.
+int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::Vertex* kept) {
+  // Without branches: repeats come and go at random on a fine grid. The last kept
+  // vertex always equals the previous input vertex.
+  kept[0] = {points[0].x, points[0].y};
+  int n = 1;
+  for (int i = 1; i < count; ++i) {
+    kept[n] = {points[i].x, points[i].y};
+    n += (points[i].x != points[i - 1].x) | (points[i].y != points[i - 1].y);
+  }
+  while (n > 1 && kept[n - 1].x == kept[0].x && kept[n - 1].y == kept[0].y) --n;
+  return n;
+}
+
+}  // namespace
+
+QColor ToQColor(render::Color color) { return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color)); }
+
+ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font)
+    : image_(width, height, QImage::Format_RGB32), background_(background), font_(font) {
+  image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
+  image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
+  // Crisp letters in exactly the foreground colour.
+  font_.setStyleStrategy(QFont::NoAntialias);
+  Clear();
+}
+
+raster::PixelBuffer ImageSurface::Pixels() {
+  // A copy of the image handed out since the last drawing shares its pixels:
+  // take a private copy before writing.
+  if (!image_.isDetached() || pixels_.pixels == nullptr) {
+    pixels_ = raster::PixelBuffer{reinterpret_cast<uint32_t*>(image_.bits()), image_.width(), image_.height(),
+                          image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(uint32_t))};
+  }
+  return pixels_;
+}
+
+void ImageSurface::Clear() {
+  const raster::PixelBuffer pixels = Pixels();
+  for (int y = 0; y < pixels.height; ++y) std::fill_n(pixels.Row(y), pixels.width, PixelOf(background_));
+}
+
+void ImageSurface::SetForeColor(render::Color color) { foreColor_ = color; }
+
+void ImageSurface::SetLineStyle(render::LineStyle style) { lineStyle_ = style; }
+
+void ImageSurface::Line(float x1, float y1, float x2, float y2, render::Color color) {
+  const std::optional<PixelSegment> segment = RoundedSegment(x1, y1, x2, y2);
+  if (!segment) return;
+  raster::DrawLine(Pixels(), segment->x0, segment->y0, segment->x1, segment->y1, PixelOf(color),
+           PatternOf(lineStyle_));
+}
+
+void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPointF(x, y); }
+
+void ImageSurface::Print(std::string_view text) {
+  Pixels();  // the painter must not move the pixels the cached view points at
+  QPainter painter(&image_);
+  painter.setFont(font_);
+  painter.setPen(ToQColor(foreColor_));
+  const QString qtext = FromUtf8(text);
+  const QFontMetricsF metrics = painter.fontMetrics();
+  painter.drawText(currentPosition_ + QPointF(0, metrics.ascent()), qtext);
+  currentPosition_ = QPointF(0, currentPosition_.y() + metrics.height());
+}
+
+void ImageSurface::SetFillStyle(render::FillStyle style) { fillStyle_ = style; }
+
+void ImageSurface::SetFillColor(render::Color color) { fillColor_ = color; }
+
+void ImageSurface::Polygon(const render::PolygonPoint* points, int count) {
+  if (count < 1) return;
+  constexpr int InlineVertices = 16;
+  raster::Vertex inlineKept[InlineVertices];
+  std::vector<raster::Vertex> manyKept(count > InlineVertices ? count : 0);
+  raster::Vertex* kept = count > InlineVertices ? manyKept.data() : inlineKept;
+  const int n = DropRepeatedVertices(points, count, kept);
+  const raster::PixelBuffer pixels = Pixels();
+  if (fillStyle_ == render::FillStyle::Solid) raster::FillEvenOdd(pixels, kept, n, PixelOf(fillColor_));
+  raster::DrawPolygonOutline(pixels, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_));
+}
+
+render::Color ImageSurface::PixelAt(int x, int y) const {
+  const QRgb rgb = image_.pixel(x, y);
+  return render::Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+}  // namespace gui

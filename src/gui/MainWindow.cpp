@@ -1,0 +1,178 @@
+#include "gui/MainWindow.h"
+
+#include <QCursor>
+#include <QPalette>
+#include <stdexcept>
+
+#include "gui/ControlFactory.h"
+#include "gui/DecimalSeparator.h"
+#include "gui/DrawingAreaImage.h"
+#include "gui/LayoutFonts.h"
+#include "gui/MessageBox.h"
+#include "gui/QtText.h"
+#include "window/WindowLayout.h"
+
+namespace gui {
+namespace {
+
+using surface::ColorMode;
+
+template <class Widget>
+Widget* Child(const QWidget& parent, std::string_view name) {
+  auto* child = parent.findChild<Widget*>(FromUtf8(name));
+  if (child == nullptr) throw std::logic_error("the layout has no control " + std::string(name));
+  return child;
+}
+
+// The designer's names of the controls that the logic reaches by role.
+std::string NumberBoxName(window::NumberBox box) {
+  return "Data(" + std::to_string(static_cast<int>(box) + 1) + ")";
+}
+
+QString ColorModeActionName(ColorMode mode) {
+  return QString("MenuColorModeItem(%1)").arg(static_cast<int>(mode) + 1);
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : picture_(MakeDrawingAreaImage()), logic_(*this) {
+  BuildWindow();
+  BuildControls();
+  BuildColorModeMenu();
+  SetTabOrder();
+  ConnectEvents();
+  Dispatch([this] { logic_.Load(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildWindow() {
+  const window::WindowLayout& layout = window::MainWindowLayout();
+  setObjectName("Form1");
+  setWindowTitle(FromUtf8(layout.caption));
+  setFixedSize(window::PixelsFromTwips(layout.clientWidthTwips),
+               window::PixelsFromTwips(layout.clientHeightTwips));
+  QPalette background = palette();
+  background.setColor(QPalette::Window, ToQColor(layout.background));
+  setPalette(background);
+  setAutoFillBackground(true);
+}
+
+void MainWindow::BuildControls() {
+  for (const window::ControlLayout& layout : window::ControlLayouts()) BuildControl(layout, this);
+
+  drawingArea_ = Child<DrawingAreaWidget>(*this, "Picture1");
+  drawingArea_->ShowPicture(&picture_.image());
+  formulaBox_ = Child<QLineEdit>(*this, "Code");
+  for (size_t k = 0; k < numberBoxes_.size(); ++k)
+    numberBoxes_[k] = Child<QLineEdit>(*this, NumberBoxName(static_cast<window::NumberBox>(k)));
+  angleReadouts_ = {Child<CaptionLabel>(*this, "Label1"), Child<CaptionLabel>(*this, "Label2")};
+  scale_ = Child<UpDownControl>(*this, "GraphScale");
+  scale_->Configure(window::ScaleSettings);
+  drawButton_ = Child<QPushButton>(*this, "CommandDraw");
+  exitButton_ = Child<QPushButton>(*this, "Command1");
+  colorModeButton_ = Child<QPushButton>(*this, "CmdMenu");
+
+  // Labels and shapes are painted on the window itself, beneath the other controls.
+  for (CaptionLabel* label : findChildren<CaptionLabel*>()) label->lower();
+  Child<QWidget>(*this, "Shape1")->lower();
+}
+
+void MainWindow::BuildColorModeMenu() {
+  colorModeMenu_ = new QMenu(FromUtf8(window::ColorModeMenuCaption), this);
+  colorModeMenu_->setObjectName("MenuColorMode(0)");
+  for (const ColorMode mode : surface::AllColorModes) {
+    const window::MenuItemLayout& item = window::ColorModeMenuItem(mode);
+    QAction* action = colorModeMenu_->addAction(FromUtf8(item.caption));
+    action->setObjectName(ColorModeActionName(mode));
+    action->setCheckable(true);
+    action->setChecked(item.checkedAtStart);
+    colorModeActions_[static_cast<size_t>(mode)] = action;
+  }
+}
+
+void MainWindow::SetTabOrder() {
+  const auto order = window::FocusOrder();
+  for (size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(Child<QWidget>(*this, order[i - 1]), Child<QWidget>(*this, order[i]));
+}
+
+void MainWindow::ConnectEvents() {
+  connect(drawButton_, &QPushButton::clicked, this, [this] { Dispatch([this] { logic_.Draw(); }); });
+  connect(exitButton_, &QPushButton::clicked, this, [this] { Dispatch([this] { logic_.Exit(); }); });
+  connect(colorModeButton_, &QPushButton::clicked, this,
+          [this] { Dispatch([this] { logic_.ShowColorModeMenu(); }); });
+  connect(scale_, &UpDownControl::valueChanged, this, [this] { Dispatch([this] { logic_.ScaleChanged(); }); });
+  connect(drawingArea_, &DrawingAreaWidget::mouseMoved, this, [this](int16_t buttons, float x, float y) {
+    Dispatch([&] { logic_.Turn(buttons, x, y); });
+  });
+  for (const ColorMode mode : surface::AllColorModes) {
+    QAction* action = ColorModeAction(mode);
+    connect(action, &QAction::triggered, this, [this, action, mode](bool checked) {
+      // The check marks belong to the window's logic: undo the toggle Qt made.
+      action->setChecked(!checked);
+      Dispatch([&] { logic_.ChooseColorMode(mode); });
+    });
+  }
+}
+
+template <class Handler>
+void MainWindow::Dispatch(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    // The logic reports its own errors; this only keeps a stray one from unwinding through Qt.
+    SetPointer(window::PointerTarget::Window, window::PointerShape::Default);
+    SetPointer(window::PointerTarget::DrawingArea, window::PointerShape::Default);
+    ShowMessage(error.what(), window::MessageIcon::Critical);
+  }
+  drawingArea_->update();
+}
+
+std::string MainWindow::NumberText(window::NumberBox box) const {
+  return NumberBoxWidget(box)->text().toStdString();
+}
+
+void MainWindow::SetNumberText(window::NumberBox box, const std::string& text) {
+  NumberBoxWidget(box)->setText(QString::fromStdString(text));
+}
+
+std::string MainWindow::FormulaText() const { return formulaBox_->text().toStdString(); }
+
+void MainWindow::SetAngleText(window::AngleReadout readout, const std::string& text) {
+  angleReadouts_[static_cast<size_t>(readout)]->SetCaption(QString::fromStdString(text));
+}
+
+bool MainWindow::ColorModeChecked(ColorMode mode) const { return ColorModeAction(mode)->isChecked(); }
+
+void MainWindow::SetColorModeChecked(ColorMode mode, bool checked) { ColorModeAction(mode)->setChecked(checked); }
+
+void MainWindow::PopupColorModeMenu() { colorModeMenu_->exec(QCursor::pos()); }
+
+int32_t MainWindow::ScaleValue() const { return scale_->value(); }
+
+bool MainWindow::DrawingAreaEnabled() const { return drawingArea_->isEnabled(); }
+
+void MainWindow::SetDrawingAreaEnabled(bool enabled) { drawingArea_->setEnabled(enabled); }
+
+int MainWindow::DrawingAreaWidth() const { return drawingArea_->contentsRect().width(); }
+
+render::DrawingSurface& MainWindow::DrawingArea() { return picture_; }
+
+void MainWindow::SetPointer(window::PointerTarget target, window::PointerShape shape) {
+  QWidget* widget = target == window::PointerTarget::Window ? static_cast<QWidget*>(this) : drawingArea_;
+  if (shape == window::PointerShape::Busy)
+    widget->setCursor(Qt::WaitCursor);
+  else
+    widget->unsetCursor();
+}
+
+void MainWindow::ShowMessage(const std::string& text, window::MessageIcon icon) {
+  PresentMessageBox(this, text, icon);
+}
+
+char MainWindow::DecimalSeparator() const { return DecimalSeparatorOf(QLocale::system()); }
+
+void MainWindow::Close() { close(); }
+
+}  // namespace gui

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "gui/CaptionLabel.h"
+#include "gui/DrawingAreaWidget.h"
+#include "gui/ImageSurface.h"
+#include "gui/UpDownControl.h"
+#include "window/PlotWindow.h"
+#include "window/WindowControls.h"
+
+namespace gui {
+
+// The window on screen: the controls of the layout table as Qt widgets, the
+// drawing area's picture, and the window's logic, which it feeds with the events
+// of its controls. The logic's start-up runs once, when the controls exist.
+class MainWindow : public QWidget, public window::WindowControls {
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  std::string NumberText(window::NumberBox box) const override;
+  void SetNumberText(window::NumberBox box, const std::string& text) override;
+  std::string FormulaText() const override;
+  void SetAngleText(window::AngleReadout readout, const std::string& text) override;
+  bool ColorModeChecked(surface::ColorMode mode) const override;
+  void SetColorModeChecked(surface::ColorMode mode, bool checked) override;
+  void PopupColorModeMenu() override;
+  int32_t ScaleValue() const override;
+  bool DrawingAreaEnabled() const override;
+  void SetDrawingAreaEnabled(bool enabled) override;
+  int DrawingAreaWidth() const override;
+  render::DrawingSurface& DrawingArea() override;
+  void SetPointer(window::PointerTarget target, window::PointerShape shape) override;
+  void ShowMessage(const std::string& text, window::MessageIcon icon) override;
+  char DecimalSeparator() const override;
+  void Close() override;
+
+  // The window's logic and the drawing area's picture, for tests.
+  window::PlotWindow& Logic() { return logic_; }
+  const ImageSurface& Picture() const { return picture_; }
+  // The hidden pop-up MenuColorMode(0).
+  QMenu& ColorModeMenu() const { return *colorModeMenu_; }
+
+ private:
+  void BuildWindow();
+  void BuildControls();
+  void BuildColorModeMenu();
+  void SetTabOrder();
+  void ConnectEvents();
+  // Runs one handler of the window's logic, then shows what it drew.
+  template <class Handler>
+  void Dispatch(Handler&& handler);
+
+  QLineEdit* NumberBoxWidget(window::NumberBox box) const { return numberBoxes_[static_cast<size_t>(box)]; }
+  QAction* ColorModeAction(surface::ColorMode mode) const { return colorModeActions_[static_cast<size_t>(mode)]; }
+
+  ImageSurface picture_;
+  window::PlotWindow logic_;
+
+  DrawingAreaWidget* drawingArea_ = nullptr;
+  QLineEdit* formulaBox_ = nullptr;
+  std::array<QLineEdit*, 7> numberBoxes_{};  // Data(1) to Data(7), one per limit
+  std::array<CaptionLabel*, 2> angleReadouts_{};  // Label1 (Θ) and Label2 (Φ)
+  UpDownControl* scale_ = nullptr;
+  QPushButton* drawButton_ = nullptr;
+  QPushButton* exitButton_ = nullptr;
+  QPushButton* colorModeButton_ = nullptr;
+  QMenu* colorModeMenu_ = nullptr;
+  std::array<QAction*, 4> colorModeActions_{};  // MenuColorModeItem(1) to (4), one per mode
+};
+
+}  // namespace gui

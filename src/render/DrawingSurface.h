@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "render/Color.h"
+
+namespace render {
+
+enum class LineStyle { Solid = 0, Dotted = 2 };
+enum class FillStyle { Solid = 0, Transparent = 1 };
+
+// One vertex of a polygon, in integer pixels of the drawing area.
+struct PolygonPoint {
+  int32_t x;
+  int32_t y;
+};
+
+// The drawing area as the rendering code sees it: pixel units, origin at the top
+// left of the inner area, a persistent picture that stays until it is cleared.
+class DrawingSurface {
+ public:
+  virtual ~DrawingSurface() = default;
+
+  // Fills the whole area with its background colour.
+  virtual void Clear() = 0;
+  virtual void SetForeColor(Color color) = 0;
+  virtual void SetLineStyle(LineStyle style) = 0;
+  // A straight line in the given colour and the current line style.
+  virtual void Line(float x1, float y1, float x2, float y2, Color color) = 0;
+  // Where the next Print puts the top-left corner of its text.
+  virtual void SetCurrentPosition(float x, float y) = 0;
+  // Writes one line of text in the area's font and the foreground colour.
+  virtual void Print(std::string_view text) = 0;
+  virtual void SetFillStyle(FillStyle style) = 0;
+  virtual void SetFillColor(Color color) = 0;
+  // Outlines the polygon in the foreground colour and line style and fills its
+  // inside with the fill colour under the even-odd rule.
+  virtual void Polygon(const PolygonPoint* points, int count) = 0;
+};
+
+}  // namespace render

@@ -1,0 +1,129 @@
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "surface/ColorCodes.h"
+#include "runtime/ResumeNext.h"
+#include "surface/CubeScaling.h"
+#include "surface/FiniteEvaluation.h"
+#include "surface/GridWalk.h"
+#include "surface/CellGrid.h"
+
+namespace surface {
+namespace {
+
+// What a column statement stores: its value, or the table's 0 when it fails.
+template <class Compute>
+float StoredValue(Compute&& compute) {
+  float stored = 0;
+  runtime::Statement([&] { stored = compute(); });
+  return stored;
+}
+
+// The corner and centre coordinates of one axis. A cell's far corner, low + step, is
+// the walk's next value bit for bit, so corners line up across neighbouring cells.
+struct AxisLattice {
+  std::vector<float> corners;  // the walk's values and one step beyond the last
+  std::vector<float> mids;     // low corner + step / 2, one per cell
+};
+
+// No value when a corner or centre leaves the float range; the literal path then
+// shows which statements fail.
+std::optional<AxisLattice> LatticeOf(const std::vector<float>& lows, float step) {
+  AxisLattice lattice{lows, {}};
+  const bool computed = runtime::Statement([&] {
+    lattice.corners.push_back(AddSingle(lows.back(), step));
+    for (const float low : lows) lattice.mids.push_back(AddSingle(low, step / 2.0f));
+  });
+  if (!computed) return std::nullopt;
+  return lattice;
+}
+
+class SharedCornerFiller {
+ public:
+  SharedCornerFiller(const CellGrid& grid, const FormulaPoints& formula, const AxisLattice& x,
+                     const AxisLattice& y)
+      : grid_(grid), formula_(formula), x_(x), y_(y) {
+    for (const float corner : x.corners) cornerX_.push_back(ScaledX(corner));
+    for (const float mid : x.mids) midX_.push_back(ScaledX(mid));
+  }
+
+  void Fill(CellTable& cells) {
+    std::vector<float> lowHeights = CornerHeights(y_.corners[0]);
+    const int64_t cellsPerPass = static_cast<int64_t>(grid_.xs.size());
+    for (std::size_t j = 0; j < grid_.ys.size(); ++j) {
+      const int64_t firstRow = static_cast<int64_t>(j) * cellsPerPass;
+      if (firstRow > grid_.lastRow) break;
+      std::vector<float> highHeights = CornerHeights(y_.corners[j + 1]);
+      FillPass(cells, firstRow, j, lowHeights, highHeights);
+      lowHeights = std::move(highHeights);
+    }
+  }
+
+ private:
+  float ScaledX(float v) const {
+    return StoredValue(
+        [&] { return CubeCoordinate(grid_.coefficients.scaleX, grid_.coefficients.centerX, v); });
+  }
+  float ScaledY(float v) const {
+    return StoredValue(
+        [&] { return CubeCoordinate(grid_.coefficients.scaleY, grid_.coefficients.centerY, v); });
+  }
+  float ScaledHeight(float X, float Y) const {
+    const Coefficients& c = grid_.coefficients;
+    return StoredValue([&] { return CubeHeight(c.scaleZ, c.centerZ, EvaluateFinite(formula_, X, Y)); });
+  }
+
+  std::vector<float> CornerHeights(float Y) const {
+    std::vector<float> heights;
+    heights.reserve(x_.corners.size());
+    for (const float X : x_.corners) heights.push_back(ScaledHeight(X, Y));
+    return heights;
+  }
+
+  void FillPass(CellTable& cells, int64_t firstRow, std::size_t j, const std::vector<float>& low,
+                const std::vector<float>& high) const {
+    const float lowY = ScaledY(y_.corners[j]);
+    const float highY = ScaledY(y_.corners[j + 1]);
+    const float midY = ScaledY(y_.mids[j]);
+    for (std::size_t i = 0; i < grid_.xs.size(); ++i) {
+      const int64_t r = firstRow + static_cast<int64_t>(i);
+      if (r > grid_.lastRow) return;
+      Cell& row = cells[r];
+      row[Corner0X] = row[Corner1X] = cornerX_[i];
+      row[Corner0Y] = row[Corner3Y] = lowY;
+      row[Corner0Z] = low[i];
+      row[Corner1Y] = row[Corner2Y] = highY;
+      row[Corner1Z] = high[i];
+      row[Corner2X] = row[Corner3X] = cornerX_[i + 1];
+      row[Corner2Z] = high[i + 1];
+      row[Corner3Z] = low[i + 1];
+      row[MidX] = midX_[i];
+      row[MidY] = midY;
+      row[MidZ] = ScaledHeight(x_.mids[i], y_.mids[j]);
+      row[ColorCode] = StoredValue([&] {
+        return surface::CellColorCode(grid_.mode, grid_.xs[i], grid_.dx, grid_.limits.XMin(),
+                                     grid_.limits.XMax(), row[MidZ]);
+      });
+    }
+  }
+
+  const CellGrid& grid_;
+  const FormulaPoints& formula_;
+  const AxisLattice& x_;
+  const AxisLattice& y_;
+  std::vector<float> cornerX_;
+  std::vector<float> midX_;
+};
+
+}  // namespace
+
+void FillCellsSharingCorners(const CellGrid& grid, const FormulaPoints& formula, CellTable& cells) {
+  if (grid.xs.empty() || grid.ys.empty()) return;
+  const auto x = LatticeOf(grid.xs, grid.dx);
+  const auto y = LatticeOf(grid.ys, grid.dy);
+  if (!x || !y) return FillCellsEveryEvaluation(grid, formula, cells);
+  SharedCornerFiller(grid, formula, *x, *y).Fill(cells);
+}
+
+}  // namespace surface

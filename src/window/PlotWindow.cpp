@@ -1,0 +1,228 @@
+#include "window/PlotWindow.h"
+
+#include <new>
+
+#include "formula/Module1.h"
+#include "render/Axes.h"
+#include "render/SurfaceDrawing.h"
+#include "runtime/Conversions.h"
+#include "runtime/NumberFormat.h"
+#include "runtime/ResumeNext.h"
+#include "runtime/RuntimeError.h"
+#include "surface/CellTableBuilder.h"
+#include "surface/Coefficients.h"
+#include "surface/ZRangeScan.h"
+#include "window/NumberReader.h"
+
+namespace window {
+namespace {
+
+using surface::ColorMode;
+using surface::Limit;
+
+constexpr int16_t LeftButtonOnly = 1;
+constexpr float StartLimits[] = {-1, 1, -1, 1, 12};
+constexpr int16_t StartTheta = -25;
+constexpr int16_t StartPhi = 105;
+constexpr auto FormulaTooLongMessage =
+    "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
+    "and at most 32764 characters.";
+
+std::string RuntimeErrorMessage(const runtime::RuntimeError& error) {
+  return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();
+}
+
+}  // namespace
+
+PlotWindow::PlotWindow(WindowControls& controls) : controls_(controls) {}
+
+// ---- Start-up ----
+
+void PlotWindow::Load() {
+  RunHandler([&] {
+    for (int k = 0; const Limit box : surface::InputLimits) limits_[box] = StartLimits[k++];
+    for (const Limit box : surface::InputLimits) controls_.SetNumberText(box, ShortestText(limits_[box]));
+    controls_.SetDrawingAreaEnabled(false);
+    axisPoints_ = render::StandardAxisPoints();
+    theta_ = StartTheta;
+    phi_ = StartPhi;
+    DrawAxes();
+  });
+}
+
+// ---- Draw command ----
+
+void PlotWindow::Draw() {
+  RunHandler([&] {
+    if (!InputsAccepted()) return;
+    // A grid that could never be walked, or whose table would not fit, is refused
+    // before anything changes.
+    if (const auto refusal = surface::GridRefusal(limits_)) {
+      controls_.ShowMessage(*refusal, MessageIcon::Critical);
+      return;
+    }
+    // Such a formula yields no value anywhere; drawing it would show a flat
+    // surface as if all were well.
+    if (CompiledFormula().TooLong()) {
+      controls_.ShowMessage(FormulaTooLongMessage, MessageIcon::Critical);
+      return;
+    }
+    ScanZRange();
+    if (Module1::ParseError == -1) {
+      controls_.ShowMessage("Parse Error", MessageIcon::None);
+      return;
+    }
+    surface::ComputeCoefficients(limits_, coefficients_);
+    BuildCellTable();
+    controls_.SetDrawingAreaEnabled(true);
+    DrawSurface();
+  });
+}
+
+bool PlotWindow::InputsAccepted() {
+  for (const Limit box : surface::InputLimits) {
+    const std::string text = controls_.NumberText(box);
+    if (!IsAcceptedNumberText(text)) {
+      limits_[box] = 0;
+      controls_.ShowMessage("Wrong value", MessageIcon::Critical);
+      return false;
+    }
+    // A number beyond the float range leaves the limit as it was.
+    runtime::Statement([&] { limits_[box] = runtime::ToSingle(ReadLenientNumber(text)); });
+  }
+  bool accepted = true;
+  if (!(limits_.XMin() < limits_.XMax())) {
+    controls_.ShowMessage(" Maximum 'X' Must be Greater than Minimum 'X'", MessageIcon::Critical);
+    accepted = false;
+  }
+  if (!(limits_.YMin() < limits_.YMax())) {
+    controls_.ShowMessage(" Maximum 'Y' Must be Greater than Minimum 'Y'", MessageIcon::Critical);
+    accepted = false;
+  }
+  if (!(limits_.Resolution() > 1)) {
+    controls_.ShowMessage("Resolution Must be Greater than '1'", MessageIcon::Critical);
+    accepted = false;
+  }
+  return accepted;
+}
+
+void PlotWindow::ScanZRange() {
+  surface::ScanZRange(limits_, CurrentFormula());
+  const char separator = controls_.DecimalSeparator();
+  for (const Limit box : {Limit::ZMin, Limit::ZMax})
+    runtime::Statement(
+        [&] { controls_.SetNumberText(box, runtime::FormatZeroPointHash(limits_[box], separator)); });
+}
+
+void PlotWindow::BuildCellTable() {
+  SetPointers(PointerShape::Busy);
+  surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(), cells_);
+  SetPointers(PointerShape::Default);
+}
+
+// ---- Drawing ----
+
+void PlotWindow::DrawAxes() { render::DrawAxes(controls_.DrawingArea(), axisPoints_, CurrentView()); }
+
+void PlotWindow::DrawSurface() {
+  SetPointers(PointerShape::Busy);
+  render::DrawSurface(cells_, controls_.DrawingArea(), axisPoints_, CurrentView(), depthOrder_);
+  SetPointers(PointerShape::Default);
+}
+
+// ---- View interaction ----
+
+void PlotWindow::Turn(int16_t buttons, float x, float y) {
+  if (buttons != LeftButtonOnly || !controls_.DrawingAreaEnabled()) {
+    dragFaultReported_ = false;
+    return;
+  }
+  RunHandler(
+      [&] {
+        // The angles follow the pointer's absolute position; the square area's width
+        // serves for the vertical mapping too.
+        const float width = static_cast<float>(controls_.DrawingAreaWidth());
+        theta_ = runtime::ToInteger(x - width + 360.0f);
+        phi_ = runtime::ToInteger(width - y - 360.0f);
+        controls_.SetAngleText(AngleReadout::Theta, std::to_string(theta_));
+        controls_.SetAngleText(AngleReadout::Phi, std::to_string(phi_));
+        DrawSurface();
+      },
+      /*fromDrag=*/true);
+}
+
+void PlotWindow::ScaleChanged() {
+  RunHandler([&] {
+    if (cells_.empty()) return;
+    DrawSurface();
+  });
+}
+
+void PlotWindow::ShowColorModeMenu() {
+  RunHandler([&] { controls_.PopupColorModeMenu(); });
+}
+
+void PlotWindow::ChooseColorMode(ColorMode mode) {
+  RunHandler([&] {
+    for (const ColorMode other : surface::AllColorModes) controls_.SetColorModeChecked(other, false);
+    controls_.SetColorModeChecked(mode, true);
+  });
+}
+
+void PlotWindow::Exit() { controls_.Close(); }
+
+// ---- Formula ----
+
+formula::Formula& PlotWindow::CompiledFormula() {
+  const std::string text = controls_.FormulaText();
+  if (!compiled_ || compiled_->text() != text) compiled_.emplace(text);
+  return *compiled_;
+}
+
+surface::FormulaPoints PlotWindow::CurrentFormula() {
+  // The text cannot change while a handler runs, so it is read and compiled once
+  // per routine rather than at every point.
+  formula::Formula* compiled = &CompiledFormula();
+  return {[compiled](float x, float y) {
+            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y));
+          },
+          compiled->IsPure()};
+}
+
+// ---- Helpers ----
+
+ColorMode PlotWindow::MarkedColorMode() const {
+  for (const ColorMode mode : surface::AllColorModes)
+    if (controls_.ColorModeChecked(mode)) return mode;
+  return ColorMode::Grid;
+}
+
+render::View PlotWindow::CurrentView() const {
+  return {theta_, phi_, controls_.ScaleValue(), MarkedColorMode()};
+}
+
+void PlotWindow::SetPointers(PointerShape shape) {
+  controls_.SetPointer(PointerTarget::Window, shape);
+  controls_.SetPointer(PointerTarget::DrawingArea, shape);
+}
+
+template <class Body>
+void PlotWindow::RunHandler(Body&& body, bool fromDrag) {
+  std::string failure;
+  try {
+    body();
+    return;
+  } catch (const runtime::RuntimeError& error) {
+    failure = RuntimeErrorMessage(error);
+  } catch (const std::bad_alloc&) {
+    failure = RuntimeErrorMessage(runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory));
+  }
+  SetPointers(PointerShape::Default);
+  if (fromDrag) {
+    if (dragFaultReported_) return;
+    dragFaultReported_ = true;
+  }
+  controls_.ShowMessage(failure, MessageIcon::Critical);
+}
+
+}  // namespace window

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "formula/Formula.h"
+#include "render/AxisPoints.h"
+#include "render/DepthOrder.h"
+#include "render/View.h"
+#include "surface/CellTable.h"
+#include "surface/Coefficients.h"
+#include "surface/ColorMode.h"
+#include "surface/FormulaPoints.h"
+#include "surface/Limits.h"
+#include "window/WindowControls.h"
+
+namespace window {
+
+// The logic of the program's one window: it owns the whole plot and handles every
+// event. The controls are reached through WindowControls, so the logic runs
+// without Qt.
+class PlotWindow {
+ public:
+  explicit PlotWindow(WindowControls& controls);
+
+  // Event handlers. None lets an error escape: an error that no routine traps is
+  // reported in a message box, the pointers are set back, and the window goes on.
+  void Load();
+  void Draw();
+  // The pointer moved over the drawing area with these buttons held (1 left,
+  // 2 right, 4 middle, added), at x, y pixels of its inner area.
+  void Turn(int16_t buttons, float x, float y);
+  void ScaleChanged();
+  void ShowColorModeMenu();
+  void ChooseColorMode(surface::ColorMode mode);
+  void Exit();
+
+  // The plot state, read by tests and by the Qt layer.
+  const surface::Limits& Limits() const { return limits_; }
+  const surface::Coefficients& Coefficients() const { return coefficients_; }
+  const surface::CellTable& Cells() const { return cells_; }
+  int16_t Theta() const { return theta_; }
+  int16_t Phi() const { return phi_; }
+
+ private:
+  // Reads the five input boxes into the limits and checks the ranges; false, after
+  // the refusals' message boxes, when anything was refused.
+  bool InputsAccepted();
+  void ScanZRange();
+  void BuildCellTable();
+  void DrawAxes();
+  void DrawSurface();
+
+  surface::ColorMode MarkedColorMode() const;
+  render::View CurrentView() const;
+  // The formula of the formula box, compiled once per text; CurrentFormula().Z(X, Y)
+  // is its value at a grid point.
+  formula::Formula& CompiledFormula();
+  surface::FormulaPoints CurrentFormula();
+  void SetPointers(PointerShape shape);
+
+  template <class Body>
+  void RunHandler(Body&& body, bool fromDrag = false);
+
+  WindowControls& controls_;
+  surface::Limits limits_;
+  surface::Coefficients coefficients_;
+  int16_t phi_ = 0;
+  int16_t theta_ = 0;
+  render::AxisPoints axisPoints_{};
+  surface::CellTable cells_;
+  render::DepthOrder depthOrder_;
+
+  std::optional<formula::Formula> compiled_;
+  // A drag that faulted reports once, not once per move event, until the button is let go.
+  bool dragFaultReported_ = false;
+};
+
+}  // namespace window

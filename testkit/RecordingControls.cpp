@@ -1,0 +1,9 @@
+#include "testkit/RecordingControls.h"
+
+#include "gui/DrawingAreaImage.h"
+
+namespace testkit {
+
+RecordingControls::RecordingControls() : surface(gui::MakeDrawingAreaImage()) {}
+
+}  // namespace testkit
