@@ -17,6 +17,7 @@
 #include "surface/Coefficients.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/ZRangeScan.h"
+#include "window/WindowLayout.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void operator delete(void* p, size_t) noexcept { operator delete(p); }
 namespace {
 
 surface::FormulaPoints DefaultFormula(bool usePurity) {
-  auto compiled = std::make_shared<formula::Formula>("(Cos(X) ^ 2 + Sin(Y) ^ 2)");
+  auto compiled = std::make_shared<formula::Formula>(std::string(window::DefaultFormula));
   const bool pure = usePurity && compiled->IsPure();
   return {[compiled](float x, float y) {
             return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y));

@@ -5,6 +5,8 @@
 #include <tuple>
 #include <vector>
 
+#include <QImage>
+
 #include "gui/ImageSurface.h"
 
 namespace {
@@ -45,7 +47,21 @@ TEST(ImageSurfacePolygon, FillAndOutline) {
   }
   const gui::ImageSurface star = Drawn({{50, 5}, {76, 86}, {7, 36}, {93, 36}, {24, 86}});
   EXPECT_EQ(star.PixelAt(50, 50), Background) << "even-odd leaves the star's doubly covered middle empty";
-  EXPECT_TRUE(star.PixelAt(50, 15) == Fill && star.PixelAt(20, 42) == Fill) << "the star's points";
+  EXPECT_EQ(star.PixelAt(50, 15), Fill) << "the star's top point";
+  EXPECT_EQ(star.PixelAt(20, 42), Fill) << "the star's left point";
+}
+
+// The window shows a copy of the picture that shares its pixels; drawing afterwards must
+// not change what such a copy holds.
+TEST(ImageSurface, DrawingLeavesCopiesHandedOutAsTheyWere) {
+  gui::ImageSurface area(20, 20, Background, QFont());
+  area.Polygon(Polygon{{2, 2}, {12, 2}, {12, 12}}.data(), 3);
+  const QImage shown = area.image();
+  const QImage before = shown.copy();
+  area.Clear();
+  area.Line(0, 0, 19, 19, Fill);
+  EXPECT_EQ(shown, before);
+  EXPECT_NE(area.image(), before);
 }
 
 }  // namespace

@@ -52,7 +52,8 @@ TEST(MessageBox, ARecorderTakesThePresentersPlaceUntilPutBack) {
   EXPECT_EQ(gui::ReplaceMessageBoxPresenter({}).target_type(), original.target_type());
   const auto real = gui::ReplaceMessageBoxPresenter(original);
   const auto* function = real.target<decltype(&gui::ShowModalMessageBox)>();
-  EXPECT_TRUE(function != nullptr && *function == &gui::ShowModalMessageBox);
+  ASSERT_NE(function, nullptr);
+  EXPECT_EQ(*function, &gui::ShowModalMessageBox);
 }
 
 }  // namespace

@@ -174,6 +174,8 @@ TEST_F(QtFormTest, AngleLabelsGrowWithTheirCaption) {
     EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance("-1234")) << number;
     EXPECT_EQ(label->geometry().topLeft(), start.topLeft());
     EXPECT_EQ(label->height(), start.height());
+    form.SetAngleText(readout, "");
+    EXPECT_EQ(label->width(), start.width()) << "an empty caption keeps the layout's width";
   }
 }
 

@@ -51,7 +51,9 @@ TEST(DrawAxes, DottedWhiteOnGreyWithBlackLetters) {
     const Color c = area.PixelAt(x, static_cast<int>(std::lround(163 + (x - 163) * 35.77 / 64.63)));
     white += c == render::PaletteWhite, grey += c == Background;
   }
-  EXPECT_TRUE(white > 20 && grey > 20 && white + grey == 60) << white << " white, " << grey << " grey";
+  EXPECT_GT(white, 20);
+  EXPECT_GT(grey, 20);
+  EXPECT_EQ(white + grey, 60) << white << " white, " << grey << " grey";
   // Black only right of and below the label positions, white and grey elsewhere.
   const QRect areas[] = {{98, 127, 12, 13}, {301, 146, 12, 13}, {163, 310, 12, 13}, {0, 0, 326, 326}};
   int black[4] = {}, other = 0;
@@ -61,9 +63,9 @@ TEST(DrawAxes, DottedWhiteOnGreyWithBlackLetters) {
     black[std::find_if(areas, areas + 4, [&](const QRect& r) { return r.contains(p); }) - areas] += c == 0;
     other += c != 0 && c != Background && c != render::PaletteWhite;
   }
-  EXPECT_TRUE(black[3] == 0 && other == 0) << black[3] << " stray black, " << other << " in other colours";
-  EXPECT_TRUE(black[0] > 10 && black[1] > 10 && black[2] > 10)
-      << black[0] << " " << black[1] << " " << black[2];
+  EXPECT_EQ(black[3], 0) << "stray black";
+  EXPECT_EQ(other, 0) << "pixels in other colours";
+  for (const char* label : {"X", "Y", "Z"}) EXPECT_GT(black[label[0] - 'X'], 10) << label;
 }
 
 // One big cell read back from the picture, fill in the middle and outline on its top edge, with
@@ -84,7 +86,8 @@ TEST(DrawFunction, ColoursOfEachModeFromThePicture) {
     EXPECT_EQ(area.PixelAt(163, 113), outline) << name;
     EXPECT_EQ(area.PixelAt(5, 5), Background) << name;
     const CellTable sorted = cells;
-    EXPECT_TRUE(Drawn(cells, {0, 90, 100, mode}).image() == area.image() && cells == sorted) << name;
+    EXPECT_EQ(Drawn(cells, {0, 90, 100, mode}).image(), area.image()) << name;
+    EXPECT_EQ(cells, sorted) << name;
   }
 }
 

@@ -24,7 +24,7 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   const struct {
     const char* name;
     Limits limits;
-    const char* formula;
+    std::string_view formula;
     float zMin, zMax;
     std::size_t rows, filled;
     std::string firstPassCodes;
@@ -43,7 +43,7 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   CellTable startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto [limits, cells] = Draw(c.limits, Compiled(c.formula), Lines);
+    const auto [limits, cells] = Draw(c.limits, Compiled(std::string(c.formula)), Lines);
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
     EXPECT_EQ(Module1::ParseError, c.formula == std::string("(X") ? -1 : 0);

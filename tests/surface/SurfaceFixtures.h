@@ -8,6 +8,7 @@
 #include "surface/Coefficients.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/ZRangeScan.h"
+#include "window/WindowLayout.h"
 
 namespace surface_test {
 using namespace surface;
@@ -20,7 +21,7 @@ inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float r
 }
 
 inline Limits StartupLimits() { return MakeLimits(-1, 1, -1, 1, 12); }
-constexpr const char* DefaultFormula = "(Cos(X) ^ 2 + Sin(Y) ^ 2)";
+using window::DefaultFormula;
 
 inline FormulaPoints Compiled(const std::string& text) {
   auto f = std::make_shared<formula::Formula>(text);

@@ -63,7 +63,7 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     const char* name;
     Strings inputs, messages;
     std::vector<float> limits;  // XMin, XMax, YMin, YMax, Resolution afterwards
-    std::string code = "(Cos(X) ^ 2 + Sin(Y) ^ 2)", zRange = "0. 1.708";  // no Z range: not checked
+    std::string code{window::DefaultFormula}, zRange = "0. 1.708";  // no Z range: not checked
   } rows[] = {
       // Boxes after the bad one are not read: their entries keep the earlier values.
       {"a bad box stops the reading", {"-2", "x", "-7", "7", "30"}, {"Wrong value"}, {-2, 0, -1, 1, 12}},
