@@ -4,25 +4,33 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build sanitize-build package deps clean
+.PHONY: run test lint build sanitize-build package deps clean
 
 run: build
 	./$(BUILD)/surfplot
 
 # The plain build runs every test; the sanitizer build runs the unit tests and the
-# fuzz corpora again under AddressSanitizer and UndefinedBehaviorSanitizer.
-test: build sanitize-build
+# fuzz corpora again under AddressSanitizer and UndefinedBehaviorSanitizer; the
+# lint holds the code to its format and to clang-tidy's checks.
+test: build sanitize-build lint
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) -LE e2e
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Configures when there is no build yet, and again whenever CMAKE_ARGS is given, so
+# that a later `make build CMAKE_ARGS=...` takes effect.
+configure = @if [ ! -f $(1)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ]; then \
+	cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS); fi
+
 build: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS)
+	$(call configure,$(BUILD),)
 	cmake --build $(BUILD) -j $(JOBS)
 
 sanitize-build: deps
-	@[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) -G Ninja \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF $(CMAKE_ARGS)
+	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+lint: build
+	scripts/lint.sh $(BUILD)
 
 package: build
 	cd $(BUILD) && cpack

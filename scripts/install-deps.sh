@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build make pkg-config dpkg-dev
   qt6-base-dev libgl-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool xclip imagemagick x11-utils desktop-file-utils
 )
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <charconv>
+#include <ranges>
 #include <string>
 
 namespace runtime {
@@ -9,12 +10,12 @@ namespace {
 
 // Adds one unit in the last place to a string of decimal digits.
 void IncrementDigits(std::string& digits) {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
+  for (char& digit : digits | std::views::reverse) {
+    if (digit != '9') {
+      ++digit;
       return;
     }
-    *it = '0';
+    digit = '0';
   }
   digits.insert(digits.begin(), '1');
 }

@@ -7,6 +7,7 @@ namespace surface {
 
 // The columns of one surface cell: four corners and the centre in drawing-cube
 // units, the depth key of the last redraw and the colour code of the last build.
+// clang-format off
 enum CellColumn : int {
   Corner0X, Corner0Y, Corner0Z,
   Corner1X, Corner1Y, Corner1Z,
@@ -17,6 +18,7 @@ enum CellColumn : int {
   ColorCode,
   CellColumnCount
 };
+// clang-format on
 
 using Cell = std::array<float, CellColumnCount>;
 // The cell table, rows 0 to N in walk order until a redraw sorts them by depth.

@@ -19,7 +19,8 @@ bool CellTableFits(float resolution) {
 }
 
 int LargestFittingResolution() {
-  int resolution = static_cast<int>(std::sqrt(static_cast<double>(CellTableByteCap / SurfaceBytesPerCell)));
+  const std::size_t fittingCells = CellTableByteCap / SurfaceBytesPerCell;
+  int resolution = static_cast<int>(std::sqrt(static_cast<double>(fittingCells)));
   while (CellTableFits(static_cast<float>(resolution + 1))) ++resolution;
   while (!CellTableFits(static_cast<float>(resolution))) --resolution;
   return resolution;
