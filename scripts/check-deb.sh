@@ -40,14 +40,8 @@ fail() {
 
 # ---- Build and inspect the package ----
 
-"$cpack_command" --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || {
-  cat "$work/cpack.log"
-  exit 1
-}
-deb=$(find "$work/package" -maxdepth 1 -name 'surfplot_*.deb' | head -n 1)
-[ -n "$deb" ] || {
-  echo "FAIL: cpack made no surfplot_*.deb"
-  cat "$work/cpack.log"
+deb=$(bash "$(dirname "$0")/build-deb.sh" "$cpack_command" "$build" "$work/package" 2>&1) || {
+  echo "$deb"
   exit 1
 }
 echo "built $(basename "$deb")"
