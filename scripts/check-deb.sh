@@ -60,8 +60,10 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-liber
 done
 
 contents=$(dpkg-deb --contents "$deb")
-for file in ./usr/bin/surfplot ./usr/share/applications/surfplot.desktop \
-  ./usr/share/icons/hicolor/scalable/apps/surfplot.svg; do
+for file in ./usr/bin/surfplot ./usr/share/applications/org.surfplot.surfplot.desktop \
+  ./usr/share/icons/hicolor/scalable/apps/surfplot.svg \
+  ./usr/share/metainfo/org.surfplot.surfplot.metainfo.xml ./usr/share/man/man1/surfplot.1.gz \
+  ./usr/share/doc/surfplot/copyright ./usr/share/doc/surfplot/changelog.gz; do
   grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 dpkg-deb --extract "$deb" "$work/tree"
