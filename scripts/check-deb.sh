@@ -40,14 +40,8 @@ fail() {
 
 # ---- Build and inspect the package ----
 
-"$cpack_command" --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 || {
-  cat "$work/cpack.log"
-  exit 1
-}
-deb=$(find "$work/package" -maxdepth 1 -name 'surfplot_*.deb' | head -n 1)
-[ -n "$deb" ] || {
-  echo "FAIL: cpack made no surfplot_*.deb"
-  cat "$work/cpack.log"
+deb=$(bash "$(dirname "$0")/build-deb.sh" "$cpack_command" "$build" "$work/package" 2>&1) || {
+  echo "$deb"
   exit 1
 }
 echo "built $(basename "$deb")"
@@ -66,8 +60,10 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-liber
 done
 
 contents=$(dpkg-deb --contents "$deb")
-for file in ./usr/bin/surfplot ./usr/share/applications/surfplot.desktop \
-  ./usr/share/icons/hicolor/scalable/apps/surfplot.svg; do
+for file in ./usr/bin/surfplot ./usr/share/applications/org.surfplot.surfplot.desktop \
+  ./usr/share/icons/hicolor/scalable/apps/surfplot.svg \
+  ./usr/share/metainfo/org.surfplot.surfplot.metainfo.xml ./usr/share/man/man1/surfplot.1.gz \
+  ./usr/share/doc/surfplot/copyright ./usr/share/doc/surfplot/changelog.gz; do
   grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 dpkg-deb --extract "$deb" "$work/tree"

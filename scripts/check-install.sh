@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks that the program, its desktop
-# entry and its icon land where desktops look for them.
+# entry, icon, AppStream description, manual page, copyright file and changelog land
+# where desktops, software centres and man look for them.
 # Usage: check-install.sh CMAKE BUILD_DIR
 set -euo pipefail
 cmake_command=$1
@@ -20,12 +21,25 @@ fail() {
 }
 
 program=$prefix/bin/surfplot
-entry=$prefix/share/applications/surfplot.desktop
+entry=$prefix/share/applications/org.surfplot.surfplot.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/surfplot.svg
+metainfo=$prefix/share/metainfo/org.surfplot.surfplot.metainfo.xml
+manual=$prefix/share/man/man1/surfplot.1.gz
 
 [ -f "$program" ] && [ -x "$program" ] || fail "bin/surfplot is missing or not executable"
-[ -f "$entry" ] || fail "share/applications/surfplot.desktop is missing"
+[ -f "$entry" ] || fail "share/applications/org.surfplot.surfplot.desktop is missing"
 [ -f "$icon" ] || fail "share/icons/hicolor/scalable/apps/surfplot.svg is missing"
+[ -f "$metainfo" ] || fail "share/metainfo/org.surfplot.surfplot.metainfo.xml is missing"
+for file in "$manual" "$prefix/share/doc/surfplot/changelog.gz"; do
+  if [ ! -f "$file" ]; then
+    fail "${file#"$prefix"/} is missing"
+  elif ! gzip --test "$file" 2>/dev/null; then
+    fail "${file#"$prefix"/} is not gzip data"
+  fi
+done
+grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' \
+  "$prefix/share/doc/surfplot/copyright" 2>/dev/null ||
+  fail "share/doc/surfplot/copyright is missing or not a machine-readable copyright file"
 
 if [ -f "$entry" ]; then
   # The entry starts the installed program by name and shows the installed icon.
@@ -43,4 +57,4 @@ if [ -f "$icon" ]; then
 fi
 
 [ "$failures" -eq 0 ] || exit 1
-echo "installed into $prefix: bin/surfplot, the desktop entry and the icon"
+echo "installed into $prefix: bin/surfplot, the desktop entry, icon, AppStream description, manual page, copyright file and changelog"
