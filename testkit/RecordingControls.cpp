@@ -4,6 +4,9 @@
 
 namespace testkit {
 
-RecordingControls::RecordingControls() : surface(gui::MakeDrawingAreaImage()) {}
+RecordingControls::RecordingControls() : surface(gui::MakeDrawingAreaImage()) {
+  for (const surface::ColorMode mode : surface::AllColorModes)
+    checked[static_cast<size_t>(mode)] = window::ColorModeMenuItem(mode).checkedAtStart;
+}
 
 }  // namespace testkit

@@ -55,8 +55,8 @@ class RecordingControls : public window::WindowControls {
   std::string formula{window::DefaultFormula};
   // Theta, then Phi.
   std::array<std::string, 2> angles;
-  // One per colour mode, "Grid" marked.
-  std::array<bool, 4> checked{true, false, false, false};
+  // One per colour mode, marked as the menu starts.
+  std::array<bool, 4> checked{};
   int32_t scale = window::ScaleSettings.value;
   bool drawingAreaEnabled = true;
   gui::ImageSurface surface;

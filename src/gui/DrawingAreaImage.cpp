@@ -7,7 +7,7 @@ namespace gui {
 
 ImageSurface MakeDrawingAreaImage() {
   const window::ControlLayout& layout = *window::FindControlLayout("Picture1");
-  const int inner = window::PixelsFromTwips(layout.twips.width) - 2 * window::DrawingAreaBorderPixels;
+  const int inner = window::DrawingAreaPixels();
   return ImageSurface(inner, inner, layout.background.value_or(0), QtFont(*window::FontOf(layout.font)));
 }
 

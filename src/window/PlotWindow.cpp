@@ -22,8 +22,6 @@ using surface::Limit;
 
 constexpr int16_t LeftButtonOnly = 1;
 constexpr float StartLimits[] = {-1, 1, -1, 1, 12};
-constexpr int16_t StartTheta = -25;
-constexpr int16_t StartPhi = 105;
 constexpr auto FormulaTooLongMessage =
     "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
     "and at most 32764 characters.";
@@ -52,8 +50,10 @@ void PlotWindow::Load() {
 
 // ---- Draw command ----
 
-void PlotWindow::Draw() {
+DrawOutcome PlotWindow::Draw() {
+  DrawOutcome outcome = DrawOutcome::Failed;
   RunHandler([&] {
+    outcome = DrawOutcome::Refused;
     if (!InputsAccepted()) return;
     // A grid that could never be walked, or whose table would not fit, is refused
     // before anything changes.
@@ -67,16 +67,20 @@ void PlotWindow::Draw() {
       controls_.ShowMessage(FormulaTooLongMessage, MessageIcon::Critical);
       return;
     }
+    outcome = DrawOutcome::Failed;
     ScanZRange();
     if (Module1::ParseError == -1) {
       controls_.ShowMessage("Parse Error", MessageIcon::None);
+      outcome = DrawOutcome::ParseError;
       return;
     }
     surface::ComputeCoefficients(limits_, coefficients_);
     BuildCellTable();
     controls_.SetDrawingAreaEnabled(true);
     DrawSurface();
+    outcome = DrawOutcome::Drawn;
   });
+  return outcome;
 }
 
 bool PlotWindow::InputsAccepted() {
@@ -170,6 +174,13 @@ void PlotWindow::ChooseColorMode(ColorMode mode) {
 }
 
 void PlotWindow::Exit() { controls_.Close(); }
+
+void PlotWindow::SetViewAngles(int16_t theta, int16_t phi) {
+  theta_ = theta;
+  phi_ = phi;
+  controls_.SetAngleText(AngleReadout::Theta, std::to_string(theta_));
+  controls_.SetAngleText(AngleReadout::Phi, std::to_string(phi_));
+}
 
 // ---- Formula ----
 

@@ -17,6 +17,13 @@
 
 namespace window {
 
+// The view the window starts with: the angles in degrees, as the read-outs show them.
+inline constexpr int16_t StartTheta = -25;
+inline constexpr int16_t StartPhi = 105;
+
+// How a draw command ended.
+enum class DrawOutcome { Drawn, Refused, ParseError, Failed };
+
 // The logic of the program's one window: it owns the whole plot and handles every
 // event. The controls are reached through WindowControls, so the logic runs
 // without Qt.
@@ -27,7 +34,8 @@ class PlotWindow {
   // Event handlers. None lets an error escape: an error that no routine traps is
   // reported in a message box, the pointers are set back, and the window goes on.
   void Load();
-  void Draw();
+  // The outcome is for callers without a screen; the window's user reads the boxes.
+  DrawOutcome Draw();
   // The pointer moved over the drawing area with these buttons held (1 left,
   // 2 right, 4 middle, added), at x, y pixels of its inner area.
   void Turn(int16_t buttons, float x, float y);
@@ -35,6 +43,10 @@ class PlotWindow {
   void ShowColorModeMenu();
   void ChooseColorMode(surface::ColorMode mode);
   void Exit();
+
+  // Sets the view angles as the read-outs show them, without drawing: the next draw
+  // or redraw uses them. For drawing without a window, where no pointer turns the view.
+  void SetViewAngles(int16_t theta, int16_t phi);
 
   // The plot state, read by tests and by the Qt layer.
   const surface::Limits& Limits() const { return limits_; }

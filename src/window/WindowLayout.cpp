@@ -93,6 +93,10 @@ const ControlLayout* FindControlLayout(std::string_view name) {
 
 std::span<const std::string_view> FocusOrder() { return TabOrder; }
 
+int DrawingAreaPixels() {
+  return PixelsFromTwips(FindControlLayout("Picture1")->twips.width) - 2 * DrawingAreaBorderPixels;
+}
+
 std::span<const MenuItemLayout> ColorModeMenuItems() { return MenuItems; }
 
 const MenuItemLayout& ColorModeMenuItem(surface::ColorMode mode) { return MenuItems[static_cast<size_t>(mode)]; }

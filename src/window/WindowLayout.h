@@ -89,6 +89,8 @@ std::span<const std::string_view> FocusOrder();
 
 // The width of the sunken border around the drawing area, in pixels.
 constexpr int DrawingAreaBorderPixels = 2;
+// The side of the square picture inside that border, in pixels.
+int DrawingAreaPixels();
 
 struct UpDownSettings {
   int32_t value;

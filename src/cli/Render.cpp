@@ -1,0 +1,114 @@
+#include "cli/Render.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <cstdio>
+#include <iostream>
+
+#include "cli/HeadlessControls.h"
+#include "gui/DecimalSeparator.h"
+#include "gui/DrawingAreaImage.h"
+#include "gui/PictureFile.h"
+#include "window/PlotWindow.h"
+
+namespace cli {
+namespace {
+
+using window::NumberBox;
+
+ExitStatus ReportUsageError(const std::string& error) {
+  std::cerr << "surfplot: " << error << "\n" << UsageText();
+  return ExitStatus::Usage;
+}
+
+ExitStatus ReportNotWritten(const std::string& file, const std::string& reason) {
+  std::cerr << "surfplot: cannot write '" << file << "': " << reason << "\n";
+  return ExitStatus::NotWritten;
+}
+
+// The window's inputs from the request; those left out keep the start values.
+void EnterInputs(const RenderRequest& request, HeadlessControls& controls, window::PlotWindow& logic) {
+  for (std::size_t k = 0; k < request.inputs.size(); ++k)
+    if (request.inputs[k]) controls.SetNumberText(surface::InputLimits[k], *request.inputs[k]);
+  if (request.formula) controls.formula = *request.formula;
+  if (request.scale) controls.scale = *request.scale;
+  logic.ChooseColorMode(request.mode);
+  if (request.theta || request.phi)
+    logic.SetViewAngles(request.theta.value_or(logic.Theta()), request.phi.value_or(logic.Phi()));
+}
+
+ExitStatus StatusOf(window::DrawOutcome outcome) {
+  switch (outcome) {
+    case window::DrawOutcome::Drawn:
+      return ExitStatus::Drawn;
+    case window::DrawOutcome::Refused:
+      return ExitStatus::Refused;
+    case window::DrawOutcome::ParseError:
+      return ExitStatus::ParseError;
+    case window::DrawOutcome::Failed:
+      break;
+  }
+  return ExitStatus::Failed;
+}
+
+bool WriteToStandardOutput(const QByteArray& bytes) {
+  QFile out;
+  return out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
+}
+
+ExitStatus RenderPicture(const RenderRequest& request) {
+  const bool toStandardOutput = request.output == "-";
+  const QString file = QString::fromStdString(request.output);
+  const auto format = toStandardOutput ? gui::PictureFormat::Png : gui::FormatOfFileName(file);
+  if (!format) return ReportNotWritten(request.output, "the name ends in neither .png nor .svg");
+
+  gui::ImageSurface picture = gui::MakeDrawingAreaImage();
+  HeadlessControls controls(picture, gui::DecimalSeparatorOf(QLocale::system()));
+  window::PlotWindow logic(controls);
+  logic.Load();
+  EnterInputs(request, controls, logic);
+  const ExitStatus status = StatusOf(logic.Draw());
+  for (const std::string& message : controls.messages) std::cerr << message << "\n";
+  if (status != ExitStatus::Drawn) return status;
+
+  const QByteArray bytes = gui::PngBytes(picture.image());
+  if (toStandardOutput) {
+    if (!WriteToStandardOutput(bytes)) return ReportNotWritten("-", "standard output is closed");
+  } else if (const auto failure = gui::WriteFileAtomically(file, bytes)) {
+    return ReportNotWritten(request.output, *failure);
+  }
+  (toStandardOutput ? std::cerr : std::cout) << controls.NumberText(NumberBox::ZMin) << " < Z < "
+                                             << controls.NumberText(NumberBox::ZMax) << std::endl;
+  return ExitStatus::Drawn;
+}
+
+}  // namespace
+
+ExitStatus Run(const ParsedCommandLine& parsed, int argc, char** argv) {
+  using Action = ParsedCommandLine::Action;
+  switch (parsed.action) {
+    case Action::Help:
+      std::cout << HelpText();
+      return ExitStatus::Drawn;
+    case Action::Version:
+      std::cout << "surfplot " << SURFPLOT_VERSION << "\n";
+      return ExitStatus::Drawn;
+    case Action::UsageError:
+      return ReportUsageError(parsed.error);
+    case Action::OpenWindow:
+    case Action::Render:
+      break;
+  }
+  // No display is needed: the picture is drawn into an image, and fonts come from
+  // fontconfig whatever the platform. Qt's notes about its environment would only
+  // bury the program's own messages on standard error.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+  });
+  QGuiApplication application(argc, argv);
+  return RenderPicture(parsed.request);
+}
+
+}  // namespace cli
