@@ -34,6 +34,19 @@ void DrawingAreaWidget::paintEvent(QPaintEvent* event) {
   painter.drawImage(contentsRect().topLeft(), *picture_);
 }
 
+bool DrawingAreaWidget::event(QEvent* event) {
+  // Before the first draw the area is disabled, and a disabled widget hears no clicks
+  // in its handlers; its menu must open all the same.
+  if (event->type() == QEvent::MouseButtonPress) {
+    const auto* press = static_cast<QMouseEvent*>(event);
+    if (press->button() == Qt::RightButton && !(press->buttons() & Qt::LeftButton)) {
+      emit pictureMenuRequested(press->globalPosition().toPoint());
+      return true;
+    }
+  }
+  return QFrame::event(event);
+}
+
 void DrawingAreaWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
   emit mouseMoved(ButtonMask(event->buttons()), static_cast<float>(inner.x()), static_cast<float>(inner.y()));

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPoint>
 #include <cstdint>
 
 namespace gui {
@@ -22,8 +23,12 @@ class DrawingAreaWidget : public QFrame {
  signals:
   // buttons: 1 left, 2 right, 4 middle, added.
   void mouseMoved(int16_t buttons, float x, float y);
+  // A right click while the left button is not held, disabled or not: the picture's
+  // own menu belongs at that global position.
+  void pictureMenuRequested(QPoint globalPosition);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 

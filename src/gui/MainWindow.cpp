@@ -1,7 +1,12 @@
 #include "gui/MainWindow.h"
 
+#include <QClipboard>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QStandardPaths>
 #include <stdexcept>
 
 #include "gui/ControlFactory.h"
@@ -9,6 +14,7 @@
 #include "gui/DrawingAreaImage.h"
 #include "gui/LayoutFonts.h"
 #include "gui/MessageBox.h"
+#include "gui/PictureFile.h"
 #include "gui/QtText.h"
 #include "window/WindowLayout.h"
 
@@ -39,6 +45,7 @@ MainWindow::MainWindow() : picture_(MakeDrawingAreaImage()), logic_(*this) {
   BuildWindow();
   BuildControls();
   BuildColorModeMenu();
+  BuildPictureMenu();
   SetTabOrder();
   ConnectEvents();
   Dispatch([this] { logic_.Load(); });
@@ -91,6 +98,41 @@ void MainWindow::BuildColorModeMenu() {
   }
 }
 
+void MainWindow::BuildPictureMenu() {
+  pictureMenu_ = new QMenu(this);
+  pictureMenu_->setObjectName("PictureMenu");
+  QAction* save = pictureMenu_->addAction("Save Picture As...", this, &MainWindow::AskAndSavePicture);
+  save->setObjectName("SavePicture");
+  save->setShortcut(QKeySequence::Save);
+  // A shortcut of the whole window, whichever control has the focus.
+  addAction(save);
+  QAction* copy = pictureMenu_->addAction("Copy Picture", this, &MainWindow::CopyPicture);
+  copy->setObjectName("CopyPicture");
+}
+
+void MainWindow::AskAndSavePicture() {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  const QString folder = !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+  const QString name = QFileDialog::getSaveFileName(this, "Save Picture As", QDir(folder).filePath("surface.png"),
+                                                    "PNG image (*.png);;SVG image (*.svg)");
+  if (!name.isEmpty()) SavePicture(name);
+}
+
+void MainWindow::SavePicture(const QString& fileName) {
+  std::optional<std::string> failure;
+  const auto format = FormatOfFileName(fileName);
+  if (!format) {
+    failure = "its name ends in neither .png nor .svg";
+  } else {
+    failure = WriteFileAtomically(fileName, PngBytes(picture_.image()));
+  }
+  if (failure)
+    ShowMessage("The picture could not be saved to \"" + fileName.toStdString() + "\": " + *failure,
+                window::MessageIcon::Critical);
+}
+
+void MainWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(picture_.image()); }
+
 void MainWindow::SetTabOrder() {
   const auto order = window::FocusOrder();
   for (size_t i = 1; i < order.size(); ++i)
@@ -106,6 +148,8 @@ void MainWindow::ConnectEvents() {
   connect(drawingArea_, &DrawingAreaWidget::mouseMoved, this, [this](int16_t buttons, float x, float y) {
     Dispatch([&] { logic_.Turn(buttons, x, y); });
   });
+  connect(drawingArea_, &DrawingAreaWidget::pictureMenuRequested, this,
+          [this](QPoint at) { pictureMenu_->popup(at); });
   for (const ColorMode mode : surface::AllColorModes) {
     QAction* action = ColorModeAction(mode);
     connect(action, &QAction::triggered, this, [this, action, mode](bool checked) {

@@ -47,12 +47,23 @@ class MainWindow : public QWidget, public window::WindowControls {
   // The hidden pop-up MenuColorMode(0).
   QMenu& ColorModeMenu() const { return *colorModeMenu_; }
 
+  // The drawing area's own menu, with "Save Picture As..." (also Ctrl+S anywhere in
+  // the window) and "Copy Picture".
+  QMenu& PictureMenu() const { return *pictureMenu_; }
+  // Saves the drawing area's picture as it stands, at its logical size, in the format
+  // the name's extension asks for; a failure is shown in a critical box.
+  void SavePicture(const QString& fileName);
+  // Puts the picture on the clipboard as an image.
+  void CopyPicture();
+
  private:
   void BuildWindow();
   void BuildControls();
   void BuildColorModeMenu();
   void SetTabOrder();
+  void BuildPictureMenu();
   void ConnectEvents();
+  void AskAndSavePicture();
   // Runs one handler of the window's logic, then shows what it drew.
   template <class Handler>
   void Dispatch(Handler&& handler);
@@ -73,6 +84,7 @@ class MainWindow : public QWidget, public window::WindowControls {
   QPushButton* colorModeButton_ = nullptr;
   QMenu* colorModeMenu_ = nullptr;
   std::array<QAction*, 4> colorModeActions_{};  // MenuColorModeItem(1) to (4), one per mode
+  QMenu* pictureMenu_ = nullptr;
 };
 
 }  // namespace gui
