@@ -93,13 +93,18 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
 
 QColor ToQColor(render::Color color) { return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color)); }
 
-ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font)
-    : image_(width, height, QImage::Format_RGB32), background_(background), font_(font) {
+ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font, double pixelScale)
+    : image_(width, height, QImage::Format_RGB32), pixelScale_(pixelScale), background_(background), font_(font) {
   image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
   image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
   // Crisp letters in exactly the foreground colour.
   font_.setStyleStrategy(QFont::NoAntialias);
   Clear();
+}
+
+void ImageSurface::SetDevicePixelRatio(double ratio) {
+  image_.setDevicePixelRatio(ratio);
+  pixels_ = {};
 }
 
 raster::PixelBuffer ImageSurface::Pixels() {
@@ -133,6 +138,9 @@ void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPo
 void ImageSurface::Print(std::string_view text) {
   Pixels();  // the painter must not move the pixels the cached view points at
   QPainter painter(&image_);
+  // Positions and the font are in image pixels, whatever the ratio the image is shown at.
+  const double ratio = image_.devicePixelRatio();
+  if (ratio != 1) painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
   painter.setFont(font_);
   painter.setPen(ToQColor(foreColor_));
   const QString qtext = FromUtf8(text);

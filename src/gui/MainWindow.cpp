@@ -35,7 +35,9 @@ QString ColorModeActionName(ColorMode mode) {
 
 }  // namespace
 
-MainWindow::MainWindow() : picture_(MakeDrawingAreaImage()), logic_(*this) {
+// On a dense screen the picture has the screen's pixels; the window and the
+// logic keep counting in logical ones.
+MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), logic_(*this) {
   BuildWindow();
   BuildControls();
   BuildColorModeMenu();
