@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool xclip imagemagick x11-utils desktop-file-utils
+  librsvg2-bin
 )
 
 missing=()

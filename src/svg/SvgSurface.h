@@ -26,8 +26,9 @@ struct SvgFont {
 // number; the document only says how large to show it.
 //
 // Every vertex and line end is shifted by half a unit to the centre of the pixel
-// it names, and strokes are one unit wide with square caps, so a rasterisation at
-// the area's size covers the pixels the area's own rasteriser sets.
+// it names, strokes have square caps and edges are not antialiased, so a
+// rasterisation at the area's size sets nearly the pixels the area's own
+// rasteriser does; they differ along edges.
 class SvgSurface : public render::DrawingSurface {
  public:
   // A picture `side` units square shown at `size` pixels square.
