@@ -16,7 +16,8 @@ namespace gui {
 class ImageSurface : public render::DrawingSurface {
  public:
   // The font's point size is taken at 96 dots per inch. The render code places
-  // its vertices at `pixelScale` image pixels per drawing-area pixel.
+  // its vertices at `pixelScale` image pixels per drawing-area pixel; lines and
+  // outlines are as many pixels wide, rounded, and their dots as much longer.
   ImageSurface(int width, int height, render::Color background, const QFont& font, double pixelScale = 1);
 
   double PixelScale() const override { return pixelScale_; }
@@ -48,6 +49,7 @@ class ImageSurface : public render::DrawingSurface {
 
   QImage image_;
   double pixelScale_;
+  int lineWidth_;
   render::Color background_;
   QFont font_;
   render::Color foreColor_ = 0;
