@@ -42,7 +42,7 @@ double Agreement(const QImage& a, const QImage& b, int tolerance) {
 class DenseScreenTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (form.devicePixelRatioF() != 2) GTEST_SKIP() << "the screen's ratio is not 2; run with QT_SCALE_FACTOR=2";
+    if (form.devicePixelRatioF() != 2) GTEST_SKIP() << "Qt did not scale the screen by two";
     form.show();
   }
   gui::MainWindow form;
@@ -76,6 +76,7 @@ TEST_F(DenseScreenTest, ThePictureIsTheLogicalOneSharper) {
   form.Logic().DrawPictureOn(logical);
   const QImage dense = form.Picture().image();
   EXPECT_GE(Agreement(HalvedByBoxes(dense), logical.image(), 24), 0.95);
+
   // The widget shows every one of the picture's pixels, in its logical place.
   const QImage shown = area->grab().toImage();
   EXPECT_EQ(shown.devicePixelRatio(), 2);
