@@ -13,53 +13,35 @@
 
 namespace {
 
-// Each 2 x 2 block of pixels as its mean colour.
-QImage HalvedByBoxes(const QImage& image) {
-  QImage half(image.width() / 2, image.height() / 2, QImage::Format_RGB32);
-  for (int y = 0; y < half.height(); ++y)
-    for (int x = 0; x < half.width(); ++x) {
+// The share of 2 x 2 blocks of `dense` whose mean colour lies within 24 per channel of `logical`'s pixel.
+double BoxAgreement(const QImage& dense, const QImage& logical) {
+  long close = 0;
+  for (int y = 0; y < logical.height(); ++y)
+    for (int x = 0; x < logical.width(); ++x) {
       int sum[3] = {};
       for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
-        const QRgb p = image.pixel(2 * x + d.x(), 2 * y + d.y());
+        const QRgb p = dense.pixel(2 * x + d.x(), 2 * y + d.y());
         sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p);
       }
-      half.setPixel(x, y, qRgb((sum[0] + 2) / 4, (sum[1] + 2) / 4, (sum[2] + 2) / 4));
+      const QRgb q = logical.pixel(x, y);
+      close += std::abs(sum[0] / 4 - qRed(q)) <= 24 && std::abs(sum[1] / 4 - qGreen(q)) <= 24 &&
+               std::abs(sum[2] / 4 - qBlue(q)) <= 24;
     }
-  return half;
+  return static_cast<double>(close) / (logical.width() * logical.height());
 }
 
-double Agreement(const QImage& a, const QImage& b, int tolerance) {
-  long close = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-      close += std::abs(qRed(p) - qRed(q)) <= tolerance && std::abs(qGreen(p) - qGreen(q)) <= tolerance &&
-               std::abs(qBlue(p) - qBlue(q)) <= tolerance;
-    }
-  return static_cast<double>(close) / (a.width() * a.height());
-}
-
-class DenseScreenTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (form.devicePixelRatioF() != 2) GTEST_SKIP() << "Qt did not scale the screen by two";
-    form.show();
-  }
+TEST(DenseScreen, TheWindowKeepsLogicalPixelsAndThePictureHasTheScreens) {
   gui::MainWindow form;
-};
-
-TEST_F(DenseScreenTest, TheWindowKeepsItsLogicalSizeAndThePictureHasTheScreensPixels) {
+  if (form.devicePixelRatioF() != 2) GTEST_SKIP() << "Qt did not scale the screen by two";
+  form.show();
   const window::WindowLayout& layout = window::MainWindowLayout();
   EXPECT_EQ(form.size(), QSize(window::PixelsFromTwips(layout.clientWidthTwips),
                                window::PixelsFromTwips(layout.clientHeightTwips)));
   EXPECT_EQ(form.DrawingAreaWidth(), 326);
   EXPECT_EQ(form.Picture().image().size(), QSize(652, 652));
-  EXPECT_EQ(form.Picture().image().devicePixelRatio(), 2);
-}
 
-TEST_F(DenseScreenTest, ThePictureIsTheLogicalOneSharper) {
   form.Logic().Draw();
-  // A drag at logical pointer positions turns the view as it does on any screen.
+  // A drag at logical pointer positions turns the view as on any screen.
   auto* area = form.findChild<QWidget*>("Picture1");
   const auto send = [&](QEvent::Type type, QPoint inner, Qt::MouseButton button, Qt::MouseButtons buttons) {
     const QPoint at = area->mapTo(&form, inner + QPoint(2, 2));
@@ -75,9 +57,8 @@ TEST_F(DenseScreenTest, ThePictureIsTheLogicalOneSharper) {
   gui::ImageSurface logical = gui::MakeDrawingAreaImage();
   form.Logic().DrawPictureOn(logical);
   const QImage dense = form.Picture().image();
-  EXPECT_GE(Agreement(HalvedByBoxes(dense), logical.image(), 24), 0.95);
-
-  // The widget shows every one of the picture's pixels, in its logical place.
+  EXPECT_GE(BoxAgreement(dense, logical.image()), 0.95);
+  // The widget shows every one of the picture's pixels in the area's logical place.
   const QImage shown = area->grab().toImage();
   EXPECT_EQ(shown.devicePixelRatio(), 2);
   EXPECT_EQ(shown.copy(4, 4, 652, 652).convertToFormat(QImage::Format_RGB32), dense);

@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QRect>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cstdlib>
@@ -60,42 +59,18 @@ TEST(PictureImage, SizesAndScale) {
   gui::ImageSurface same = gui::MakePictureImage(326);
   window.form.DrawPictureOn(same);
   EXPECT_EQ(same.image(), window.controls.surface.image()) << "the drawing area's own size";
-
-  gui::ImageSurface axes = gui::MakePictureImage(326), doubled = gui::MakePictureImage(652);
-  DrawnWindow(("2"), ColorMode::Grid).form.DrawPictureOn(axes);
-  EXPECT_EQ(doubled.image().size(), QSize(652, 652));
-  EXPECT_EQ(doubled.PixelScale(), 2);
+  // The axes alone: the letters twice as large at twice the distance from the corner.
   testkit::RecordingControls startControls;
   window::PlotWindow start(startControls);
   start.Load();
-  start.DrawPictureOn(axes);
+  gui::ImageSurface doubled = gui::MakePictureImage(652);
   start.DrawPictureOn(doubled);
-  const QRect small = LetterBounds(axes), large = LetterBounds(doubled);
-  // Letters twice as large at twice the distance from the corner, give or take their rounding.
+  const QRect small = LetterBounds(startControls.surface), large = LetterBounds(doubled);
   EXPECT_NEAR(large.left(), 2 * small.left(), 2);
   EXPECT_NEAR(large.bottom(), 2 * small.bottom(), 6);
   EXPECT_NEAR(large.width(), 2 * small.width(), 6);
-
-  for (const int size : {15, 8193, 0, -326})
-    EXPECT_THROW(gui::MakePictureImage(size), std::out_of_range) << size;
-  for (const int size : {16, 8192}) EXPECT_EQ(gui::MakePictureImage(size).image().width(), size);
-}
-
-TEST(PictureImage, DenseScreenImageShowsAtTheAreasLogicalSize) {
-  const gui::ImageSurface dense = gui::MakeDrawingAreaImage(2);
-  EXPECT_EQ(dense.image().size(), QSize(652, 652));
-  EXPECT_EQ(dense.image().devicePixelRatio(), 2);
-  EXPECT_EQ(dense.PixelScale(), 2);
-  EXPECT_EQ(gui::MakeDrawingAreaImage(1.5).image().deviceIndependentSize(), QSizeF(326, 326));
-}
-
-TEST(PictureImage, PngHoldsThePicture) {
-  DrawnWindow window("30", ColorMode::Colors);
-  const QTemporaryDir dir;
-  const QString path = dir.filePath("picture.png");
-  ASSERT_TRUE(gui::WritePng(window.controls.surface, path));
-  EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), window.controls.surface.image());
-  EXPECT_FALSE(gui::WritePng(window.controls.surface, dir.filePath("no/such/folder/picture.png")));
+  for (const int size : {15, 8193}) EXPECT_THROW(gui::MakePictureImage(size), std::out_of_range) << size;
+  EXPECT_EQ(gui::MakePictureImage(16).image().width(), 16);
 }
 
 // The elements of an SVG document by name, with the attributes of the document's
