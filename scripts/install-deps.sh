@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool xclip imagemagick x11-utils desktop-file-utils
   lintian appstream man-db
+  librsvg2-bin
 )
 
 missing=()

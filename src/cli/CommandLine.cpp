@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "gui/DrawingAreaImage.h"
 #include "window/PlotWindow.h"
 #include "window/WindowLayout.h"
 
@@ -58,8 +59,8 @@ std::vector<QCommandLineOption> AllOptions() {
                                .arg(window::ScaleSettings.value)));
   options.push_back(Option("size", "pixels",
                            QString("Width and height of the picture, %1 to %2 (default %3).")
-                               .arg(SmallestSize)
-                               .arg(LargestSize)
+                               .arg(gui::SmallestPictureSize)
+                               .arg(gui::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
   options.emplace_back("help", "Show this help and exit.");
   options.emplace_back("version", "Show the program's version and exit.");
@@ -142,7 +143,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                std::numeric_limits<int16_t>::max(), request.phi, error) &&
                      ReadWhole(parser, "scale", window::ScaleSettings.min, window::ScaleSettings.max,
                                request.scale, error) &&
-                     ReadWhole(parser, "size", SmallestSize, LargestSize, request.size, error);
+                     ReadWhole(parser, "size", gui::SmallestPictureSize, gui::LargestPictureSize, request.size, error);
   if (!valid) parsed.action = Action::UsageError;
   return parsed;
 }

@@ -38,7 +38,4 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 std::string HelpText();
 std::string UsageText();
 
-inline constexpr int SmallestSize = 16;
-inline constexpr int LargestSize = 8192;
-
 }  // namespace cli

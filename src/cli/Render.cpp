@@ -8,7 +8,6 @@
 
 #include "cli/HeadlessControls.h"
 #include "gui/DecimalSeparator.h"
-#include "gui/DrawingAreaImage.h"
 #include "gui/PictureFile.h"
 #include "window/PlotWindow.h"
 
@@ -63,23 +62,27 @@ ExitStatus RenderPicture(const RenderRequest& request) {
   const auto format = toStandardOutput ? gui::PictureFormat::Png : gui::FormatOfFileName(file);
   if (!format) return ReportNotWritten(request.output, "the name ends in neither .png nor .svg");
 
-  gui::ImageSurface picture = gui::MakeDrawingAreaImage();
-  HeadlessControls controls(picture, gui::DecimalSeparatorOf(QLocale::system()));
-  window::PlotWindow logic(controls);
-  logic.Load();
-  EnterInputs(request, controls, logic);
-  const ExitStatus status = StatusOf(logic.Draw());
-  for (const std::string& message : controls.messages) std::cerr << message << "\n";
+  // The draw paints the picture once, at its size; the file takes it as drawn.
+  ExitStatus status = ExitStatus::Failed;
+  std::string zRange;
+  const int size = request.size.value_or(window::DrawingAreaPixels());
+  const QByteArray bytes = gui::PictureBytes(*format, size, [&](render::DrawingSurface& picture) {
+    HeadlessControls controls(picture, gui::DecimalSeparatorOf(QLocale::system()));
+    window::PlotWindow logic(controls);
+    logic.Load();
+    EnterInputs(request, controls, logic);
+    status = StatusOf(logic.Draw());
+    for (const std::string& message : controls.messages) std::cerr << message << "\n";
+    zRange = controls.NumberText(NumberBox::ZMin) + " < Z < " + controls.NumberText(NumberBox::ZMax);
+  });
   if (status != ExitStatus::Drawn) return status;
 
-  const QByteArray bytes = gui::PngBytes(picture.image());
   if (toStandardOutput) {
     if (!WriteToStandardOutput(bytes)) return ReportNotWritten("-", "standard output is closed");
   } else if (const auto failure = gui::WriteFileAtomically(file, bytes)) {
     return ReportNotWritten(request.output, *failure);
   }
-  (toStandardOutput ? std::cerr : std::cout) << controls.NumberText(NumberBox::ZMin) << " < Z < "
-                                             << controls.NumberText(NumberBox::ZMax) << std::endl;
+  (toStandardOutput ? std::cerr : std::cout) << zRange << std::endl;
   return ExitStatus::Drawn;
 }
 

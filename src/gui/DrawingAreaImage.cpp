@@ -1,14 +1,65 @@
 #include "gui/DrawingAreaImage.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
 #include "gui/LayoutFonts.h"
 #include "window/WindowLayout.h"
 
 namespace gui {
+namespace {
 
-ImageSurface MakeDrawingAreaImage() {
-  const window::ControlLayout& layout = *window::FindControlLayout("Picture1");
-  const int inner = window::DrawingAreaPixels();
-  return ImageSurface(inner, inner, layout.background.value_or(0), QtFont(*window::FontOf(layout.font)));
+const window::ControlLayout& DrawingAreaLayout() { return *window::FindControlLayout("Picture1"); }
+
+window::FontStyle LetterFont() { return *window::FontOf(DrawingAreaLayout().font); }
+
+render::Color Background() { return DrawingAreaLayout().background.value_or(0); }
+
+void CheckPictureSize(int size) {
+  if (size < SmallestPictureSize || size > LargestPictureSize)
+    throw std::out_of_range("a picture is " + std::to_string(SmallestPictureSize) + " to " +
+                            std::to_string(LargestPictureSize) + " pixels square, not " + std::to_string(size));
+}
+
+ImageSurface MakeScaledImage(int size) {
+  const double scale = static_cast<double>(size) / window::DrawingAreaPixels();
+  return ImageSurface(size, size, Background(), QtFont(LetterFont(), scale), scale);
+}
+
+}  // namespace
+
+ImageSurface MakePictureImage(int size) {
+  CheckPictureSize(size);
+  return MakeScaledImage(size);
+}
+
+ImageSurface MakeDrawingAreaImage(double devicePixelRatio) {
+  const int side = window::DrawingAreaPixels();
+  const int size = static_cast<int>(std::lround(side * std::max(1.0, devicePixelRatio)));
+  ImageSurface image = MakeScaledImage(size);
+  // The picture's logical size is exactly the area's, however the ratio rounds.
+  image.SetDevicePixelRatio(static_cast<double>(size) / side);
+  return image;
+}
+
+svg::SvgSurface MakePictureSvg(int size) {
+  CheckPictureSize(size);
+  const window::FontStyle style = LetterFont();
+  // Measured as the area's image measures its letters, so the text sits where it does there.
+  QFont font = QtFont(style);
+  font.setStyleStrategy(QFont::NoAntialias);
+  const QFontMetricsF metrics(font);
+  // Liberation Serif has Times New Roman's measures and comes with the program's package.
+  svg::SvgFont svgFont;
+  svgFont.family = std::string(style.face).append(", Liberation Serif, serif");
+  svgFont.size = font.pixelSize();
+  svgFont.bold = style.bold;
+  svgFont.ascent = metrics.ascent();
+  svgFont.lineHeight = metrics.height();
+  return svg::SvgSurface(window::DrawingAreaPixels(), size, Background(), std::move(svgFont));
 }
 
 }  // namespace gui

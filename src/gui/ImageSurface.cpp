@@ -72,7 +72,11 @@ std::optional<PixelSegment> RoundedSegment(double x0, double y0, double x1, doub
   return PixelSegment{NearestInteger(x0), NearestInteger(y0), NearestInteger(x1), NearestInteger(y1)};
 }
 
-raster::DashPattern PatternOf(render::LineStyle style) { return style == render::LineStyle::Dotted ? raster::DottedPattern : raster::SolidPattern; }
+// The dots grow with the lines' width, so that a wider line keeps their look.
+raster::DashPattern PatternOf(render::LineStyle style, int width) {
+  if (style != render::LineStyle::Dotted) return raster::SolidPattern;
+  return {raster::DottedPattern.on * width, raster::DottedPattern.period * width};
+}
 
 // The vertices without repeats in a row (the last against the first too): the
 // same polygon, fewer edges. Keeps at least one vertex.
@@ -93,13 +97,23 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
 
 QColor ToQColor(render::Color color) { return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color)); }
 
-ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font)
-    : image_(width, height, QImage::Format_RGB32), background_(background), font_(font) {
+ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font, double pixelScale)
+    : image_(width, height, QImage::Format_RGB32),
+      pixelScale_(pixelScale),
+      // Lines keep their weight at any scale: one pixel of the drawing area.
+      lineWidth_(std::max(1, static_cast<int>(std::lround(pixelScale)))),
+      background_(background),
+      font_(font) {
   image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
   image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
   // Crisp letters in exactly the foreground colour.
   font_.setStyleStrategy(QFont::NoAntialias);
   Clear();
+}
+
+void ImageSurface::SetDevicePixelRatio(double ratio) {
+  image_.setDevicePixelRatio(ratio);
+  pixels_ = {};
 }
 
 raster::PixelBuffer ImageSurface::Pixels() {
@@ -125,7 +139,7 @@ void ImageSurface::Line(float x1, float y1, float x2, float y2, render::Color co
   const std::optional<PixelSegment> segment = RoundedSegment(x1, y1, x2, y2);
   if (!segment) return;
   raster::DrawLine(Pixels(), segment->x0, segment->y0, segment->x1, segment->y1, PixelOf(color),
-           PatternOf(lineStyle_));
+                   PatternOf(lineStyle_, lineWidth_), lineWidth_);
 }
 
 void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPointF(x, y); }
@@ -133,6 +147,9 @@ void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPo
 void ImageSurface::Print(std::string_view text) {
   Pixels();  // the painter must not move the pixels the cached view points at
   QPainter painter(&image_);
+  // Positions and the font are in image pixels, whatever the ratio the image is shown at.
+  const double ratio = image_.devicePixelRatio();
+  if (ratio != 1) painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
   painter.setFont(font_);
   painter.setPen(ToQColor(foreColor_));
   const QString qtext = FromUtf8(text);
@@ -154,7 +171,7 @@ void ImageSurface::Polygon(const render::PolygonPoint* points, int count) {
   const int n = DropRepeatedVertices(points, count, kept);
   const raster::PixelBuffer pixels = Pixels();
   if (fillStyle_ == render::FillStyle::Solid) raster::FillEvenOdd(pixels, kept, n, PixelOf(fillColor_));
-  raster::DrawPolygonOutline(pixels, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_));
+  raster::DrawPolygonOutline(pixels, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_, lineWidth_), lineWidth_);
 }
 
 render::Color ImageSurface::PixelAt(int x, int y) const {

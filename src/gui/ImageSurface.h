@@ -15,8 +15,15 @@ namespace gui {
 // paints up to a million small polygons); text goes through QPainter.
 class ImageSurface : public render::DrawingSurface {
  public:
-  // The font's point size is taken at 96 dots per inch.
-  ImageSurface(int width, int height, render::Color background, const QFont& font);
+  // The font's point size is taken at 96 dots per inch. The render code places
+  // its vertices at `pixelScale` image pixels per drawing-area pixel; lines and
+  // outlines are as many pixels wide, rounded, and their dots as much longer.
+  ImageSurface(int width, int height, render::Color background, const QFont& font, double pixelScale = 1);
+
+  double PixelScale() const override { return pixelScale_; }
+  // The image is shown at its size divided by the ratio, for screens with more
+  // device pixels than logical ones. Drawing stays in image pixels.
+  void SetDevicePixelRatio(double ratio);
 
   void Clear() override;
   void SetForeColor(render::Color color) override;
@@ -41,6 +48,8 @@ class ImageSurface : public render::DrawingSurface {
   raster::PixelBuffer Pixels();
 
   QImage image_;
+  double pixelScale_;
+  int lineWidth_;
   render::Color background_;
   QFont font_;
   render::Color foreColor_ = 0;

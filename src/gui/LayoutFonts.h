@@ -10,6 +10,7 @@ namespace gui {
 // pixel whatever the screen's own DPI, and text keeps its place in the controls.
 int PixelSizeOfPoints(double points);
 
-QFont QtFont(const window::FontStyle& style);
+// `scale` enlarges the font for a picture drawn larger than the layout's.
+QFont QtFont(const window::FontStyle& style, double scale = 1);
 
 }  // namespace gui

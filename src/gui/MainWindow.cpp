@@ -41,7 +41,9 @@ QString ColorModeActionName(ColorMode mode) {
 
 }  // namespace
 
-MainWindow::MainWindow() : picture_(MakeDrawingAreaImage()), logic_(*this) {
+// On a dense screen the picture has the screen's pixels; the window and the
+// logic keep counting in logical ones.
+MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), logic_(*this) {
   BuildWindow();
   BuildControls();
   BuildColorModeMenu();
@@ -120,18 +122,23 @@ void MainWindow::AskAndSavePicture() {
 
 void MainWindow::SavePicture(const QString& fileName) {
   std::optional<std::string> failure;
-  const auto format = FormatOfFileName(fileName);
-  if (!format) {
-    failure = "its name ends in neither .png nor .svg";
+  if (const auto format = FormatOfFileName(fileName)) {
+    const auto replay = [this](render::DrawingSurface& surface) { logic_.DrawPictureOn(surface); };
+    failure = WriteFileAtomically(fileName, PictureBytes(*format, window::DrawingAreaPixels(), replay));
   } else {
-    failure = WriteFileAtomically(fileName, PngBytes(picture_.image()));
+    failure = "its name ends in neither .png nor .svg";
   }
   if (failure)
     ShowMessage("The picture could not be saved to \"" + fileName.toStdString() + "\": " + *failure,
                 window::MessageIcon::Critical);
 }
 
-void MainWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(picture_.image()); }
+void MainWindow::CopyPicture() {
+  // At the logical size, whatever the screen's pixel ratio.
+  ImageSurface copy = MakeDrawingAreaImage();
+  logic_.DrawPictureOn(copy);
+  QGuiApplication::clipboard()->setImage(copy.image());
+}
 
 void MainWindow::SetTabOrder() {
   const auto order = window::FocusOrder();

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "gui/DrawingAreaImage.h"
+
 namespace gui {
 
 std::optional<PictureFormat> FormatOfFileName(const QString& name) {
@@ -19,6 +21,17 @@ QByteArray PngBytes(const QImage& image) {
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
   return bytes;
+}
+
+QByteArray PictureBytes(PictureFormat format, int size, const std::function<void(render::DrawingSurface&)>& draw) {
+  if (format == PictureFormat::Svg) {
+    svg::SvgSurface picture = MakePictureSvg(size);
+    draw(picture);
+    return QByteArray::fromStdString(picture.Document());
+  }
+  ImageSurface picture = MakePictureImage(size);
+  draw(picture);
+  return PngBytes(picture.image());
 }
 
 std::optional<std::string> WriteFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
+
+#include "render/DrawingSurface.h"
 
 namespace gui {
 
@@ -14,6 +17,10 @@ enum class PictureFormat { Png, Svg };
 std::optional<PictureFormat> FormatOfFileName(const QString& name);
 
 QByteArray PngBytes(const QImage& image);
+
+// A picture `size` pixels square in the given format, drawn by `draw` onto the
+// matching surface.
+QByteArray PictureBytes(PictureFormat format, int size, const std::function<void(render::DrawingSurface&)>& draw);
 
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so a
 // file that existed before is never left half-written. On failure, the reason.

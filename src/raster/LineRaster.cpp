@@ -74,7 +74,17 @@ void WalkMajorAxis(int64_t u0, int64_t v0, int64_t u1, int64_t v1, int64_t uLimi
 }  // namespace
 
 void DrawLine(const PixelBuffer& buffer, int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t pixel,
-              DashPattern pattern) {
+              DashPattern pattern, int width) {
+  if (width > 1) {
+    const bool alongX = Distance(x1, x0) >= Distance(y1, y0);
+    for (int64_t offset = -(width - 1) / 2; offset <= width / 2; ++offset) {
+      if (alongX)
+        DrawLine(buffer, x0, y0 + offset, x1, y1 + offset, pixel, pattern);
+      else
+        DrawLine(buffer, x0 + offset, y0, x1 + offset, y1, pixel, pattern);
+    }
+    return;
+  }
   if (std::max(x0, x1) < 0 || std::max(y0, y1) < 0 || std::min(x0, x1) >= buffer.width ||
       std::min(y0, y1) >= buffer.height)
     return;

@@ -26,8 +26,20 @@ Bounds BoundsOf(const Vertex* points, int count) {
 }  // namespace
 
 void DrawPolygonOutline(const PixelBuffer& buffer, const Vertex* points, int count, uint32_t pixel,
-                        DashPattern pattern) {
+                        DashPattern pattern, int width) {
   if (count < 1) return;
+  if (width > 1) {
+    for (int i = 0; i < count; ++i) {
+      const Vertex a = points[i];
+      const Vertex next = points[i + 1 == count ? 0 : i + 1];
+      DrawLine(buffer, a.x, a.y, next.x, next.y, pixel, pattern, width);
+      // The corner: a square of the line's width, rows of it as horizontal lines.
+      if (pattern.on == pattern.period)
+        for (int64_t dy = -(width - 1) / 2; dy <= width / 2; ++dy)
+          DrawLine(buffer, a.x - (width - 1) / 2, a.y + dy, a.x + width / 2, a.y + dy, pixel);
+    }
+    return;
+  }
   const Bounds b = BoundsOf(points, count);
   // A closed path that lies on one row or column covers it from end to end:
   // the common case of the tiny cells of a fine grid.

@@ -25,11 +25,16 @@ std::string_view AxisLabel(int segment) {
 }  // namespace
 
 void DrawAxes(DrawingSurface& area, const AxisPoints& axes, const View& view) {
+  const double pixelScale = area.PixelScale();
+  const auto project = [&](double x, double y, double z) {
+    const ScreenPoint p = ProjectPoint(x, y, z, view.Theta, view.Phi, view.GraphScale);
+    return ScreenPoint{p.x * pixelScale, p.y * pixelScale};
+  };
   area.SetForeColor(0);
   for (int segment = 0; segment < static_cast<int>(axes.size()); ++segment) {
     const AxisSegment& s = axes[segment];
-    const ScreenPoint start = ProjectPoint(s[0], s[1], s[2], view.Theta, view.Phi, view.GraphScale);
-    const ScreenPoint end = ProjectPoint(s[3], s[4], s[5], view.Theta, view.Phi, view.GraphScale);
+    const ScreenPoint start = project(s[0], s[1], s[2]);
+    const ScreenPoint end = project(s[3], s[4], s[5]);
     area.SetLineStyle(LineStyle::Dotted);
     area.Line(runtime::ToSingle(start.x), runtime::ToSingle(start.y), runtime::ToSingle(end.x),
               runtime::ToSingle(end.y), PaletteWhite);

@@ -22,6 +22,12 @@ class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;
 
+  // Device pixels per pixel of the drawing area. The render code multiplies every
+  // projected coordinate by it before rounding, so a surface larger than the
+  // drawing area shows the same view with vertices placed at its own resolution.
+  // At 1 the product is the coordinate itself, bit for bit.
+  virtual double PixelScale() const { return 1; }
+
   // Fills the whole area with its background colour.
   virtual void Clear() = 0;
   virtual void SetForeColor(Color color) = 0;

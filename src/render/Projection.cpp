@@ -24,7 +24,7 @@ ScreenPoint ProjectPoint(double x, double y, double z, int16_t azimuth, int16_t 
           runtime::FiniteDouble(flatY * ScaleFactor(graphScale) + ScreenCentre)};
 }
 
-ViewProjector::ViewProjector(const View& view) {
+ViewProjector::ViewProjector(const View& view, double pixelScale) : pixelScale_(pixelScale) {
   const double a1 = Radians(view.Theta);
   const double a2 = Radians(view.Phi);
   negatedSineA1_ = -std::sin(a1);

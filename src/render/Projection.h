@@ -28,14 +28,16 @@ ScreenPoint ProjectPoint(double x, double y, double z, int16_t azimuth, int16_t 
 // ProjectPoint with the sines, cosines and scale of one view worked out once, for
 // the hot loops of a redraw. Each point goes through the same 64-bit operations in
 // the same order, so the results are identical to ProjectPoint's bit for bit.
+// The points come out multiplied by the surface's pixel scale (see
+// DrawingSurface::PixelScale), which at 1 changes nothing.
 class ViewProjector {
  public:
-  explicit ViewProjector(const View& view);
+  explicit ViewProjector(const View& view, double pixelScale = 1);
 
   // Non-finite results are left to the caller's checked conversions.
   ScreenPoint Project(double x, double y, double z) const {
-    return {(x * negatedSineA1_ + y * cosineA1_) * scale_ + ScreenCentre,
-            (x * xToY_ - y * yToY_ + z * sineA2_) * scale_ + ScreenCentre};
+    return {((x * negatedSineA1_ + y * cosineA1_) * scale_ + ScreenCentre) * pixelScale_,
+            ((x * xToY_ - y * yToY_ + z * sineA2_) * scale_ + ScreenCentre) * pixelScale_};
   }
 
  private:
@@ -45,6 +47,7 @@ class ViewProjector {
   double yToY_;
   double sineA2_;
   double scale_;
+  double pixelScale_;
 };
 
 }  // namespace render

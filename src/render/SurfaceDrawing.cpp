@@ -83,11 +83,20 @@ void PaintCell(DrawingSurface& area, const ViewProjector& projector, const Cell&
 
 void DrawSurface(surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes, const View& view,
                  DepthOrder& order) {
+  SortForView(cells, view, order);
+  PaintSurface(cells, area, axes, view);
+}
+
+void SortForView(surface::CellTable& cells, const View& view, DepthOrder& order) {
   StoreDepths(cells, view);
   order.SortFarthestFirst(cells);
+}
+
+void PaintSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,
+                  const View& view) {
   area.Clear();
   DrawAxes(area, axes, view);
-  const ViewProjector projector(view);
+  const ViewProjector projector(view, area.PixelScale());
   for (const Cell& row : cells) PaintCell(area, projector, row, view.mode);
 }
 

@@ -126,12 +126,34 @@ void PlotWindow::BuildCellTable() {
 
 // ---- Drawing ----
 
-void PlotWindow::DrawAxes() { render::DrawAxes(controls_.DrawingArea(), axisPoints_, CurrentView()); }
+void PlotWindow::DrawAxes() {
+  shownView_ = CurrentView();
+  render::DrawAxes(controls_.DrawingArea(), axisPoints_, shownView_);
+}
 
 void PlotWindow::DrawSurface() {
   SetPointers(PointerShape::Busy);
-  render::DrawSurface(cells_, controls_.DrawingArea(), axisPoints_, CurrentView(), depthOrder_);
+  const render::View view = CurrentView();
+  // A fault while sorting leaves the picture on screen untouched.
+  render::SortForView(cells_, view, depthOrder_);
+  shownView_ = view;
+  surfaceShown_ = true;
+  render::PaintSurface(cells_, controls_.DrawingArea(), axisPoints_, view);
   SetPointers(PointerShape::Default);
+}
+
+void PlotWindow::DrawPictureOn(render::DrawingSurface& surface) const {
+  try {
+    if (surfaceShown_) {
+      // The table is still in the order of the last redraw, which sorted it for this view.
+      render::PaintSurface(cells_, surface, axisPoints_, shownView_);
+    } else {
+      surface.Clear();
+      render::DrawAxes(surface, axisPoints_, shownView_);
+    }
+  } catch (const runtime::RuntimeError&) {
+    // The redraw on screen stopped at the same place and has reported it.
+  }
 }
 
 // ---- View interaction ----

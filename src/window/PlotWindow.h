@@ -48,6 +48,14 @@ class PlotWindow {
   // or redraw uses them. For drawing without a window, where no pointer turns the view.
   void SetViewAngles(int16_t theta, int16_t phi);
 
+  // Draws the drawing area's picture as it stands onto another surface, at that
+  // surface's own pixel scale: the axes alone before the first surface is shown,
+  // otherwise the cells with the view and colour mode of the last redraw, even
+  // where the angles, scale control or mode mark have changed since without a
+  // redraw. A redraw that faulted halfway is replayed up to the same fault, which
+  // is not reported again.
+  void DrawPictureOn(render::DrawingSurface& surface) const;
+
   // The plot state, read by tests and by the Qt layer.
   const surface::Limits& Limits() const { return limits_; }
   const surface::Coefficients& Coefficients() const { return coefficients_; }
@@ -83,6 +91,10 @@ class PlotWindow {
   render::AxisPoints axisPoints_{};
   surface::CellTable cells_;
   render::DepthOrder depthOrder_;
+  // What the drawing area shows: the view it was drawn with, and whether the
+  // cells are in it or the axes alone.
+  render::View shownView_{};
+  bool surfaceShown_ = false;
 
   std::optional<formula::Formula> compiled_;
   // A drag that faulted reports once, not once per move event, until the button is let go.

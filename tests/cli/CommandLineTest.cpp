@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <cstdlib>
 
 #include "testkit/RecordingControls.h"
 #include "window/PlotWindow.h"
@@ -103,6 +105,37 @@ TEST_F(CommandLine, AMinusWritesThePngToStandardOutputAndTheRangeToStandardError
   QFile file(File("s.png"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(piped.out, file.readAll());
+}
+
+// A larger picture is the same view drawn sharper: shrunk back, it nearly matches the 326 one.
+TEST_F(CommandLine, ALargerSizeIsTheSameViewAndAnSvgIsAVectorPicture) {
+  ASSERT_EQ(Surfplot({"--output", File("small.png")}).status, 0);
+  ASSERT_EQ(Surfplot({"--output", File("large.png"), "--size", "978"}).status, 0);
+  const QImage small = QImage(File("small.png")).convertToFormat(QImage::Format_RGB32);
+  const QImage large = QImage(File("large.png")).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(large.size(), QSize(978, 978));
+  const QImage shrunk = large.scaled(326, 326, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  int close = 0;
+  for (int y = 0; y < 326; ++y)
+    for (int x = 0; x < 326; ++x) {
+      const QRgb a = small.pixel(x, y), b = shrunk.pixel(x, y);
+      close += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 96;
+    }
+  EXPECT_GT(close, 326 * 326 * 95 / 100);
+
+  ASSERT_EQ(Surfplot({"--output", File("surface.svg"), "--size", "500", "--mode", "lines"}).status, 0);
+  QFile svg(File("surface.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&svg);
+  ASSERT_TRUE(xml.readNextStartElement());
+  EXPECT_EQ(xml.name(), QString("svg"));
+  EXPECT_EQ(xml.attributes().value("viewBox"), QString("0 0 326 326"));
+  EXPECT_EQ(xml.attributes().value("width"), QString("500"));
+  int polygons = 0;
+  while (!xml.atEnd())
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QString("polygon")) ++polygons;
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_EQ(polygons, 144) << "one polygon per cell";
 }
 
 TEST_F(CommandLine, HelpAndVersion) {

@@ -68,6 +68,11 @@ TEST_F(PictureMenuTest, SavingWritesThePictureAsItStands) {
   form.SavePicture(drawn);
   EXPECT_EQ(Saved(drawn), Shown());
   EXPECT_NE(Saved(drawn), Saved(axesOnly));
+  const QString vector = folder.filePath("drawn.svg");
+  form.SavePicture(vector);
+  QFile svg(vector);
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(svg.readAll().startsWith("<svg")) << "the extension picks the format";
   EXPECT_TRUE(messages.empty());
 }
 

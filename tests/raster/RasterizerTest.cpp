@@ -5,12 +5,15 @@
 #include <QPainter>
 #include <QPolygon>
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <tuple>
 #include <vector>
 
 #include "raster/CeilQuotient.h"
+#include "raster/LineRaster.h"
 #include "raster/PolygonFill.h"
+#include "raster/PolygonOutline.h"
 
 namespace {
 
@@ -75,6 +78,34 @@ TEST(CeilQuotient, ExactBeyondTheDoubleRange) {
     const int64_t b = denominator(random), a = (numerator(random) >> trial % 60) / b * b + trial % 3 - 1;
     ASSERT_EQ(raster::CeilQuotient(a, b), a > 0 ? (a - 1) / b + 1 : a / b) << a << " / " << b;
   }
+}
+
+// Wide lines: as many 1-pixel lines side by side across the minor axis, dots as long as
+// the caller makes them; wide outlines close their corners.
+TEST(WideLines, CoverTheirWidthAcrossTheMinorAxis) {
+  constexpr int Size = 40;
+  const auto count = [](const std::function<void(const raster::PixelBuffer&)>& draw) {
+    QImage image(Size, Size, QImage::Format_RGB32);
+    image.fill(0);
+    draw({reinterpret_cast<uint32_t*>(image.bits()), Size, Size, Size});
+    int set = 0;
+    for (int k = 0; k < Size * Size; ++k) set += image.pixel(k % Size, k / Size) == 0xFFFFFFFFu;
+    return set;
+  };
+  const std::tuple<const char*, std::function<void(const raster::PixelBuffer&)>, int> rows[] = {
+      {"width 1 as before", [](auto& b) { raster::DrawLine(b, 5, 5, 30, 12, ~0u, raster::SolidPattern, 1); }, 26},
+      {"flat, width 3", [](auto& b) { raster::DrawLine(b, 5, 5, 30, 12, ~0u, raster::SolidPattern, 3); }, 3 * 26},
+      {"steep, width 2", [](auto& b) { raster::DrawLine(b, 5, 5, 12, 30, ~0u, raster::SolidPattern, 2); }, 2 * 26},
+      {"dotted 6 on 12 off, width 2", [](auto& b) { raster::DrawLine(b, 0, 9, 35, 9, ~0u, {6, 12}, 2); }, 2 * 18},
+      {"clipped at the edge", [](auto& b) { raster::DrawLine(b, 0, 0, 39, 0, ~0u, raster::SolidPattern, 3); }, 2 * 40},
+      {"square outline, width 3",
+       [](auto& b) {
+         const Vertex square[] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}};
+         raster::DrawPolygonOutline(b, square, 4, ~0u, raster::SolidPattern, 3);
+       },
+       13 * 13 - 7 * 7},
+  };
+  for (const auto& [name, draw, pixels] : rows) EXPECT_EQ(count(draw), pixels) << name;
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+// A surface of more pixels than the drawing area gets the same view with its
+// vertices placed at its own resolution.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "render/SurfaceDrawing.h"
+
+namespace {
+
+// Every coordinate the render code hands over, in order.
+struct RecordingSurface : render::DrawingSurface {
+  explicit RecordingSurface(double s) : scale(s) {}
+  double PixelScale() const override { return scale; }
+  void Clear() override {}
+  void SetForeColor(render::Color) override {}
+  void SetLineStyle(render::LineStyle) override {}
+  void Line(float x1, float y1, float x2, float y2, render::Color) override { floats.insert(floats.end(), {x1, y1, x2, y2}); }
+  void SetCurrentPosition(float x, float y) override { floats.insert(floats.end(), {x, y}); }
+  void Print(std::string_view) override {}
+  void SetFillStyle(render::FillStyle) override {}
+  void SetFillColor(render::Color) override {}
+  void Polygon(const render::PolygonPoint* points, int count) override {
+    for (int i = 0; i < count; ++i) vertices.insert(vertices.end(), {points[i].x, points[i].y});
+  }
+  double scale;
+  std::vector<float> floats;  // line ends and text positions
+  std::vector<int32_t> vertices;
+};
+
+// A wavy sheet of 20 x 20 cells in "Lines", so that edge lines come too.
+RecordingSurface Recorded(double scale) {
+  surface::CellTable cells;
+  const auto z = [](float x, float y) { return 40 * std::sin(x / 23) * std::cos(y / 17); };
+  for (float y = -100; y < 100; y += 10)
+    for (float x = -100; x < 100; x += 10)
+      cells.push_back({x, y, z(x, y), x, y + 10, z(x, y + 10), x + 10, y + 10, z(x + 10, y + 10), x + 10, y,
+                       z(x + 10, y), x + 5, y + 5, z(x + 5, y + 5), 0, x < -95 ? 1.0f : 0.0f});
+  RecordingSurface area(scale);
+  render::DepthOrder order;
+  render::DrawSurface(cells, area, render::StandardAxisPoints(), {-25, 105, 100, surface::ColorMode::Lines}, order);
+  return area;
+}
+
+TEST(PixelScale, MultipliesBeforeRounding) {
+  const RecordingSurface plain = Recorded(1);
+  for (const double scale : {2.0, 8192.0 / 326}) {
+    const RecordingSurface scaled = Recorded(scale);
+    ASSERT_EQ(scaled.floats.size(), plain.floats.size()) << scale;
+    ASSERT_EQ(scaled.vertices.size(), plain.vertices.size()) << scale;
+    for (size_t k = 0; k < plain.floats.size(); ++k)
+      EXPECT_NEAR(scaled.floats[k], plain.floats[k] * scale, 1e-4 * scale) << scale << " at " << k;
+    int offGrid = 0;
+    for (size_t k = 0; k < plain.vertices.size(); ++k) {
+      // Rounded once at the fine resolution: within half a coarse pixel of the enlarged one.
+      EXPECT_LE(std::abs(scaled.vertices[k] - plain.vertices[k] * scale), (scale + 1) / 2) << scale << " at " << k;
+      offGrid += scaled.vertices[k] != std::lround(plain.vertices[k] * scale);
+    }
+    EXPECT_GT(offGrid, static_cast<int>(plain.vertices.size()) / 4) << scale << ": enlarged, not redrawn";
+  }
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+// The SVG document's text and its runs of elements.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "svg/SvgSurface.h"
+
+namespace {
+
+using render::PolygonPoint;
+
+TEST(EscapeXmlText, KeepsTheDocumentWellFormed) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"X", "X"},
+      {"a<b & c>\"d\"", "a&lt;b &amp; c&gt;&quot;d&quot;"},
+      {"\xCE\x98 \xF0\x9F\x98\x80", "\xCE\x98 \xF0\x9F\x98\x80"},  // two- and four-byte characters stay
+      {std::string("tab\tbell\x07nul", 12) + '\0', "tab\tbell\xEF\xBF\xBDnul\xEF\xBF\xBD"},
+      {"cut \xC3", "cut \xEF\xBF\xBD"},
+      {"overlong \xC0\xAF", "overlong \xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"surrogate \xED\xA0\x80", "surrogate \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+  };
+  for (const auto& [text, escaped] : rows) EXPECT_EQ(svg::EscapeXmlText(text), escaped) << text;
+}
+
+std::string Body(const std::vector<render::Color>& fills) {
+  svg::SvgSurface area(326, 326, 0xE0E0E0, {"serif", 13, true, 12, 15});
+  area.SetForeColor(0);
+  const std::vector<PolygonPoint> cell{{1, 2}, {3, 2}, {3, 2}, {3, 4}, {3, 4}, {1, 2}};
+  for (const render::Color fill : fills) {
+    area.SetFillColor(fill);
+    area.Polygon(cell.data(), static_cast<int>(cell.size()));
+  }
+  const std::string document = area.Document();
+  const auto start = document.find("<polygon") < document.find("<g fill") ? document.find("<polygon")
+                                                                           : document.find("<g fill");
+  return document.substr(start, document.rfind("</g>") - start);
+}
+
+// A run of cells in the same colours shares a group; a lone cell carries its own. Colour
+// numbers are red + 256 green + 65536 blue.
+TEST(SvgSurface, RunsOfTheSameColoursShareAGroup) {
+  const std::string cell = "points=\"1,2 3,2 3,4\"";
+  const std::tuple<const char*, std::vector<render::Color>, std::string> rows[] = {
+      {"a run", {0x123456, 0x123456, 0x123456},
+       "<g fill=\"#563412\" stroke=\"#000\"><polygon " + cell + "/><polygon " + cell + "/><polygon " + cell +
+           "/></g>"},
+      {"lone, then a run", {render::Rgb(255, 0, 0), 2, 2},
+       "<polygon " + cell + " fill=\"#F00\" stroke=\"#000\"/><g fill=\"#020000\" stroke=\"#000\"><polygon " + cell +
+           "/><polygon " + cell + "/></g>"},
+  };
+  for (const auto& [name, fills, body] : rows) EXPECT_EQ(Body(fills), body) << name;
+}
+
+TEST(SvgSurface, ClearStartsAFreshPictureAndTextSitsOnItsBaseline) {
+  svg::SvgSurface area(326, 100, 0xE0E0E0, {"serif", 13, true, 12, 15});
+  area.Line(0, 0, 10, 10, 0xFFFFFF);
+  area.Clear();
+  area.SetCurrentPosition(98.37f, 127.23f);
+  area.Print("<X>");
+  EXPECT_EQ(area.CurrentY(), 127.23f + 15);
+  const std::string document = area.Document();
+  EXPECT_EQ(document.find("<line"), std::string::npos);
+  EXPECT_NE(document.find("<text x=\"97.87\" y=\"138.73\" fill=\"#000\">&lt;X&gt;</text>"), std::string::npos)
+      << document;
+  EXPECT_NE(document.find("width=\"100\" height=\"100\" viewBox=\"0 0 326 326\""), std::string::npos);
+}
+
+}  // namespace
