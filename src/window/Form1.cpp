@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "formula/Module1.h"
+#include "formula/Evaluation.h"
 #include "render/Axes.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/Conversions.h"
@@ -68,8 +68,7 @@ void Form1::CommandDraw_Click() {
       controls_.MsgBox(FormulaTooLongMessage, MessageIcon::Critical);
       return;
     }
-    GetCoordinates();
-    if (Module1::ParseError == -1) {
+    if (GetCoordinates() == formula::Evaluation::kMalformed) {
       controls_.MsgBox("Parse Error", MessageIcon::None);
       return;
     }
@@ -116,11 +115,12 @@ std::optional<double> Form1::GetValue(const std::string& StringValue) {
   return ReadLenientNumber(StringValue);
 }
 
-void Form1::GetCoordinates() {
-  surface::GetCoordinates(limits_, CurrentFormula());
+int16_t Form1::GetCoordinates() {
+  const int16_t lastParseError = surface::GetCoordinates(limits_, CurrentFormula());
   const char separator = controls_.DecimalSeparator();
   runtime::Statement([&] { controls_.SetDataText(6, runtime::FormatZeroPointHash(limits_.ZMin(), separator)); });
   runtime::Statement([&] { controls_.SetDataText(7, runtime::FormatZeroPointHash(limits_.ZMax(), separator)); });
+  return lastParseError;
 }
 
 void Form1::CenteringFunctionCoefficients() { surface::CenteringFunctionCoefficients(limits_, coefficients_); }
@@ -196,8 +196,8 @@ surface::FormulaPoints Form1::CurrentFormula() {
   // The text cannot change while a handler runs, so it is read and compiled once
   // per routine rather than at every point.
   formula::Formula* compiled = &CompiledFormula();
-  return {[compiled](float X, float Y) {
-            return compiled->Evaluate(formula::Value::Single(X), formula::Value::Single(Y));
+  return {[compiled, &random = random_](float X, float Y) {
+            return compiled->Evaluate(formula::Value::Single(X), formula::Value::Single(Y), random);
           },
           compiled->IsPure()};
 }

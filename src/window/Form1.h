@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formula/Formula.h"
+#include "formula/RandomSequence.h"
 #include "formula/Value.h"
 #include "platform/FormControls.h"
 #include "render/AxisPoints.h"
@@ -44,7 +45,8 @@ class Form1 {
   // 1 when anything was refused (after its message boxes), otherwise no value.
   std::optional<int16_t> CheckValues();
   std::optional<double> GetValue(const std::string& StringValue);
-  void GetCoordinates();
+  // The ParseError of the range scan's last evaluation.
+  int16_t GetCoordinates();
   void CenteringFunctionCoefficients();
   void GetFunctionSpots();
   void DrawAxies();
@@ -71,6 +73,8 @@ class Form1 {
   int16_t badValue_ = 0;
 
   std::optional<formula::Formula> compiled_;
+  // RND's numbers: one sequence for every evaluation of the window's life.
+  formula::RandomSequence random_;
   // A drag that faulted reports once, not once per move event, until the button is let go.
   bool dragFaultReported_ = false;
 };

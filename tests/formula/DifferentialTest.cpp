@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "BothPaths.h"
-#include "formula/ExactFallbacks.h"
 
 namespace formula_test {
 namespace {
@@ -66,20 +65,22 @@ class RandomInput {
 
 TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
   RandomInput input;
+  RandomSequence random;
   int kinds[4] = {}, compiledAnswers = 0,
       compiledFaults = 0;  // kinds: values, after a fault, malformed, raised
   for (int i = 0; i < 8000 && !HasFailure(); ++i) {
     formula::Formula compiled(input.Formula());
     for (int point = 0; point < 6; ++point) {
       const Value X = input.Argument(), Y = input.Argument();
-      const formula::RandomSequence sequence = formula::SharedRandomSequence();
-      const uint64_t fallbacks = formula::ExactFallbacks();
-      const Outcome exact = BothPaths(compiled, X, Y);
-      const bool compiledAnswer = formula::ExactFallbacks() == fallbacks;
+      const RandomSequence sequence = random;
+      const uint64_t fallbacks = compiled.ExactFallbacks();
+      const Outcome exact = BothPaths(compiled, X, Y, random);
+      const Evaluation& evaluation = exact.evaluation;
+      const bool compiledAnswer = compiled.ExactFallbacks() == fallbacks;
       compiledAnswers += compiledAnswer;
-      compiledFaults += compiledAnswer && exact.parseError > 0;
+      compiledFaults += compiledAnswer && evaluation.parseError > 0;
       EXPECT_TRUE(!compiled.IsPure() || exact.sequenceAfter == sequence) << compiled.text();
-      ++kinds[exact.raised ? 3 : exact.parseError == kMalformed ? 2 : exact.parseError ? 1 : 0];
+      ++kinds[evaluation.raised ? 3 : evaluation.IsMalformed() ? 2 : evaluation.parseError ? 1 : 0];
     }
   }
   // Every kind of outcome must be reached, mostly without the exact evaluator, faults too.

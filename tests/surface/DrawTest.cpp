@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SurfaceFixtures.h"
-#include "formula/Module1.h"
+#include "formula/Evaluation.h"
 #include "render/ColorCodes.h"
 #include "runtime/RuntimeError.h"
 #include "surface/CubeScaling.h"
@@ -43,10 +43,11 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   Spots startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto [limits, spots] = Draw(c.limits, Compiled(c.formula), Lines);
+    int16_t parseError = 0;
+    const auto [limits, spots] = Draw(c.limits, Compiled(c.formula), Lines, &parseError);
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
-    EXPECT_EQ(Module1::ParseError, c.formula == std::string("(X") ? -1 : 0);
+    EXPECT_EQ(parseError, c.formula == std::string("(X") ? formula::Evaluation::kMalformed : 0);
     ASSERT_EQ(spots.size(), c.rows);
     for (std::size_t r = 0; r < c.rows; ++r) EXPECT_EQ(spots[r] == SpotRow{}, r >= c.filled) << "row " << r;
     for (std::size_t r = 0; r < c.firstPassCodes.size(); ++r)

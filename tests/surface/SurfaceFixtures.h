@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "formula/Formula.h"
+#include "formula/RandomSequence.h"
 #include "surface/CenteringCoefficients.h"
 #include "surface/SurfaceSpots.h"
 #include "surface/ZRange.h"
@@ -21,15 +23,30 @@ inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float r
 inline Limits StartupLimits() { return MakeLimits(-1, 1, -1, 1, 12); }
 constexpr const char* DefaultFormula = "(Cos(X) ^ 2 + Sin(Y) ^ 2)";
 
-inline FormulaPoints Compiled(const std::string& text) {
+// The formula's RND draws from `random`, or from a fresh sequence of its own.
+inline FormulaPoints Compiled(const std::string& text, formula::RandomSequence& random) {
   auto f = std::make_shared<formula::Formula>(text);
-  return {[f](float x, float y) { return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y)); },
+  return {[f, &random](float x, float y) {
+            return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y), random);
+          },
           f->IsPure()};
 }
 
-// The draw command's sequence: range scan, coefficients, cell table.
-inline std::pair<Limits, Spots> Draw(Limits limits, const FormulaPoints& formula, render::ColorMode mode) {
-  GetCoordinates(limits, formula);
+inline FormulaPoints Compiled(const std::string& text) {
+  auto f = std::make_shared<formula::Formula>(text);
+  auto random = std::make_shared<formula::RandomSequence>();
+  return {[f, random](float x, float y) {
+            return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
+          },
+          f->IsPure()};
+}
+
+// The draw command's sequence: range scan, coefficients, cell table. The scan's last
+// ParseError goes to `scanParseError` when given.
+inline std::pair<Limits, Spots> Draw(Limits limits, const FormulaPoints& formula, render::ColorMode mode,
+                                     int16_t* scanParseError = nullptr) {
+  const int16_t parseError = GetCoordinates(limits, formula);
+  if (scanParseError) *scanParseError = parseError;
   Coefficients coefficients;
   CenteringFunctionCoefficients(limits, coefficients);
   Spots spots;
