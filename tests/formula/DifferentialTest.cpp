@@ -21,11 +21,12 @@ class RandomInput {
     budget_ = Chance(0.1) ? 60 : 14;
     std::string text = Below(10) ? Expression(0) : std::string(Below(120), '\0');
     for (char& c : text) c = c ? c : static_cast<char>(random_());
-    for (int breaks = Chance(0.3) ? 1 + Below(2) : 0; breaks > 0 && !text.empty(); --breaks) {
+    for (int breaks = Chance(0.3) ? 1 + static_cast<int>(Below(2)) : 0; breaks > 0 && !text.empty();
+         --breaks) {
       const size_t at = Below(text.size());
       Chance(0.5) ? text.erase(at, 1) : text.insert(at, 1, "()-*Z.1\t"[Below(8)]);
     }
-    for (char& c : text) c = c >= 'A' && c <= 'Z' && Chance(0.2) ? c - 'A' + 'a' : c;
+    for (char& c : text) c = c >= 'A' && c <= 'Z' && Chance(0.2) ? static_cast<char>(c - 'A' + 'a') : c;
     return text;
   }
 

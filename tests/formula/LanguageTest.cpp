@@ -12,8 +12,8 @@ using std::pow, std::sin, std::cos;
 
 // A formula at X, what it yields and the ParseError it leaves (-1 for malformed).
 struct Row {
-  Row(std::string text, Value value, int16_t parseError = 0, Value X = S(0.5f))
-      : text(std::move(text)), expected(Yields(std::move(value), parseError)), X(std::move(X)) {}
+  Row(std::string formula, Value value, int16_t parseError = 0, Value x = S(0.5f))
+      : text(std::move(formula)), expected(Yields(std::move(value), parseError)), X(std::move(x)) {}
   std::string text;
   Outcome expected;
   Value X;
