@@ -53,7 +53,9 @@ inline std::string Describe(const Evaluation& evaluation) {
 // The same and the number RND(0) would give next.
 inline std::string Describe(const Outcome& outcome) {
   RandomSequence sequence = outcome.sequenceAfter;
-  return Describe(outcome.evaluation) + ", RND 0 then " + std::to_string(sequence.Rnd(0));
+  char next[40];
+  std::snprintf(next, sizeof next, ", RND 0 then %.9g", static_cast<double>(sequence.Rnd(0)));
+  return Describe(outcome.evaluation) + next;
 }
 
 }  // namespace formula
