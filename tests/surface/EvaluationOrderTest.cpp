@@ -94,7 +94,9 @@ FormulaPoints RandomMixedFormula(std::mt19937& random) {
     const double v = a * std::sin(x * b) + c * y * y;
     if (pick == 0) return Evaluation::Raised(runtime::ErrorNumber::DivisionByZero);
     const Value odd[] = {Value(), Value::Text("X"), Value::Double(v * 1e38), Value::Double(HUGE_VAL)};
-    return Evaluation{pick < 5 ? odd[pick - 1] : pick % 2 ? Value::Single(v) : Value::Double(v)};
+    return Evaluation{pick < 5   ? odd[pick - 1]
+                      : pick % 2 ? Value::Single(static_cast<float>(v))
+                                 : Value::Double(v)};
   }};
 }
 
