@@ -7,7 +7,8 @@
 
 #include <vector>
 
-#include "formula/Module1.h"
+#include "formula/ExactEvaluation.h"
+#include "formula/RandomSequence.h"
 #include "formula/Value.h"
 
 namespace {
@@ -54,12 +55,14 @@ void Walk(benchmark::State& state, Evaluate&& evaluate) {
 }
 
 void Exact(benchmark::State& state, const char* text) {
-  Walk(state, [&](const Point& p) { return Module1::EvaluateFunction(text, p.X, p.Y); });
+  formula::RandomSequence random;
+  Walk(state, [&](const Point& p) { return formula::EvaluateExactly(text, p.X, p.Y, random); });
 }
 
 void Compiled(benchmark::State& state, const char* text) {
   formula::Formula formula(text);
-  Walk(state, [&](const Point& p) { return formula.Evaluate(p.X, p.Y); });
+  formula::RandomSequence random;
+  Walk(state, [&](const Point& p) { return formula.Evaluate(p.X, p.Y, random); });
 }
 
 BENCHMARK_CAPTURE(Exact, default_formula, kDefaultFormula);

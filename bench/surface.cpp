@@ -55,9 +55,10 @@ namespace {
 
 surface::FormulaPoints DefaultFormula(bool usePurity) {
   auto compiled = std::make_shared<formula::Formula>(std::string(window::DefaultFormula));
+  auto random = std::make_shared<formula::RandomSequence>();
   const bool pure = usePurity && compiled->IsPure();
-  return {[compiled](float x, float y) {
-            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y));
+  return {[compiled, random](float x, float y) {
+            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
           },
           pure};
 }

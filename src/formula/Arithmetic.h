@@ -4,15 +4,16 @@
 #include <cstdint>
 #include <optional>
 
+#include "formula/RandomSequence.h"
 #include "runtime/Conversions.h"
 #include "runtime/RuntimeError.h"
 
 // The operations of the formula language on 64-bit floats, each with its faults
 // (5 invalid argument, 6 overflow, 11 division by zero). The exact evaluator and
 // the compiled programs both call these, so the two can only agree bit for bit.
-// The Checked forms report a fault in their result, for the compiled programs,
-// which meet faults at so many points that raising each one would cost more than
-// the whole rest of the evaluation; the plain forms raise it as runtime::RuntimeError.
+// A fault comes back in the result rather than as an exception: the compiled
+// programs meet faults at so many points that raising each one would cost more
+// than the whole rest of the evaluation.
 namespace formula::arithmetic {
 
 // A step's value, or the fault that took its place.
@@ -28,13 +29,6 @@ inline Checked Finite(double value) {
   return std::isfinite(value) ? Checked{value} : Fault(runtime::ErrorNumber::Overflow);
 }
 
-[[noreturn]] inline void Fail(runtime::ErrorNumber number) { throw runtime::RuntimeError(number); }
-
-inline double ValueOrFail(Checked step) {
-  if (step.Failed()) Fail(step.fault);
-  return step.value;
-}
-
 inline Checked CheckedSine(double x) { return Finite(std::sin(x)); }
 inline Checked CheckedCosine(double x) { return Finite(std::cos(x)); }
 inline Checked CheckedTangent(double x) { return Finite(std::tan(x)); }
@@ -43,6 +37,11 @@ inline Checked CheckedExponential(double x) { return Finite(std::exp(x)); }
 inline Checked CheckedProduct(double a, double b) { return Finite(a * b); }
 inline Checked CheckedSum(double a, double b) { return Finite(a + b); }
 inline Checked CheckedDifference(double a, double b) { return Finite(a - b); }
+inline Checked CheckedSign(double x) { return {x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0)}; }
+inline Checked CheckedFloor(double x) { return {std::floor(x)}; }
+
+// RND(x): the numbers come from the caller's sequence, which the draw advances.
+inline Checked CheckedRandom(double x, RandomSequence& random) { return {random.Rnd(x)}; }
 
 inline Checked CheckedLogarithm(double x) {
   if (!(x > 0)) return Fault(runtime::ErrorNumber::InvalidProcedureCall);
@@ -70,6 +69,14 @@ inline Checked CheckedAbsoluteWhole(double x, double least) {
 constexpr double kLeastInteger = -32768.0;
 constexpr double kLeastLong = -2147483648.0;
 
+inline Checked CheckedNegatedInteger(double x) { return CheckedNegatedWhole(x, kLeastInteger); }
+inline Checked CheckedNegatedLong(double x) { return CheckedNegatedWhole(x, kLeastLong); }
+// A float keeps the sign of its zero: -(0) is -0.
+inline Checked CheckedNegatedFloat(double x) { return {-x}; }
+inline Checked CheckedAbsoluteInteger(double x) { return CheckedAbsoluteWhole(x, kLeastInteger); }
+inline Checked CheckedAbsoluteLong(double x) { return CheckedAbsoluteWhole(x, kLeastLong); }
+inline Checked CheckedAbsoluteFloat(double x) { return {std::fabs(x)}; }
+
 inline Checked CheckedPower(double base, double exponent) {
   if (base < 0 && exponent != std::trunc(exponent)) return Fault(runtime::ErrorNumber::InvalidProcedureCall);
   if (base == 0 && exponent < 0) return Fault(runtime::ErrorNumber::DivisionByZero);
@@ -96,28 +103,6 @@ inline Checked CheckedRemainder(double dividend, double divisor) {
   // The one quotient that leaves the 32-bit range; its remainder is 0 all the same.
   if (whole_divisor == -1) return {0};
   return {static_cast<double>(whole_dividend % whole_divisor)};
-}
-
-inline double Sine(double x) { return ValueOrFail(CheckedSine(x)); }
-inline double Cosine(double x) { return ValueOrFail(CheckedCosine(x)); }
-inline double Tangent(double x) { return ValueOrFail(CheckedTangent(x)); }
-inline double ArcTangent(double x) { return ValueOrFail(CheckedArcTangent(x)); }
-inline double Exponential(double x) { return ValueOrFail(CheckedExponential(x)); }
-inline double Logarithm(double x) { return ValueOrFail(CheckedLogarithm(x)); }
-inline double SquareRoot(double x) { return ValueOrFail(CheckedSquareRoot(x)); }
-inline int16_t Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
-inline double Floor(double x) { return std::floor(x); }
-inline double NegatedWhole(double x, double least) { return ValueOrFail(CheckedNegatedWhole(x, least)); }
-inline double AbsoluteWhole(double x, double least) { return ValueOrFail(CheckedAbsoluteWhole(x, least)); }
-inline double Power(double base, double exponent) { return ValueOrFail(CheckedPower(base, exponent)); }
-inline double Product(double a, double b) { return ValueOrFail(CheckedProduct(a, b)); }
-inline double Sum(double a, double b) { return ValueOrFail(CheckedSum(a, b)); }
-inline double Difference(double a, double b) { return ValueOrFail(CheckedDifference(a, b)); }
-inline double Quotient(double dividend, double divisor) {
-  return ValueOrFail(CheckedQuotient(dividend, divisor));
-}
-inline int32_t Remainder(double dividend, double divisor) {
-  return static_cast<int32_t>(ValueOrFail(CheckedRemainder(dividend, divisor)));
 }
 
 }  // namespace formula::arithmetic

@@ -4,14 +4,13 @@
 #include <cmath>
 #include <optional>
 
-#include "formula/ExactFallbacks.h"
+#include "formula/ExactEvaluation.h"
 #include "formula/FormulaReduction.h"
 #include "formula/FormulaScanner.h"
-#include "formula/Module1.h"
+#include "formula/Operations.h"
 #include "formula/PlannedSlot.h"
 #include "formula/Program.h"
 #include "formula/ProgramBuilder.h"
-#include "formula/RandomSequence.h"
 #include "formula/TokenTable.h"
 #include "runtime/RuntimeError.h"
 
@@ -24,16 +23,14 @@ bool IsFiniteNumber(const Value& v) { return v.IsNumber() && std::isfinite(v.ToD
 
 size_t KindIndex(Kind kind) { return static_cast<size_t>(kind) - static_cast<size_t>(Kind::Integer); }
 
-uint64_t fallbacks = 0;
-
-Value ExactEvaluation(const std::string& text, const Value& X, const Value& Y) {
-  ++fallbacks;
-  return Module1::EvaluateFunction(text, X, Y);
+bool DrawsRandom(const PlannedSlot& slot) {
+  for (const Operation& operation : kOperations) {
+    if (operation.drawsRandom && PlannedSlot::HoldsText(slot, operation.spelling)) return true;
+  }
+  return false;
 }
 
 }  // namespace
-
-uint64_t ExactFallbacks() { return fallbacks; }
 
 struct Formula::Impl {
   explicit Impl(std::string formulaText) : text(std::move(formulaText)) {
@@ -44,7 +41,7 @@ struct Formula::Impl {
       return;
     }
     for (int k = 1; k <= count; ++k) {
-      if (PlannedSlot::HoldsText(tokens[k], "RND")) callsRandom = true;
+      if (DrawsRandom(tokens[k])) callsRandom = true;
     }
   }
 
@@ -75,13 +72,9 @@ struct Formula::Impl {
     return program;
   }
 
-  // The compiled program's outcome at one point, or nothing when a fault there
-  // needs the exact evaluator.
-  std::optional<Value> RunCompiled(const Value& X, const Value& Y) {
-    Program& program = ProgramFor(X.kind(), Y.kind());
-    std::optional<Value> value = program.Run(X.ToDouble(), Y.ToDouble());
-    if (value) Module1::ParseError = program.EndsMalformed() ? -1 : program.LastFault();
-    return value;
+  Evaluation Exactly(const Value& X, const Value& Y, RandomSequence& random) {
+    ++exactFallbacks;
+    return EvaluateExactly(text, X, Y, random);
   }
 
   std::string text;
@@ -91,6 +84,7 @@ struct Formula::Impl {
   std::optional<runtime::ErrorNumber> scanFault;
   bool callsRandom = false;
   std::array<std::unique_ptr<Program>, 16> programs;
+  uint64_t exactFallbacks = 0;
 };
 
 Formula::Formula(std::string text) : impl_(std::make_unique<Impl>(std::move(text))) {}
@@ -98,23 +92,23 @@ Formula::~Formula() = default;
 Formula::Formula(Formula&&) noexcept = default;
 Formula& Formula::operator=(Formula&&) noexcept = default;
 
-Value Formula::Evaluate(const Value& X, const Value& Y) {
+Evaluation Formula::Evaluate(const Value& X, const Value& Y, RandomSequence& random) {
+  Impl& impl = *impl_;
   // The scan, and so everything compiled, assumed finite numbers for X and Y.
-  if (!IsFiniteNumber(X) || !IsFiniteNumber(Y)) return ExactEvaluation(impl_->text, X, Y);
-  Module1::ParseError = 0;
-  if (impl_->scanFault) throw runtime::RuntimeError(*impl_->scanFault);
-  if (impl_->count < 0) {
-    Module1::ParseError = -1;
-    return {};
+  if (!IsFiniteNumber(X) || !IsFiniteNumber(Y)) return impl.Exactly(X, Y, random);
+  if (impl.scanFault) return Evaluation::Raised(*impl.scanFault);
+  if (impl.count < 0) return Evaluation::Malformed();
+  Program& program = impl.ProgramFor(X.kind(), Y.kind());
+  if (!impl.callsRandom) {
+    if (auto evaluation = program.Run(X.ToDouble(), Y.ToDouble(), random)) return *std::move(evaluation);
+    return impl.Exactly(X, Y, random);
   }
-  if (!impl_->callsRandom) {
-    if (auto value = impl_->RunCompiled(X, Y)) return *std::move(value);
-    return ExactEvaluation(impl_->text, X, Y);
-  }
-  const RandomSequence before = SharedRandomSequence();
-  if (auto value = impl_->RunCompiled(X, Y)) return *std::move(value);
-  SharedRandomSequence() = before;
-  return ExactEvaluation(impl_->text, X, Y);
+  // A run that gives up may have drawn already: the exact evaluator draws from
+  // where the evaluation began.
+  const RandomSequence before = random;
+  if (auto evaluation = program.Run(X.ToDouble(), Y.ToDouble(), random)) return *std::move(evaluation);
+  random = before;
+  return impl.Exactly(X, Y, random);
 }
 
 bool Formula::IsPure() const { return !impl_->callsRandom; }
@@ -122,5 +116,7 @@ bool Formula::IsPure() const { return !impl_->callsRandom; }
 const std::string& Formula::text() const { return impl_->text; }
 
 bool Formula::TooLong() const { return impl_->scanFault.has_value(); }
+
+uint64_t Formula::ExactFallbacks() const { return impl_->exactFallbacks; }
 
 }  // namespace formula

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
+#include "formula/Evaluation.h"
+#include "formula/RandomSequence.h"
 #include "formula/Value.h"
 
 namespace formula {
 
 // One formula text, scanned and compiled once, evaluated at many points. Every
-// result, every ParseError and every RND number is bit for bit what
-// Module1::EvaluateFunction gives for the same text and arguments.
+// evaluation, RND's numbers and the sequence it leaves included, is bit for bit
+// what EvaluateExactly (ExactEvaluation.h) gives for the same text, arguments and
+// sequence.
 class Formula {
  public:
   explicit Formula(std::string text);
@@ -17,18 +21,23 @@ class Formula {
   Formula(Formula&&) noexcept;
   Formula& operator=(Formula&&) noexcept;
 
-  // As Module1::EvaluateFunction(text(), X, Y), including its errors.
-  Value Evaluate(const Value& X, const Value& Y);
+  // As EvaluateExactly(text(), X, Y, random).
+  Evaluation Evaluate(const Value& X, const Value& Y, RandomSequence& random);
 
   // True when the text cannot call RND: equal arguments then always give equal
-  // results and leave equal ParseError.
+  // evaluations and leave the sequence alone.
   bool IsPure() const;
 
   const std::string& text() const;
 
   // True when the text holds more tokens (or characters) than the evaluator can
-  // take: every evaluation then raises a run-time error and yields no value.
+  // take: every evaluation then raises a fault and yields no value.
   bool TooLong() const;
+
+  // How many evaluations so far went to the exact evaluator because the compiled
+  // program could not give the answer (a fault there that the program cannot
+  // follow, or arguments the program was not compiled for).
+  uint64_t ExactFallbacks() const;
 
  private:
   struct Impl;

@@ -4,17 +4,17 @@
 #include <optional>
 #include <string_view>
 
-#include "formula/FunctionName.h"
+#include "formula/Operations.h"
 #include "formula/TokenTable.h"
 #include "runtime/RuntimeError.h"
 
 namespace formula {
 
-// Reduces a scanned token table, group by group, to the value in slot 1. The
-// Machine computes: Function, Power, Negation, Binary (for "*", "/", "MOD", "+",
-// "-"), Zero and optionally NegatedPower make slots, and may raise
-// runtime::RuntimeError for an arithmetic fault; IsNumber and HoldsText inspect
-// slots.
+// Reduces a scanned token table, group by group, to the value in slot 1, running
+// the operations of kOperations pass by pass. The Machine computes: Apply (of an
+// operation to one or two operands), Zero and optionally ApplyToNegated make
+// slots, and Apply may raise runtime::RuntimeError for an arithmetic fault, which
+// the reduction traps; IsNumber and HoldsText inspect slots.
 template <class Machine>
 class FormulaReduction {
  public:
@@ -29,7 +29,7 @@ class FormulaReduction {
     for (;;) {
       if (!FindGroup()) return std::nullopt;
       faultRecord_ = 0;
-      for (int pass = 1; pass <= 6; ++pass) {
+      for (const Pass pass : kPasses) {
         if (!RunPass(pass)) return std::nullopt;
       }
       if (!CollapseGroup()) return std::nullopt;
@@ -56,7 +56,7 @@ class FormulaReduction {
     return false;
   }
 
-  bool RunPass(int pass) {
+  bool RunPass(Pass pass) {
     int j = open_;
     do {
       int shift = 0;
@@ -68,66 +68,45 @@ class FormulaReduction {
     return true;
   }
 
-  // Tries the rules of the pass on slot j. False when an operand is not a number.
-  bool ApplyRule(int pass, int j, int& shift) {
-    switch (pass) {
-      case 1:
-        return ApplyFunction(j, shift);
-      case 2:
-        return ApplyPower(j, shift);
-      case 3:
-        if (!Holds(j, "NEG")) return true;
-        if (!IsNumber(j + 1)) return false;
-        Trapped([&] { tokens_.Put(j, machine_.Negation(tokens_[j + 1])); });
-        shift = 1;
-        return true;
-      case 4:
-        return ApplyBinary(j, BinaryOperator::Times, shift) && ApplyBinary(j, BinaryOperator::Divide, shift);
-      case 5:
-        return ApplyBinary(j, BinaryOperator::Modulo, shift);
-      default:
-        return ApplyBinary(j, BinaryOperator::Plus, shift) && ApplyBinary(j, BinaryOperator::Minus, shift);
-    }
-  }
-
-  bool ApplyFunction(int j, int& shift) {
-    for (FunctionName name : kFunctionNames) {
-      if (!Holds(j, Spelling(name))) continue;
-      if (!IsNumber(j + 1)) return false;
-      Trapped([&] { tokens_.Put(j, machine_.Function(name, tokens_[j + 1])); });
-      shift = 1;
+  // Applies the operation of the pass that slot j names, if any. False when an
+  // operand is not a number.
+  bool ApplyRule(Pass pass, int j, int& shift) {
+    if (IsNumber(j)) return true;
+    for (const Operation& operation : kOperations) {
+      if (operation.pass != pass || !Holds(j, operation.spelling)) continue;
+      return operation.IsPrefix() ? ApplyPrefix(operation, j, shift) : ApplyInfix(operation, j, shift);
     }
     return true;
   }
 
-  bool ApplyPower(int j, int& shift) {
-    if (!Holds(j, "^")) return true;
-    if (Holds(j + 1, "NEG")) {
+  bool ApplyPrefix(const Operation& operation, int j, int& shift) {
+    if (!IsNumber(j + 1)) return false;
+    Trapped([&] { tokens_.Put(j, machine_.Apply(operation, tokens_[j + 1])); });
+    shift = 1;
+    return true;
+  }
+
+  // Only the power comes before the negation's pass, so only its right operand
+  // can still be a negation: "2 ^ -1" takes the negated 1.
+  bool ApplyInfix(const Operation& operation, int j, int& shift) {
+    if (Holds(j + 1, kNegation.spelling)) {
       if (!IsNumber(j - 1) || !IsNumber(j + 2)) return false;
-      Trapped([&] { tokens_.Put(j - 1, NegatedPower(tokens_[j - 1], tokens_[j + 2])); });
+      Trapped([&] { tokens_.Put(j - 1, ApplyToNegated(operation, tokens_[j - 1], tokens_[j + 2])); });
       shift = 3;
     } else {
       if (!IsNumber(j - 1) || !IsNumber(j + 1)) return false;
-      Trapped([&] { tokens_.Put(j - 1, machine_.Power(tokens_[j - 1], tokens_[j + 1])); });
+      Trapped([&] { tokens_.Put(j - 1, machine_.Apply(operation, tokens_[j - 1], tokens_[j + 1])); });
       shift = 2;
     }
     return true;
   }
 
-  bool ApplyBinary(int j, BinaryOperator op, int& shift) {
-    if (!Holds(j, Spelling(op))) return true;
-    if (!IsNumber(j - 1) || !IsNumber(j + 1)) return false;
-    Trapped([&] { tokens_.Put(j - 1, machine_.Binary(op, tokens_[j - 1], tokens_[j + 1])); });
-    shift = 2;
-    return true;
-  }
-
   // A machine may take this as a step of its own, whose faults it treats apart.
-  Slot NegatedPower(const Slot& base, const Slot& exponent) {
-    if constexpr (requires { machine_.NegatedPower(base, exponent); }) {
-      return machine_.NegatedPower(base, exponent);
+  Slot ApplyToNegated(const Operation& operation, const Slot& left, const Slot& right) {
+    if constexpr (requires { machine_.ApplyToNegated(operation, left, right); }) {
+      return machine_.ApplyToNegated(operation, left, right);
     } else {
-      return machine_.Power(base, machine_.Negation(exponent));
+      return machine_.Apply(operation, left, machine_.Apply(kNegation, right));
     }
   }
 

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "formula/LeadingNumber.h"
+#include "formula/Operations.h"
 #include "formula/TokenTable.h"
 #include "runtime/RuntimeError.h"
 
@@ -38,9 +40,9 @@ class FormulaScanner {
         ++slot;
       } else if (IsDigitOrPoint(c)) {
         tokens_.Require(slot);
-        double value = 0;
-        if (!ScanNumber(value)) return -1;
-        tokens_.Store(slot, machine_.Literal(value));
+        const std::optional<double> value = ScanNumber();
+        if (!value) return -1;
+        tokens_.Store(slot, machine_.Literal(*value));
         ++slot;
       } else if (c == '^' || c == '*' || c == '/' || c == '(' || c == ')') {
         tokens_.Store(slot, machine_.Text(std::string(1, static_cast<char>(c))));
@@ -49,7 +51,7 @@ class FormulaScanner {
         Advance();
         ++slot;
       } else if (c == '-') {
-        tokens_.Store(slot, machine_.Text(FollowsOperator(slot) ? "NEG" : "-"));
+        tokens_.Store(slot, machine_.Text(std::string(FollowsOperator(slot) ? kNegation.spelling : "-")));
         Advance();
         ++slot;
       } else if (c == '+') {
@@ -99,23 +101,26 @@ class FormulaScanner {
     return run;
   }
 
-  bool ScanNumber(double& value) {
+  // Nothing for a second decimal point or a number beyond the 64-bit float range.
+  std::optional<double> ScanNumber() {
     std::string digits;
     int points = 0;
     while (IsDigitOrPoint(CharacterAt(position_))) {
       const int c = CharacterAt(position_);
-      if (c == '.' && ++points > 1) return false;
+      if (c == '.' && ++points > 1) return std::nullopt;
       digits += static_cast<char>(c);
       Advance();
     }
-    return LeadingNumber(digits, value);
+    return LeadingNumber(digits);
   }
 
-  // A "-" after one of these is a negation, a "+" after one of them is dropped.
+  // A "-" after "(" or an operator between two operands is a negation, a "+" there
+  // is dropped.
   bool FollowsOperator(int slot) const {
     const Slot& previous = tokens_[slot - 1];
-    for (const char* text : {"+", "-", "^", "*", "/", "(", "MOD"}) {
-      if (Machine::HoldsText(previous, text)) return true;
+    if (Machine::HoldsText(previous, "(")) return true;
+    for (const Operation& operation : kOperations) {
+      if (!operation.IsPrefix() && Machine::HoldsText(previous, operation.spelling)) return true;
     }
     return false;
   }

@@ -5,11 +5,8 @@
 
 namespace formula {
 
-bool LeadingNumber(std::string_view digits, double& value) {
-  if (digits.find_first_of("0123456789") == std::string_view::npos) {
-    value = 0;
-    return true;
-  }
+std::optional<double> LeadingNumber(std::string_view digits) {
+  if (digits.find_first_of("0123456789") == std::string_view::npos) return 0.0;
   double parsed = 0;
   const auto [end, error] =
       std::from_chars(digits.data(), digits.data() + digits.size(), parsed, std::chars_format::fixed);
@@ -17,11 +14,10 @@ bool LeadingNumber(std::string_view digits, double& value) {
     // Without an exponent only a number of at least 1 can be too large; anything
     // smaller that is out of range is too small, and rounds to 0.
     const bool atLeastOne = digits.find_first_of("123456789") < digits.find('.');
-    if (atLeastOne) return false;
-    parsed = 0;
+    if (atLeastOne) return std::nullopt;
+    return 0.0;
   }
-  value = parsed;
-  return true;
+  return parsed;
 }
 
 }  // namespace formula

@@ -4,48 +4,21 @@
 #include <optional>
 #include <vector>
 
+#include "formula/Evaluation.h"
+#include "formula/Operations.h"
+#include "formula/RandomSequence.h"
 #include "formula/Value.h"
 #include "runtime/RuntimeError.h"
 
 namespace formula {
 
-// The steps a compiled formula can take, each specialised to the kind of its
-// operands where the kind changes what it does.
-enum class Operation : uint8_t {
-  Sine,
-  Cosine,
-  Tangent,
-  ArcTangent,
-  Exponential,
-  Logarithm,
-  Random,
-  Sign,
-  SquareRoot,
-  Floor,
-  AbsoluteFloat,
-  AbsoluteInteger,
-  AbsoluteLong,
-  NegateFloat,
-  NegateInteger,
-  NegateLong,
-  Power,
-  Product,
-  Quotient,
-  Remainder,
-  Sum,
-  Difference,
-};
-
-// What stands in for a step that faults, as the reduction's fault trap decides.
-enum class FaultValue : uint8_t {
-  Zero,         // a function or negation: the 16-bit integer 0
-  LeftOperand,  // a binary operation: its left operand, value and kind
-  NotCompiled,  // a power with a negated exponent: the token table changes shape
-};
-
+// One step of a program: an operation's arithmetic, chosen for the kinds of its
+// operands when it compiles.
 struct Instruction {
-  Operation operation;
-  FaultValue onFault;
+  Step run;
+  StandIn onFault;
+  // The step holds only for the operand kinds it was compiled for.
+  bool dependsOnKinds;
   uint16_t result;
   uint16_t left;
   uint16_t right;
@@ -66,26 +39,26 @@ class Program {
 
   Program(const std::vector<double>& literals, Value::Kind kindX, Value::Kind kindY);
 
-  uint16_t Emit(Operation operation, Value::Kind kind, FaultValue onFault, uint16_t left, uint16_t right = 0);
+  // Appends the operation's step on the operands in `left` (and `right`), whose
+  // result has `kind`; returns the result's register.
+  uint16_t Emit(const Operation& operation, Value::Kind kind, StandIn onFault, uint16_t left,
+                uint16_t right = 0);
   uint16_t Constant(double value, Value::Kind kind);
   void EndWithValue(uint16_t reg);
   void EndMalformed();
 
-  // Runs the steps at X, Y, putting stand-ins for faulted steps. Returns the
-  // value (empty when the program ends malformed), or nothing when a fault took
-  // the reduction where the program cannot follow: the exact evaluator must
-  // answer for this point.
-  std::optional<Value> Run(double x, double y);
+  // Runs the steps at X, Y, putting stand-ins for faulted steps, RND drawing from
+  // `random`. Returns the evaluation, or nothing when a fault took the reduction
+  // where the program cannot follow: the exact evaluator must answer for this
+  // point.
+  std::optional<Evaluation> Run(double x, double y, RandomSequence& random);
 
-  // The number of the last fault of the last run, 0 for none.
-  int16_t LastFault() const { return lastFault_; }
-  bool EndsMalformed() const { return malformed_; }
   const std::vector<Instruction>& Code() const { return code_; }
 
  private:
-  std::optional<Value> RunAfterFault(size_t faulted, runtime::ErrorNumber fault);
-  bool StandIn(const Instruction& step, runtime::ErrorNumber fault);
-  Value Result(const std::vector<Value::Kind>& kinds) const;
+  std::optional<Evaluation> RunAfterFault(size_t faulted, runtime::ErrorNumber fault, RandomSequence& random);
+  bool StandInFor(const Instruction& step, runtime::ErrorNumber fault);
+  Evaluation Result(const std::vector<Value::Kind>& kinds) const;
 
   std::vector<Instruction> code_;
   std::vector<double> registers_;

@@ -34,9 +34,4 @@ float RandomSequence::Rnd(double argument) {
   return static_cast<float>(state_) / 16777216.0f;
 }
 
-RandomSequence& SharedRandomSequence() {
-  static RandomSequence sequence;
-  return sequence;
-}
-
 }  // namespace formula

@@ -1,13 +1,23 @@
 #include "surface/FiniteEvaluation.h"
 
+#include <utility>
+
 #include "runtime/Conversions.h"
+#include "runtime/RuntimeError.h"
 
 namespace surface {
 
+formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y, int16_t& parseError) {
+  formula::Evaluation evaluation = formula.Z(X, Y);
+  parseError = evaluation.parseError;
+  if (evaluation.raised) throw runtime::RuntimeError(*evaluation.raised);
+  if (evaluation.value.IsNumber()) runtime::FiniteDouble(evaluation.value.ToDouble());
+  return std::move(evaluation.value);
+}
+
 formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y) {
-  formula::Value value = formula.Z(X, Y);
-  if (value.IsNumber()) runtime::FiniteDouble(value.ToDouble());
-  return value;
+  int16_t parseError = 0;
+  return EvaluateFinite(formula, X, Y, parseError);
 }
 
 }  // namespace surface

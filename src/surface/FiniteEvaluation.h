@@ -1,12 +1,17 @@
 #pragma once
 
+#include <cstdint>
+
 #include "formula/Value.h"
 #include "surface/FormulaPoints.h"
 
 namespace surface {
 
-// One evaluation of the formula at X, Y. A number that is infinite or not a number
-// raises Overflow, so no such value ever reaches a range or the cell table.
+// One evaluation of the formula at X, Y. A fault that stopped the evaluation is
+// raised here, and a number that is infinite or not a number raises Overflow, so no
+// such value ever reaches a range or the cell table. `parseError` takes the
+// evaluation's ParseError before either is raised.
+formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y, int16_t& parseError);
 formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y);
 
 }  // namespace surface

@@ -17,6 +17,7 @@ using runtime::Test;
 struct RunningRange {
   float min = 0;
   float max = 0;
+  int16_t lastParseError = 0;
 };
 
 // Every comparison and every store makes its own evaluation, so a formula with RND
@@ -26,10 +27,9 @@ void ScanEveryEvaluation(const FormulaPoints& formula, const std::vector<float>&
                          const std::vector<float>& ys, RunningRange& range) {
   for (const float Y : ys) {
     for (const float X : xs) {
-      if (Test([&] { return range.min > EvaluateFinite(formula, X, Y).ToDouble(); }))
-        Statement([&] { range.min = runtime::ToSingle(EvaluateFinite(formula, X, Y).ToDouble()); });
-      if (Test([&] { return range.max < EvaluateFinite(formula, X, Y).ToDouble(); }))
-        Statement([&] { range.max = runtime::ToSingle(EvaluateFinite(formula, X, Y).ToDouble()); });
+      const auto z = [&] { return EvaluateFinite(formula, X, Y, range.lastParseError).ToDouble(); };
+      if (Test([&] { return range.min > z(); })) Statement([&] { range.min = runtime::ToSingle(z()); });
+      if (Test([&] { return range.max < z(); })) Statement([&] { range.max = runtime::ToSingle(z()); });
     }
   }
 }
@@ -41,7 +41,8 @@ void ScanEachPointOnce(const FormulaPoints& formula, const std::vector<float>& x
   for (const float Y : ys) {
     for (const float X : xs) {
       double value = 0;
-      if (!Statement([&] { value = EvaluateFinite(formula, X, Y).ToDouble(); })) continue;
+      if (!Statement([&] { value = EvaluateFinite(formula, X, Y, range.lastParseError).ToDouble(); }))
+        continue;
       if (range.min > value) Statement([&] { range.min = runtime::ToSingle(value); });
       if (range.max < value) Statement([&] { range.max = runtime::ToSingle(value); });
     }
@@ -50,16 +51,16 @@ void ScanEachPointOnce(const FormulaPoints& formula, const std::vector<float>& x
 
 }  // namespace
 
-void ScanZRange(Limits& limits, const FormulaPoints& formula) {
+int16_t ScanZRange(Limits& limits, const FormulaPoints& formula) {
   // A refused grid is reported by the caller; here it must only not start an endless walk.
-  if (GridRefusal(limits)) return;
+  if (GridRefusal(limits)) return 0;
 
   float dx = 0, dy = 0;
   Statement([&] { dx = GridStep(limits.XMin(), limits.XMax(), limits.Resolution()); });
   Statement([&] { dy = GridStep(limits.YMin(), limits.YMax(), limits.Resolution()); });
   const auto xs = WalkValues(limits.XMin(), limits.XMax(), dx, WalkLengthLimit(limits.Resolution()));
   const auto ys = WalkValues(limits.YMin(), limits.YMax(), dy, WalkLengthLimit(limits.Resolution()));
-  if (!xs || !ys) return;
+  if (!xs || !ys) return 0;
 
   RunningRange range;
   if (formula.pure)
@@ -68,6 +69,7 @@ void ScanZRange(Limits& limits, const FormulaPoints& formula) {
     ScanEveryEvaluation(formula, *xs, *ys, range);
   limits.ZMin() = range.min;
   limits.ZMax() = range.max;
+  return range.lastParseError;
 }
 
 }  // namespace surface

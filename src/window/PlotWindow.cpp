@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "formula/Module1.h"
+#include "formula/Evaluation.h"
 #include "render/Axes.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/Conversions.h"
@@ -68,8 +68,7 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     outcome = DrawOutcome::Failed;
-    ScanZRange();
-    if (Module1::ParseError == -1) {
+    if (ScanZRange() == formula::Evaluation::kMalformed) {
       controls_.ShowMessage("Parse Error", MessageIcon::None);
       outcome = DrawOutcome::ParseError;
       return;
@@ -110,12 +109,13 @@ bool PlotWindow::InputsAccepted() {
   return accepted;
 }
 
-void PlotWindow::ScanZRange() {
-  surface::ScanZRange(limits_, CurrentFormula());
+int16_t PlotWindow::ScanZRange() {
+  const int16_t lastParseError = surface::ScanZRange(limits_, CurrentFormula());
   const char separator = controls_.DecimalSeparator();
   for (const Limit box : {Limit::ZMin, Limit::ZMax})
     runtime::Statement(
         [&] { controls_.SetNumberText(box, runtime::FormatZeroPointHash(limits_[box], separator)); });
+  return lastParseError;
 }
 
 void PlotWindow::BuildCellTable() {
@@ -216,8 +216,8 @@ surface::FormulaPoints PlotWindow::CurrentFormula() {
   // The text cannot change while a handler runs, so it is read and compiled once
   // per routine rather than at every point.
   formula::Formula* compiled = &CompiledFormula();
-  return {[compiled](float x, float y) {
-            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y));
+  return {[compiled, &random = random_](float x, float y) {
+            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y), random);
           },
           compiled->IsPure()};
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formula/Formula.h"
+#include "formula/RandomSequence.h"
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/View.h"
@@ -67,7 +68,8 @@ class PlotWindow {
   // Reads the five input boxes into the limits and checks the ranges; false, after
   // the refusals' message boxes, when anything was refused.
   bool InputsAccepted();
-  void ScanZRange();
+  // The parse error of the scan's last evaluation.
+  int16_t ScanZRange();
   void BuildCellTable();
   void DrawAxes();
   void DrawSurface();
@@ -97,6 +99,8 @@ class PlotWindow {
   bool surfaceShown_ = false;
 
   std::optional<formula::Formula> compiled_;
+  // RND's numbers: one sequence for every evaluation of the window's life.
+  formula::RandomSequence random_;
   // A drag that faulted reports once, not once per move event, until the button is let go.
   bool dragFaultReported_ = false;
 };

@@ -15,15 +15,15 @@ void ExpectTooLong(const std::string& text, ErrorNumber number) {
 TEST(BadInput, NinetyNineTokensRaiseAnIndexFaultAndLeaveParseErrorAtZero) {
   std::string full = "-1";  // 98 tokens: the last copies read beyond the table
   for (int i = 0; i < 48; ++i) full += " + 1";
-  EXPECT_EQ(BothPaths(full), Outcome{D(47)});
-  EXPECT_EQ(BothPaths("-" + std::string(48, '(') + "X" + std::string(48, ')')), Outcome{S(-0.5f)});
+  EXPECT_EQ(BothPaths(full), Yields(D(47)));
+  EXPECT_EQ(BothPaths("-" + std::string(48, '(') + "X" + std::string(48, ')')), Yields(S(-0.5f)));
   ExpectTooLong(full + "+1", ErrorNumber::SubscriptOutOfRange);
   ExpectTooLong(std::string(49, '(') + "X" + std::string(49, ')'), ErrorNumber::SubscriptOutOfRange);
   ExpectTooLong(std::string(20000, '('), ErrorNumber::SubscriptOutOfRange);
 }
 
 TEST(BadInput, CharacterPositionBeyondSixteenBitsRaisesAnOverflowFault) {
-  EXPECT_EQ(BothPaths("X" + std::string(32763, ' ')), Outcome{S(0.5f)});
+  EXPECT_EQ(BothPaths("X" + std::string(32763, ' ')), Yields(S(0.5f)));
   ExpectTooLong("X" + std::string(32764, ' '), ErrorNumber::Overflow);
   ExpectTooLong(std::string(40000, 'A'), ErrorNumber::Overflow);
   ExpectTooLong(std::string(40000, '7'), ErrorNumber::Overflow);
@@ -40,7 +40,7 @@ TEST(BadInput, NulAndBytesOutsideAsciiAreMalformed) {
 TEST(BadInput, ArgumentsThatAreNoFiniteNumbersNeverEnterTheTable) {
   EXPECT_EQ(BothPaths("X", S(std::nanf(""))), Raised(ErrorNumber::Overflow));
   EXPECT_EQ(BothPaths("Y + 1", S(0), D(-HUGE_VAL)), Raised(ErrorNumber::Overflow));
-  EXPECT_EQ(BothPaths("SIN 1", D(HUGE_VAL)), Outcome{D(std::sin(1.0))}) << "X unused";
+  EXPECT_EQ(BothPaths("SIN 1", D(HUGE_VAL)), Yields(D(std::sin(1.0)))) << "X unused";
   EXPECT_EQ(BothPaths("X + 1", Value()), Malformed()) << "empty X";
 }
 

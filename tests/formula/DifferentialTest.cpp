@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "BothPaths.h"
-#include "formula/ExactFallbacks.h"
 
 namespace formula_test {
 namespace {
@@ -22,11 +21,12 @@ class RandomInput {
     budget_ = Chance(0.1) ? 60 : 14;
     std::string text = Below(10) ? Expression(0) : std::string(Below(120), '\0');
     for (char& c : text) c = c ? c : static_cast<char>(random_());
-    for (size_t breaks = Chance(0.3) ? 1 + Below(2) : 0; breaks > 0 && !text.empty(); --breaks) {
+    for (int breaks = Chance(0.3) ? 1 + static_cast<int>(Below(2)) : 0; breaks > 0 && !text.empty();
+         --breaks) {
       const size_t at = Below(text.size());
       Chance(0.5) ? text.erase(at, 1) : text.insert(at, 1, "()-*Z.1\t"[Below(8)]);
     }
-    for (char& c : text) c = c >= 'A' && c <= 'Z' && Chance(0.2) ? c - 'A' + 'a' : c;
+    for (char& c : text) c = c >= 'A' && c <= 'Z' && Chance(0.2) ? static_cast<char>(c - 'A' + 'a') : c;
     return text;
   }
 
@@ -66,20 +66,22 @@ class RandomInput {
 
 TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
   RandomInput input;
+  RandomSequence random;
   int kinds[4] = {}, compiledAnswers = 0,
       compiledFaults = 0;  // kinds: values, after a fault, malformed, raised
   for (int i = 0; i < 8000 && !HasFailure(); ++i) {
     formula::Formula compiled(input.Formula());
     for (int point = 0; point < 6; ++point) {
       const Value X = input.Argument(), Y = input.Argument();
-      const formula::RandomSequence sequence = formula::SharedRandomSequence();
-      const uint64_t fallbacks = formula::ExactFallbacks();
-      const Outcome exact = BothPaths(compiled, X, Y);
-      const bool compiledAnswer = formula::ExactFallbacks() == fallbacks;
+      const RandomSequence sequence = random;
+      const uint64_t fallbacks = compiled.ExactFallbacks();
+      const Outcome exact = BothPaths(compiled, X, Y, random);
+      const Evaluation& evaluation = exact.evaluation;
+      const bool compiledAnswer = compiled.ExactFallbacks() == fallbacks;
       compiledAnswers += compiledAnswer;
-      compiledFaults += compiledAnswer && exact.parseError > 0;
+      compiledFaults += compiledAnswer && evaluation.parseError > 0;
       EXPECT_TRUE(!compiled.IsPure() || exact.sequenceAfter == sequence) << compiled.text();
-      ++kinds[exact.raised ? 3 : exact.parseError == kMalformed ? 2 : exact.parseError ? 1 : 0];
+      ++kinds[evaluation.raised ? 3 : evaluation.IsMalformed() ? 2 : evaluation.parseError ? 1 : 0];
     }
   }
   // Every kind of outcome must be reached, mostly without the exact evaluator, faults too.

@@ -13,7 +13,7 @@ using std::pow, std::sin, std::cos;
 // A formula at X, what it yields and the ParseError it leaves (-1 for malformed).
 struct Row {
   Row(std::string formula, Value value, int16_t parseError = 0, Value x = S(0.5f))
-      : text(std::move(formula)), expected{std::move(value), parseError}, X(std::move(x)) {}
+      : text(std::move(formula)), expected(Yields(std::move(value), parseError)), X(std::move(x)) {}
   std::string text;
   Outcome expected;
   Value X;
@@ -95,17 +95,28 @@ TEST(Language, NegationIntAndAbsKeepTheKindOtherOperatorsGiveDoubles) {
 // Above 0 the next number in [0, 1), 0 the last one again, below 0 a number fixed by the
 // argument that reseeds the sequence.
 TEST(Language, RndDrawsRepeatsAndReseeds) {
+  RandomSequence random;
+  const auto rnd = [&](const std::string& text) { return BothPaths(text, random).evaluation.value; };
   std::set<double> draws;
-  for (int i = 0; i < 2000; ++i) draws.insert(BothPaths("rnd(x + 1)").value.ToDouble());
+  for (int i = 0; i < 2000; ++i) draws.insert(rnd("rnd(x + 1)").ToDouble());
   EXPECT_EQ(draws.size(), 2000u);
   EXPECT_TRUE(*draws.begin() >= 0 && *draws.rbegin() < 1);
-  const Value last = BothPaths("RND 1").value;
+  const Value last = rnd("RND 1");
   EXPECT_EQ(last.kind(), Value::Kind::Single);
-  EXPECT_EQ(BothPaths("RND 0").value, last);
-  const Value seeded = BothPaths("RND(-3)").value, next = BothPaths("RND 1").value;
-  EXPECT_EQ(BothPaths("RND(-3)").value, seeded);
-  EXPECT_EQ(BothPaths("RND 1").value, next);
-  EXPECT_NE(BothPaths("RND(-4)").value, seeded);
+  EXPECT_EQ(rnd("RND 0"), last);
+  const Value seeded = rnd("RND(-3)"), next = rnd("RND 1");
+  EXPECT_EQ(rnd("RND(-3)"), seeded);
+  EXPECT_EQ(rnd("RND 1"), next);
+  EXPECT_NE(rnd("RND(-4)"), seeded);
+}
+
+// The caller owns the sequence: a fresh one starts where every run starts, whatever
+// others have drawn.
+TEST(Language, RndDrawsFromTheSequenceItIsHanded) {
+  RandomSequence first, second;
+  const Value firstDraw = BothPaths("RND 1", first).evaluation.value;
+  EXPECT_NE(BothPaths("RND 1", first).evaluation.value, firstDraw);
+  EXPECT_EQ(BothPaths("RND 1", second).evaluation.value, firstDraw);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SurfaceFixtures.h"
-#include "formula/Module1.h"
+#include "formula/Evaluation.h"
 #include "surface/ColorCodes.h"
 #include "runtime/RuntimeError.h"
 #include "surface/CubeScaling.h"
@@ -43,10 +43,11 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   CellTable startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto [limits, cells] = Draw(c.limits, Compiled(std::string(c.formula)), Lines);
+    int16_t parseError = 0;
+    const auto [limits, cells] = Draw(c.limits, Compiled(std::string(c.formula)), Lines, &parseError);
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
-    EXPECT_EQ(Module1::ParseError, c.formula == std::string("(X") ? -1 : 0);
+    EXPECT_EQ(parseError, c.formula == std::string("(X") ? formula::Evaluation::kMalformed : 0);
     ASSERT_EQ(cells.size(), c.rows);
     for (std::size_t r = 0; r < c.rows; ++r) EXPECT_EQ(cells[r] == Cell{}, r >= c.filled) << "row " << r;
     for (std::size_t r = 0; r < c.firstPassCodes.size(); ++r)

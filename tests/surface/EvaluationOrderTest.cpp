@@ -15,6 +15,7 @@
 
 namespace {
 
+using formula::Evaluation;
 using formula::Value;
 using enum surface::ColorMode;
 using std::bit_cast;
@@ -23,37 +24,64 @@ using namespace surface_test;
 // Every comparison and every store evaluates anew, so the maximum stored is a fresh
 // draw, not the one compared; a failing comparison leads into its store.
 TEST(ScanZRange, EveryComparisonAndStoreEvaluates) {
-  formula::RandomSequence expected = formula::SharedRandomSequence();
+  formula::RandomSequence random, expected = random;
   float max = 0;
   for (int point = 0; point < 4; ++point) {
     expected.Rnd(1);  // the minimum's comparison; RND is never below 0
     if (max < expected.Rnd(1)) max = expected.Rnd(1);
   }
   Limits limits = MakeLimits(0, 1, 0, 1, 1.5f);  // 2 x 2 points
-  ScanZRange(limits, Compiled("RND(1)"));
+  ScanZRange(limits, Compiled("RND(1)", random));
   EXPECT_EQ(limits.ZMax(), max);
-  EXPECT_TRUE(formula::SharedRandomSequence() == expected);
+  EXPECT_TRUE(random == expected);
   int evaluations = 0;
   ScanZRange(limits, {[&](float, float) {
-                   if (++evaluations % 2) throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
-                   return Value::Double(-5);
+                   if (++evaluations % 2) return Evaluation::Raised(runtime::ErrorNumber::Overflow);
+                   return Evaluation{Value::Double(-5)};
                  }});
   EXPECT_EQ(evaluations, 16);
   EXPECT_EQ(std::pair(limits.ZMin(), limits.ZMax()), std::pair(-5.0f, -5.0f));
 }
 
+// The draw command says "Parse Error" when the scan's last evaluation found the formula
+// malformed, whatever the ones before found. A value of 0 stores nothing: 2 evaluations
+// per point, one for a formula whose evaluations at a point agree. A fault or a value
+// stored at the last point takes more; from the last point on all give `last`.
+TEST(ScanZRange, ReturnsTheParseErrorOfItsLastEvaluation) {
+  const Evaluation zero{Value::Integer(0)}, malformed = Evaluation::Malformed();
+  const struct {
+    bool pure;
+    Evaluation before, last;
+    int16_t expected;
+  } rows[] = {
+      {false, zero, malformed, Evaluation::kMalformed},
+      {false, malformed, zero, 0},
+      {false, malformed, Evaluation::Raised(runtime::ErrorNumber::Overflow), 0},
+      {false, malformed, {Value::Double(1), 11}, 11},  // stored: one evaluation more
+      {true, zero, malformed, Evaluation::kMalformed},
+      {true, malformed, {Value::Double(HUGE_VAL), 6}, 6},  // fails as it is taken
+  };
+  for (const auto& row : rows) {
+    Limits limits = MakeLimits(0, 1, 0, 1, 1.5f);  // 2 x 2 points
+    int made = 0;
+    const int lastPoint = row.pure ? 4 : 8;
+    const auto z = [&](float, float) { return ++made >= lastPoint ? row.last : row.before; };
+    EXPECT_EQ(ScanZRange(limits, {z, row.pure}), row.expected) << &row - rows;
+  }
+}
+
 // From X = 10000000 a step of 1.43 moves the float counter by 1, so each pass holds
 // 10 cells: 70 cells for a table of 49 rows. The cells beyond it still draw.
 TEST(BuildCellTable, EveryCornerOfEveryCellIsItsOwnDraw) {
-  formula::RandomSequence expected = formula::SharedRandomSequence();
+  formula::RandomSequence random, expected = random;
   CellTable cells;
-  BuildCellTable(MakeLimits(10000000, 10000010, -1, 1, 7), {1, 1, 1, 0, 0, 0}, Compiled("RND(1)"), Grid,
-                   cells);
+  BuildCellTable(MakeLimits(10000000, 10000010, -1, 1, 7), {1, 1, 1, 0, 0, 0}, Compiled("RND(1)", random),
+                   Grid, cells);
   ASSERT_EQ(cells.size(), 49u);
   for (const Cell& row : cells)
     for (const int z : {Corner0Z, Corner1Z, Corner2Z, Corner3Z, MidZ}) ASSERT_EQ(row[z], expected.Rnd(1));
   for (int draw = 0; draw < 21 * 5; ++draw) expected.Rnd(1);
-  EXPECT_TRUE(formula::SharedRandomSequence() == expected);
+  EXPECT_TRUE(random == expected);
 }
 
 // Depends on its point alone, but now and then fails or gives an empty, a text, a value
@@ -64,9 +92,11 @@ FormulaPoints RandomMixedFormula(std::mt19937& random) {
   return {[=](float x, float y) {
     const uint32_t pick = (bit_cast<uint32_t>(x) * 2654435761u ^ bit_cast<uint32_t>(y) * 40503u) % 40;
     const double v = a * std::sin(x * b) + c * y * y;
-    if (pick == 0) throw runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero);
+    if (pick == 0) return Evaluation::Raised(runtime::ErrorNumber::DivisionByZero);
     const Value odd[] = {Value(), Value::Text("X"), Value::Double(v * 1e38), Value::Double(HUGE_VAL)};
-    return pick < 5 ? odd[pick - 1] : pick % 2 ? Value::Single(static_cast<float>(v)) : Value::Double(v);
+    return Evaluation{pick < 5   ? odd[pick - 1]
+                      : pick % 2 ? Value::Single(static_cast<float>(v))
+                                 : Value::Double(v)};
   }};
 }
 
@@ -105,7 +135,8 @@ TEST(GridRefusal, NamesWhatCannotBeDrawnAndNothingIsEvaluated) {
   for (auto [limits, refusalStart] : rows) {
     EXPECT_EQ(GridRefusal(limits).value_or("").substr(0, refusalStart.size()), refusalStart);
     int evaluations = 0;
-    const FormulaPoints counting{[&](float, float) { return Value::Double(++evaluations); }, true};
+    const FormulaPoints counting{[&](float, float) { return Evaluation{Value::Double(++evaluations)}; },
+                                 true};
     CellTable cells(144, Cell{7});  // a table of the same size is reused, zeroed
     ScanZRange(limits, counting);
     BuildCellTable(limits, {}, counting, Grid, cells);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "formula/Formula.h"
+#include "formula/RandomSequence.h"
 #include "surface/Coefficients.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/ZRangeScan.h"
@@ -23,15 +25,30 @@ inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float r
 inline Limits StartupLimits() { return MakeLimits(-1, 1, -1, 1, 12); }
 using window::DefaultFormula;
 
-inline FormulaPoints Compiled(const std::string& text) {
+// The formula's RND draws from `random`, or from a fresh sequence of its own.
+inline FormulaPoints Compiled(const std::string& text, formula::RandomSequence& random) {
   auto f = std::make_shared<formula::Formula>(text);
-  return {[f](float x, float y) { return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y)); },
+  return {[f, &random](float x, float y) {
+            return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y), random);
+          },
           f->IsPure()};
 }
 
-// The draw command's sequence: range scan, coefficients, cell table.
-inline std::pair<Limits, CellTable> Draw(Limits limits, const FormulaPoints& formula, surface::ColorMode mode) {
-  ScanZRange(limits, formula);
+inline FormulaPoints Compiled(const std::string& text) {
+  auto f = std::make_shared<formula::Formula>(text);
+  auto random = std::make_shared<formula::RandomSequence>();
+  return {[f, random](float x, float y) {
+            return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
+          },
+          f->IsPure()};
+}
+
+// The draw command's sequence: range scan, coefficients, cell table. The scan's last
+// ParseError goes to `scanParseError` when given.
+inline std::pair<Limits, CellTable> Draw(Limits limits, const FormulaPoints& formula, surface::ColorMode mode,
+                                     int16_t* scanParseError = nullptr) {
+  const int16_t parseError = ScanZRange(limits, formula);
+  if (scanParseError) *scanParseError = parseError;
   Coefficients coefficients;
   ComputeCoefficients(limits, coefficients);
   CellTable cells;
