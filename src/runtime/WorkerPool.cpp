@@ -1,0 +1,108 @@
+#include "runtime/WorkerPool.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <string_view>
+#include <utility>
+
+namespace runtime {
+
+WorkerPool::WorkerPool(unsigned threads) {
+  for (unsigned k = 1; k < threads; ++k) workers_.emplace_back([this] { Work(); });
+}
+
+WorkerPool::~WorkerPool() {
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  for (std::thread& worker : workers_) worker.join();
+}
+
+unsigned WorkerPool::ThreadsFromEnvironment() {
+  if (const char* setting = std::getenv("SURFPLOT_THREADS")) {
+    const std::string_view text(setting);
+    unsigned threads = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
+    if (error == std::errc() && end == text.data() + text.size() && threads >= 1) return threads;
+  }
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
+const std::function<void(std::size_t)>* WorkerPool::TakePart(std::size_t& part) {
+  const std::lock_guard lock(mutex_);
+  if (task_ == nullptr || nextPart_ == parts_) return nullptr;
+  part = nextPart_++;
+  return task_;
+}
+
+// Takes parts until none is left; each ended part is counted, a failed one too.
+void WorkerPool::RunParts() {
+  std::size_t part = 0;
+  while (const auto* task = TakePart(part)) {
+    std::exception_ptr failure;
+    try {
+      (*task)(part);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    const std::lock_guard lock(mutex_);
+    if (failure && !failure_) failure_ = failure;
+    if (++partsEnded_ == parts_) done_.notify_all();
+  }
+}
+
+void WorkerPool::Work() {
+  unsigned seen = 0;
+  for (;;) {
+    {
+      std::unique_lock lock(mutex_);
+      wake_.wait(lock, [&] { return stopping_ || generation_ != seen; });
+      if (stopping_) return;
+      seen = generation_;
+    }
+    RunParts();
+  }
+}
+
+void WorkerPool::Run(std::size_t parts, const std::function<void(std::size_t)>& task,
+                     const std::function<void()>& whileWaiting, std::chrono::milliseconds pollInterval) {
+  if (parts == 0) return;
+  if (workers_.empty()) {
+    // No workers: the parts run here, in order, and the waiting hook gets its turns between them.
+    for (std::size_t part = 0; part < parts; ++part) {
+      task(part);
+      if (whileWaiting) whileWaiting();
+    }
+    return;
+  }
+  {
+    const std::lock_guard lock(mutex_);
+    task_ = &task;
+    parts_ = parts;
+    nextPart_ = 0;
+    partsEnded_ = 0;
+    failure_ = nullptr;
+    ++generation_;
+  }
+  wake_.notify_all();
+  if (!whileWaiting) RunParts();
+  std::unique_lock lock(mutex_);
+  while (partsEnded_ != parts_) {
+    if (!whileWaiting) {
+      done_.wait(lock);
+      continue;
+    }
+    if (!done_.wait_for(lock, pollInterval, [&] { return partsEnded_ == parts_; })) {
+      lock.unlock();
+      whileWaiting();
+      lock.lock();
+    }
+  }
+  task_ = nullptr;
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+}  // namespace runtime
