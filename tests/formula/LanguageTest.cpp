@@ -100,7 +100,8 @@ TEST(Language, RndDrawsRepeatsAndReseeds) {
   std::set<double> draws;
   for (int i = 0; i < 2000; ++i) draws.insert(rnd("rnd(x + 1)").ToDouble());
   EXPECT_EQ(draws.size(), 2000u);
-  EXPECT_TRUE(*draws.begin() >= 0 && *draws.rbegin() < 1);
+  EXPECT_GE(*draws.begin(), 0);
+  EXPECT_LT(*draws.rbegin(), 1);
   const Value last = rnd("RND 1");
   EXPECT_EQ(last.kind(), Value::Kind::Single);
   EXPECT_EQ(rnd("RND 0"), last);
