@@ -5,6 +5,7 @@
 #include <QColorSpace>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMap>
 #include <QThread>
 
 #include "window/WindowLayout.h"
@@ -25,6 +26,14 @@ QByteArray Run(const QString& program, const QStringList& arguments, const QByte
 QString FindWindow(const char* captionPattern) {
   const QByteArray ids = Run("xdotool", {"search", "--onlyvisible", "--name", captionPattern}).trimmed();
   return QString::fromLatin1(ids.split('\n').first());
+}
+
+// The ids of the visible windows that xdotool search finds with these criteria.
+QStringList VisibleWindows(const QStringList& criteria) {
+  QStringList ids;
+  for (const QByteArray& id : Run("xdotool", QStringList{"search", "--onlyvisible"} + criteria).split('\n'))
+    if (!id.trimmed().isEmpty()) ids << QString::fromLatin1(id.trimmed());
+  return ids;
 }
 
 // xclip stays behind to serve the text until another program takes the clipboard.
@@ -48,6 +57,27 @@ QPoint Centre(std::string_view control) {
 }
 
 }  // namespace
+
+QRect ControlRect(std::string_view control) {
+  const window::TwipsRect& place = window::FindControlLayout(control)->twips;
+  return {window::PixelsFromTwips(place.left), window::PixelsFromTwips(place.top),
+          window::PixelsFromTwips(place.width), window::PixelsFromTwips(place.height)};
+}
+
+bool WaitForFile(const QString& path, int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  while (!QFile::exists(path)) {
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(50);
+  }
+  return true;
+}
+
+QImage ComparableImage(QImage image) {
+  image = image.convertToFormat(QImage::Format_RGB32);
+  image.setColorSpace({});
+  return image;
+}
 
 SurfplotUser::~SurfplotUser() {
   process_.kill();
@@ -89,6 +119,36 @@ void SurfplotUser::Drag(QPoint from, const QVector<QPoint>& path) {
   Settle();
 }
 
+void SurfplotUser::RightClick(QPoint client) {
+  Xdotool(MoveTo(client) + QStringList{"click", "3"});
+  Settle();
+}
+
+void SurfplotUser::ClickOnScreen(QPoint screen) {
+  Xdotool({"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+  Settle();
+}
+
+void SurfplotUser::PressButton(int button) {
+  Xdotool({"mousedown", QString::number(button)});
+  Settle();
+}
+
+void SurfplotUser::ReleaseButton(int button) {
+  Xdotool({"mouseup", QString::number(button)});
+  Settle();
+}
+
+void SurfplotUser::MovePointer(QPoint client) {
+  Xdotool(MoveTo(client));
+  Settle();
+}
+
+void SurfplotUser::Type(const QString& text) {
+  Xdotool({"type", "--clearmodifiers", "--delay", "5", text});
+  Settle();
+}
+
 void SurfplotUser::Paste(std::string_view box, const QByteArray& text) {
   PutOnClipboard(text);
   Click(box);
@@ -113,10 +173,62 @@ bool SurfplotUser::WaitForText(std::string_view box, const QString& expected, in
 }
 
 QImage SurfplotUser::Screenshot() {
-  QImage image = QImage::fromData(Run("import", {"-window", window_, "png:-"}), "PNG")
-                     .convertToFormat(QImage::Format_RGB32);
-  image.setColorSpace({});  // untagged, like the images drawn here, so that == compares pixels alone
-  return image;
+  return ComparableImage(QImage::fromData(Run("import", {"-window", window_, "png:-"}), "PNG"));
+}
+
+QImage SurfplotUser::SteadyScreenshot(int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  QImage previous = Screenshot(), current = Screenshot();
+  while (current != previous && !deadline.hasExpired()) {
+    previous = current;
+    current = Screenshot();
+  }
+  return current;
+}
+
+QImage SurfplotUser::ScreenScreenshot() {
+  return ComparableImage(QImage::fromData(Run("import", {"-window", "root", "png:-"}), "PNG"));
+}
+
+QImage SurfplotUser::ClipboardImage(int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  QImage image = QImage::fromData(Run("xclip", {"-o", "-selection", "clipboard", "-t", "image/png"}), "PNG");
+  while (image.isNull() && !deadline.hasExpired()) {
+    QThread::msleep(100);
+    image = QImage::fromData(Run("xclip", {"-o", "-selection", "clipboard", "-t", "image/png"}), "PNG");
+  }
+  return image.isNull() ? image : ComparableImage(image);
+}
+
+void SurfplotUser::PutTextOnClipboard(const QByteArray& text) { PutOnClipboard(text); }
+
+QStringList SurfplotUser::OtherWindows() const {
+  QStringList others = VisibleWindows({"--pid", QString::number(process_.processId())});
+  others.removeAll(window_);
+  return others;
+}
+
+QRect SurfplotUser::WindowPlace(const QString& id) const {
+  QMap<QString, int> values;
+  for (const QByteArray& line : Run("xdotool", {"getwindowgeometry", "--shell", id}).split('\n'))
+    if (const qsizetype equals = line.indexOf('='); equals > 0)
+      values[QString::fromLatin1(line.left(equals))] = line.mid(equals + 1).trimmed().toInt();
+  return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
+}
+
+QString SurfplotUser::FocusWindow(const QString& captionPattern, int timeoutMs, const QString& besides) {
+  const QDeadlineTimer deadline(timeoutMs);
+  QStringList found = VisibleWindows({"--name", captionPattern});
+  found.removeAll(besides);
+  while (found.isEmpty() && !deadline.hasExpired()) {
+    QThread::msleep(50);
+    found = VisibleWindows({"--name", captionPattern});
+    found.removeAll(besides);
+  }
+  if (found.isEmpty()) return {};
+  Settle();
+  Xdotool({"windowfocus", "--sync", found.first()});
+  return found.first();
 }
 
 QString SurfplotUser::TakeMessageBox(int timeoutMs) {
