@@ -1,6 +1,7 @@
 #include "formula/Value.h"
 
-#include <cstring>
+#include <bit>
+#include <cstdint>
 
 #include "runtime/RuntimeError.h"
 
@@ -102,9 +103,9 @@ bool operator==(const Value& a, const Value& b) {
     case Value::Kind::Long:
       return a.long_ == b.long_;
     case Value::Kind::Single:
-      return std::memcmp(&a.single_, &b.single_, sizeof a.single_) == 0;
+      return std::bit_cast<uint32_t>(a.single_) == std::bit_cast<uint32_t>(b.single_);
     case Value::Kind::Double:
-      return std::memcmp(&a.double_, &b.double_, sizeof a.double_) == 0;
+      return std::bit_cast<uint64_t>(a.double_) == std::bit_cast<uint64_t>(b.double_);
   }
   return false;
 }

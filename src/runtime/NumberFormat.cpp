@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <charconv>
-#include <ranges>
 #include <string>
 
 namespace runtime {
@@ -10,12 +9,12 @@ namespace {
 
 // Adds one unit in the last place to a string of decimal digits.
 void IncrementDigits(std::string& digits) {
-  for (char& digit : digits | std::views::reverse) {
-    if (digit != '9') {
-      ++digit;
+  for (std::size_t k = digits.size(); k-- > 0;) {
+    if (digits[k] != '9') {
+      ++digits[k];
       return;
     }
-    digit = '0';
+    digits[k] = '0';
   }
   digits.insert(digits.begin(), '1');
 }
