@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/ImageSurface.h"
+#include "testkit/ScriptedProgress.h"
 #include "window/WindowControls.h"
 #include "window/WindowLayout.h"
 
@@ -44,6 +45,7 @@ class RecordingControls : public window::WindowControls {
   void ShowMessage(const std::string& text, window::MessageIcon icon) override {
     messages.push_back({text, icon});
   }
+  runtime::Progress& DrawProgress() override { return progress; }
   char DecimalSeparator() const override { return decimalSeparator; }
   void Close() override { closed = true; }
 
@@ -64,6 +66,7 @@ class RecordingControls : public window::WindowControls {
   // Every pointer change, in order: (target, shape).
   std::vector<std::pair<window::PointerTarget, window::PointerShape>> pointerChanges;
   int popups = 0;
+  ScriptedProgress progress;
   char decimalSeparator = '.';
   bool closed = false;
 };

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/TerminalProgress.h"
 #include "window/WindowControls.h"
 #include "window/WindowLayout.h"
 
@@ -33,6 +34,7 @@ class HeadlessControls : public window::WindowControls {
   render::DrawingSurface& DrawingArea() override { return picture_; }
   void SetPointer(window::PointerTarget, window::PointerShape) override {}
   void ShowMessage(const std::string& text, window::MessageIcon) override { messages.push_back(text); }
+  runtime::Progress& DrawProgress() override { return progress_; }
   char DecimalSeparator() const override { return decimalSeparator_; }
   void Close() override {}
 
@@ -51,6 +53,7 @@ class HeadlessControls : public window::WindowControls {
   std::array<std::string, 7> numbers_;
   std::array<bool, 4> checked_{};
   bool enabled_ = false;
+  TerminalProgress progress_{stderr};
 };
 
 }  // namespace cli

@@ -50,6 +50,7 @@ MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), 
   BuildPictureMenu();
   SetTabOrder();
   ConnectEvents();
+  progress_ = std::make_unique<gui::DrawProgress>(*this, *drawingArea_, picture_);
   Dispatch([this] { logic_.Load(); });
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "gui/CaptionLabel.h"
+#include "gui/DrawProgress.h"
 #include "gui/DrawingAreaWidget.h"
 #include "gui/ImageSurface.h"
 #include "gui/UpDownControl.h"
@@ -38,6 +39,7 @@ class MainWindow : public QWidget, public window::WindowControls {
   render::DrawingSurface& DrawingArea() override;
   void SetPointer(window::PointerTarget target, window::PointerShape shape) override;
   void ShowMessage(const std::string& text, window::MessageIcon icon) override;
+  runtime::Progress& DrawProgress() override { return *progress_; }
   char DecimalSeparator() const override;
   void Close() override;
 
@@ -85,6 +87,7 @@ class MainWindow : public QWidget, public window::WindowControls {
   QMenu* colorModeMenu_ = nullptr;
   std::array<QAction*, 4> colorModeActions_{};  // MenuColorModeItem(1) to (4), one per mode
   QMenu* pictureMenu_ = nullptr;
+  std::unique_ptr<gui::DrawProgress> progress_;
 };
 
 }  // namespace gui

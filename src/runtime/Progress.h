@@ -23,6 +23,8 @@ class Progress {
   // Lets the user see the progress and ask to stop; called now and then while
   // the work runs.
   virtual void Poll() {}
+  // The work is over, finished or stopped.
+  virtual void Finish() {}
 };
 
 // For work nobody watches: it never stops early.

@@ -9,7 +9,8 @@
 namespace runtime {
 
 WorkerPool::WorkerPool(unsigned threads) {
-  for (unsigned k = 1; k < threads; ++k) workers_.emplace_back([this] { Work(); });
+  if (threads < 2) return;
+  for (unsigned k = 0; k < threads; ++k) workers_.emplace_back([this] { Work(); });
 }
 
 WorkerPool::~WorkerPool() {
@@ -88,7 +89,6 @@ void WorkerPool::Run(std::size_t parts, const std::function<void(std::size_t)>& 
     ++generation_;
   }
   wake_.notify_all();
-  if (!whileWaiting) RunParts();
   std::unique_lock lock(mutex_);
   while (partsEnded_ != parts_) {
     if (!whileWaiting) {

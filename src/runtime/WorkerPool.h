@@ -15,6 +15,8 @@ namespace runtime {
 // Parts are numbered, and the caller decides what each covers, so a result put
 // together part by part in part order is the same whatever the number of threads.
 // One thread means no workers: every part runs on the calling thread, in order.
+// With workers the calling thread only waits, so that a window can keep answering
+// its user while every core works.
 class WorkerPool {
  public:
   explicit WorkerPool(unsigned threads);
@@ -22,14 +24,13 @@ class WorkerPool {
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;
 
-  // Threads taking parts, the calling thread among them.
-  unsigned Size() const { return static_cast<unsigned>(workers_.size()) + 1; }
+  // Threads taking parts.
+  unsigned Size() const { return workers_.empty() ? 1 : static_cast<unsigned>(workers_.size()); }
 
-  // Runs task(part) for every part in [0, parts) and returns when all have ended.
-  // The calling thread takes parts too, unless `whileWaiting` is given: then it
-  // calls that every `pollInterval` until the workers are done (a window keeps
-  // answering its user that way). The first exception a part throws is rethrown
-  // here once all parts have ended.
+  // Runs task(part) for every part in [0, parts) and returns when all have ended,
+  // calling `whileWaiting`, when given, every `pollInterval` meanwhile (between parts
+  // when there are no workers). The first exception a part throws is rethrown here
+  // once all parts have ended.
   void Run(std::size_t parts, const std::function<void(std::size_t)>& task,
            const std::function<void()>& whileWaiting = {},
            std::chrono::milliseconds pollInterval = std::chrono::milliseconds(20));

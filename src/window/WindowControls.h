@@ -4,6 +4,7 @@
 #include <string>
 
 #include "render/DrawingSurface.h"
+#include "runtime/Progress.h"
 #include "surface/ColorMode.h"
 #include "surface/Limits.h"
 
@@ -51,6 +52,9 @@ class WindowControls {
 
   // A modal message box with an OK button and the program's title.
   virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+  // Where a draw reports its stages and learns that the user asked to stop.
+  virtual runtime::Progress& DrawProgress() = 0;
+
   // The decimal separator of the user's number settings.
   virtual char DecimalSeparator() const = 0;
 

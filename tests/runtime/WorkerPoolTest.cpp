@@ -35,7 +35,7 @@ TEST(WorkerPool, AFailingPartIsRethrownOnceTheOthersHaveEnded) {
   EXPECT_EQ(ended, 54) << "the pool works on after a failure";
 }
 
-TEST(WorkerPool, AWaitingCallerPollsInsteadOfWorking) {
+TEST(WorkerPool, TheCallerPollsWhileTheWorkersWork) {
   runtime::WorkerPool pool(2);
   const std::thread::id caller = std::this_thread::get_id();
   std::atomic<bool> ranOnCaller = false, release = false;
