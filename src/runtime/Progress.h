@@ -23,6 +23,9 @@ class Progress {
   // Lets the user see the progress and ask to stop; called now and then while
   // the work runs.
   virtual void Poll() {}
+  // Whether anyone polls: if so, the thread that started the work calls Poll while
+  // the pool's workers share out the work; if not, it takes a share itself.
+  virtual bool Watched() const { return true; }
 };
 
 // For work nobody watches: it never stops early.
@@ -31,6 +34,7 @@ class NoProgress : public Progress {
   void BeginStage(Stage, uint64_t) override {}
   void Advance(uint64_t) override {}
   bool Cancelled() const override { return false; }
+  bool Watched() const override { return false; }
 };
 
 }  // namespace runtime
