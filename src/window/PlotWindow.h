@@ -9,6 +9,8 @@
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/View.h"
+#include "runtime/Progress.h"
+#include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 #include "surface/Coefficients.h"
 #include "surface/ColorMode.h"
@@ -103,6 +105,10 @@ class PlotWindow {
   formula::RandomSequence random_;
   // A drag that faulted reports once, not once per move event, until the button is let go.
   bool dragFaultReported_ = false;
+
+  // The threads a draw shares out its scan and its table among.
+  runtime::WorkerPool pool_{runtime::WorkerPool::ThreadsFromEnvironment()};
+  runtime::NoProgress progress_;
 };
 
 }  // namespace window
