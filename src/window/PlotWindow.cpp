@@ -69,13 +69,22 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     outcome = DrawOutcome::Failed;
-    if (ScanZRange() == formula::Evaluation::kMalformed) {
+    const std::optional<int16_t> lastParseError = ScanZRange();
+    if (!lastParseError) {
+      outcome = DrawOutcome::Cancelled;
+      return;
+    }
+    if (*lastParseError == formula::Evaluation::kMalformed) {
       controls_.ShowMessage("Parse Error", MessageIcon::None);
       outcome = DrawOutcome::ParseError;
       return;
     }
     surface::ComputeCoefficients(limits_, coefficients_);
-    BuildCellTable();
+    if (!BuildCellTable()) {
+      DropCancelledTable();
+      outcome = DrawOutcome::Cancelled;
+      return;
+    }
     controls_.SetDrawingAreaEnabled(true);
     DrawSurface();
     outcome = DrawOutcome::Drawn;
@@ -110,8 +119,9 @@ bool PlotWindow::InputsAccepted() {
   return accepted;
 }
 
-int16_t PlotWindow::ScanZRange() {
-  const surface::ZRangeScanResult scan = surface::ScanZRange(limits_, CurrentFormula(), pool_, progress_);
+std::optional<int16_t> PlotWindow::ScanZRange() {
+  const surface::ZRangeScanResult scan = surface::ScanZRange(limits_, CurrentFormula(), pool_, *progress_);
+  if (!scan.completed) return std::nullopt;
   const char separator = controls_.DecimalSeparator();
   for (const Limit box : {Limit::ZMin, Limit::ZMax})
     runtime::Statement(
@@ -119,11 +129,20 @@ int16_t PlotWindow::ScanZRange() {
   return scan.lastParseError;
 }
 
-void PlotWindow::BuildCellTable() {
+bool PlotWindow::BuildCellTable() {
   SetPointers(PointerShape::Busy);
-  surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(), cells_, pool_,
-                          progress_);
+  const bool completed = surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(),
+                                                 cells_, pool_, *progress_);
   SetPointers(PointerShape::Default);
+  return completed;
+}
+
+void PlotWindow::DropCancelledTable() {
+  cells_ = surface::CellTable();
+  surfaceShown_ = false;
+  controls_.SetDrawingAreaEnabled(false);
+  controls_.DrawingArea().Clear();
+  DrawAxes();
 }
 
 // ---- Drawing ----
