@@ -76,8 +76,12 @@ bool ScanSharedOut(const FormulaPoints& formula, const ScanGrid& grid, const Row
   EvaluationShelf shelf(formula);
   const bool completed = RunParts(parts, true, pool, progress, [&](std::size_t part) {
     FormulaPoints own = shelf.Take();
-    ScanEachPointOnce(own, grid, parts.FirstRow(part), parts.EndRow(part), scans[part].extremes,
-                      scans[part].lastParseError);
+    // Kept on this thread's stack until the part ends: neighbouring parts' results
+    // share cache lines, and a store at every point would make the threads fight over them.
+    PartScan scan;
+    ScanEachPointOnce(own, grid, parts.FirstRow(part), parts.EndRow(part), scan.extremes,
+                      scan.lastParseError);
+    scans[part] = scan;
     shelf.PutBack(std::move(own));
   });
   if (!completed) return false;
