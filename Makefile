@@ -2,17 +2,19 @@
 # missing, configure and build; CMake does the real work.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test lint build sanitize-build package deps clean
+.PHONY: run test lint build sanitize-build tsan package deps clean
 
 run: build
 	./$(BUILD)/surfplot
 
 # The plain build runs every test; the sanitizer build runs the unit tests and the
 # fuzz corpora again under AddressSanitizer and UndefinedBehaviorSanitizer; the
-# lint holds the code to its format and to clang-tidy's checks.
-test: build sanitize-build lint
+# ThreadSanitizer build runs the tests of work shared out among threads; the lint
+# holds the code to its format and to clang-tidy's checks.
+test: build sanitize-build tsan lint
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) -LE e2e
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -29,6 +31,12 @@ sanitize-build: deps
 	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF)
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
+# The tests labelled parallel, built and run under ThreadSanitizer.
+tsan: deps
+	$(call configure,$(TSAN_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_TSAN=ON -DSURFPLOT_BENCH=OFF)
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_parallel
+	cd $(TSAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L parallel
+
 lint: build
 	scripts/lint.sh $(BUILD)
 
@@ -39,4 +47,4 @@ deps:
 	@scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD)

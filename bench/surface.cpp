@@ -1,8 +1,10 @@
 // Range scan plus cell table for the default formula, as "Draw Function" runs them,
-// at resolutions 100, 300 and 1000: the shared-corner path that the pure formula
-// takes, and the literal path (every evaluation) for comparison. Reports the largest single
-// allocation and the peak of bytes held, counted by the global operator new, and the
-// peak resident set of the process.
+// at resolutions 100, 300 and 1000, and each stage on its own: the shared-corner path
+// that the pure formula takes, and the literal path (every evaluation) for
+// comparison. The second argument is the number of threads: 1, and all the machine
+// has, so that the speed-up shows. Reports the largest single allocation and the
+// peak of bytes held, counted by the global operator new, and the peak resident set
+// of the process.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -12,10 +14,13 @@
 #include <cstdlib>
 #include <memory>
 #include <new>
+#include <thread>
 
 #include "formula/Formula.h"
-#include "surface/Coefficients.h"
+#include "runtime/Progress.h"
+#include "runtime/WorkerPool.h"
 #include "surface/CellTableBuilder.h"
+#include "surface/Coefficients.h"
 #include "surface/ZRangeScan.h"
 #include "window/WindowLayout.h"
 
@@ -53,24 +58,35 @@ void operator delete(void* p, size_t) noexcept { operator delete(p); }
 
 namespace {
 
-surface::FormulaPoints DefaultFormula(bool usePurity) {
+surface::PointEvaluation DefaultEvaluation() {
   auto compiled = std::make_shared<formula::Formula>(std::string(window::DefaultFormula));
   auto random = std::make_shared<formula::RandomSequence>();
-  const bool pure = usePurity && compiled->IsPure();
-  return {[compiled, random](float x, float y) {
-            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
-          },
-          pure};
+  return [compiled, random](float x, float y) {
+    return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
+  };
 }
 
-// A draw at a new resolution allocates its table afresh (page faults included); a
-// redraw at the same resolution clears the previous table in place.
-void Draw(benchmark::State& state, bool usePurity, bool freshTable) {
+// As the window hands it over: a pure formula can make evaluations for other threads.
+surface::FormulaPoints DefaultFormula(bool usePurity) {
+  const bool pure = usePurity && formula::Formula(std::string(window::DefaultFormula)).IsPure();
+  return {DefaultEvaluation(), pure, pure ? DefaultEvaluation : std::function<surface::PointEvaluation()>()};
+}
+
+surface::Limits DefaultLimits(benchmark::State& state) {
   surface::Limits limits;
   limits.XMin() = limits.YMin() = -1;
   limits.XMax() = limits.YMax() = 1;
   limits.Resolution() = static_cast<float>(state.range(0));
+  return limits;
+}
+
+// A draw at a new resolution allocates its table afresh (page faults included); a
+// redraw at the same resolution writes over the previous table.
+void Draw(benchmark::State& state, bool usePurity, bool freshTable) {
+  surface::Limits limits = DefaultLimits(state);
   const surface::FormulaPoints formula = DefaultFormula(usePurity);
+  runtime::WorkerPool pool(static_cast<unsigned>(state.range(1)));
+  runtime::NoProgress progress;
   surface::CellTable cells;
   const size_t heldBefore = heldBytes;
   peakHeldBytes = heldBefore;
@@ -82,10 +98,10 @@ void Draw(benchmark::State& state, bool usePurity, bool freshTable) {
       state.ResumeTiming();
     }
     if (surface::GridRefusal(limits)) state.SkipWithError("refused");
-    surface::ScanZRange(limits, formula);
+    surface::ScanZRange(limits, formula, pool, progress);
     surface::Coefficients coefficients;
     surface::ComputeCoefficients(limits, coefficients);
-    surface::BuildCellTable(limits, coefficients, formula, surface::ColorMode::Colors, cells);
+    surface::BuildCellTable(limits, coefficients, formula, surface::ColorMode::Colors, cells, pool, progress);
     benchmark::DoNotOptimize(cells.data());
   }
   rusage usage{};
@@ -100,8 +116,40 @@ void BM_RedrawSharedCorners(benchmark::State& state) { Draw(state, true, false);
 void BM_FirstDrawSharedCorners(benchmark::State& state) { Draw(state, true, true); }
 void BM_RedrawEveryEvaluation(benchmark::State& state) { Draw(state, false, false); }
 
+void BM_ScanZRange(benchmark::State& state) {
+  surface::Limits limits = DefaultLimits(state);
+  const surface::FormulaPoints formula = DefaultFormula(true);
+  runtime::WorkerPool pool(static_cast<unsigned>(state.range(1)));
+  runtime::NoProgress progress;
+  for (auto _ : state) benchmark::DoNotOptimize(surface::ScanZRange(limits, formula, pool, progress));
+}
+
+// The table of the same size written over, as a redraw at the same resolution does.
+void BM_BuildCellTable(benchmark::State& state) {
+  surface::Limits limits = DefaultLimits(state);
+  const surface::FormulaPoints formula = DefaultFormula(true);
+  runtime::WorkerPool pool(static_cast<unsigned>(state.range(1)));
+  runtime::NoProgress progress;
+  surface::ScanZRange(limits, formula, pool, progress);
+  surface::Coefficients coefficients;
+  surface::ComputeCoefficients(limits, coefficients);
+  surface::CellTable cells;
+  for (auto _ : state) {
+    surface::BuildCellTable(limits, coefficients, formula, surface::ColorMode::Colors, cells, pool, progress);
+    benchmark::DoNotOptimize(cells.data());
+  }
+}
+
+const int64_t AllThreads = std::max(1u, std::thread::hardware_concurrency());
+
 }  // namespace
 
-BENCHMARK(BM_RedrawSharedCorners)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstDrawSharedCorners)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RedrawEveryEvaluation)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawSharedCorners)
+    ->ArgsProduct({{100, 300, 1000}, {1, AllThreads}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstDrawSharedCorners)->ArgsProduct({{1000}, {1, AllThreads}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawEveryEvaluation)
+    ->ArgsProduct({{100, 300, 1000}, {1, AllThreads}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanZRange)->ArgsProduct({{300, 1000}, {1, AllThreads}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildCellTable)->ArgsProduct({{300, 1000}, {1, AllThreads}})->Unit(benchmark::kMillisecond);

@@ -46,6 +46,7 @@ ExitStatus StatusOf(window::DrawOutcome outcome) {
     case window::DrawOutcome::ParseError:
       return ExitStatus::ParseError;
     case window::DrawOutcome::Failed:
+    case window::DrawOutcome::Cancelled:  // nothing cancels a draw without a window
       break;
   }
   return ExitStatus::Failed;

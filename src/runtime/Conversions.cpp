@@ -24,11 +24,17 @@ float FiniteSingle(float value) {
   return value;
 }
 
-float ToSingle(double value) {
-  if (std::isnan(value)) Overflow();
+std::optional<float> TryToSingle(double value) {
+  if (std::isnan(value)) return std::nullopt;
   const float single = static_cast<float>(value);
-  if (std::isinf(single)) Overflow();
+  if (std::isinf(single)) return std::nullopt;
   return single;
+}
+
+float ToSingle(double value) {
+  const std::optional<float> single = TryToSingle(value);
+  if (!single) Overflow();
+  return *single;
 }
 
 std::optional<int32_t> TryToLong(double value) {

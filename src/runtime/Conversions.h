@@ -16,6 +16,8 @@ float FiniteSingle(float value);
 
 // Nearest 32-bit float; Overflow when it falls outside the 32-bit float range.
 float ToSingle(double value);
+// The same without raising: nothing when the value does not fit.
+std::optional<float> TryToSingle(double value);
 // Nearest 32-bit integer, ties to even; Overflow outside -2^31 .. 2^31 - 1.
 int32_t ToLong(double value);
 // The same without raising: nothing when the value does not fit.

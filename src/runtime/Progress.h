@@ -25,6 +25,8 @@ class Progress {
   virtual void Poll() {}
   // The work is over, finished or stopped.
   virtual void Finish() {}
+  // Whether anyone polls: if not, the work need not stop now and then to call Poll.
+  virtual bool Watched() const { return true; }
 };
 
 // For work nobody watches: it never stops early.
@@ -33,6 +35,7 @@ class NoProgress : public Progress {
   void BeginStage(Stage, uint64_t) override {}
   void Advance(uint64_t) override {}
   bool Cancelled() const override { return false; }
+  bool Watched() const override { return false; }
 };
 
 }  // namespace runtime

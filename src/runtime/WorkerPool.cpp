@@ -7,6 +7,20 @@
 #include <utility>
 
 namespace runtime {
+namespace {
+
+// A thread starts with the vector register state of the thread that made it, and
+// starting Qt leaves the upper halves of the registers in use. On some x86
+// processors every SSE instruction of a thread in that state runs many times
+// slower (a formula's evaluations about twenty times), so a worker clears them
+// before it takes any part.
+void ClearUpperVectorHalves() {
+#if defined(__x86_64__)
+  if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
+#endif
+}
+
+}  // namespace
 
 WorkerPool::WorkerPool(unsigned threads) {
   if (threads < 2) return;
@@ -56,6 +70,7 @@ void WorkerPool::RunParts() {
 }
 
 void WorkerPool::Work() {
+  ClearUpperVectorHalves();
   unsigned seen = 0;
   for (;;) {
     {

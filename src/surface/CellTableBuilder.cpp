@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "runtime/ResumeNext.h"
-#include "surface/GridWalk.h"
 #include "surface/CellGrid.h"
 #include "surface/CellTableSize.h"
+#include "surface/GridWalk.h"
 
 namespace surface {
 namespace {
@@ -23,16 +23,14 @@ std::vector<float> CellLows(float min, float max, float step, float resolution) 
   return WalkValues(min, *end, step, WalkLengthLimit(resolution)).value_or(std::vector<float>{});
 }
 
-// A table of rows 0 .. lastRow, all 0. A table of the same size is cleared in place,
-// which spares the fresh pages of a new allocation; otherwise the previous table is
-// released before the new one is made, so that only one is ever held. False when
-// even a table within the cap cannot be had.
-bool CreateZeroedTable(int32_t lastRow, CellTable& cells) {
+// A table of rows 0 .. lastRow, their content left to the fill. A table of that size
+// already is kept as it is; otherwise the previous table is released before the new
+// one is made, so that only one is ever held. (A new table comes zeroed: the zeroing
+// costs little beside the page faults that the first writes would take anyway.)
+// False when even a table within the cap cannot be had.
+bool SizeTable(int32_t lastRow, CellTable& cells) {
   const std::size_t rows = lastRow < 0 ? 0 : static_cast<std::size_t>(lastRow) + 1;
-  if (cells.size() == rows) {
-    std::fill(cells.begin(), cells.end(), Cell{});
-    return true;
-  }
+  if (cells.size() == rows) return true;
   cells = CellTable();
   try {
     cells.resize(rows);
@@ -45,24 +43,31 @@ bool CreateZeroedTable(int32_t lastRow, CellTable& cells) {
 
 }  // namespace
 
-void BuildCellTable(const Limits& limits, const Coefficients& coefficients, const FormulaPoints& formula,
-                      surface::ColorMode mode, CellTable& cells) {
+std::size_t CellGrid::ReachedRows() const {
+  const std::size_t rows = lastRow < 0 ? 0 : static_cast<std::size_t>(lastRow) + 1;
+  return std::min(rows, xs.size() * ys.size());
+}
+
+bool BuildCellTable(const Limits& limits, const Coefficients& coefficients, const FormulaPoints& formula,
+                    surface::ColorMode mode, CellTable& cells, runtime::WorkerPool& pool,
+                    runtime::Progress& progress) {
   // Checked before the table is touched: a refused grid keeps the previous table.
-  if (GridRefusal(limits)) return;
+  if (GridRefusal(limits)) return true;
 
   CellGrid grid{limits, coefficients, mode};
   const float resolution = limits.Resolution();
   Statement([&] { grid.dx = GridStep(limits.XMin(), limits.XMax(), resolution); });
   Statement([&] { grid.dy = GridStep(limits.YMin(), limits.YMax(), resolution); });
   Statement([&] { grid.lastRow = LastCellRow(resolution); });
-  if (!CreateZeroedTable(grid.lastRow, cells)) return;
+  if (!SizeTable(grid.lastRow, cells)) return true;
 
   grid.ys = CellLows(limits.YMin(), limits.YMax(), grid.dy, resolution);
   grid.xs = CellLows(limits.XMin(), limits.XMax(), grid.dx, resolution);
-  if (formula.pure)
-    FillCellsSharingCorners(grid, formula, cells);
-  else
-    FillCellsEveryEvaluation(grid, formula, cells);
+  // The fills write every row the walks reach; the rest of the table reads as 0.
+  const auto unreached = cells.begin() + static_cast<std::ptrdiff_t>(grid.ReachedRows());
+  std::fill(unreached, cells.end(), Cell{});
+  if (formula.pure) return FillCellsSharingCorners(grid, formula, cells, pool, progress);
+  return FillCellsEveryEvaluation(grid, formula, cells, pool, progress);
 }
 
 }  // namespace surface

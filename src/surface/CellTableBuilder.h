@@ -3,11 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "surface/ColorMode.h"
+#include "runtime/Progress.h"
+#include "runtime/WorkerPool.h"
+#include "surface/CellTable.h"
 #include "surface/Coefficients.h"
+#include "surface/ColorMode.h"
 #include "surface/FormulaPoints.h"
 #include "surface/Limits.h"
-#include "surface/CellTable.h"
 
 namespace surface {
 
@@ -16,8 +18,13 @@ namespace surface {
 std::optional<std::string> GridRefusal(const Limits& limits);
 
 // Builds the cell table anew: scaled corners, centre and colour code of every cell
-// in walk order. Carries on past its own run-time errors.
-void BuildCellTable(const Limits& limits, const Coefficients& coefficients, const FormulaPoints& formula,
-                      surface::ColorMode mode, CellTable& cells);
+// in walk order; rows beyond the walks' reach are 0. Carries on past its own
+// run-time errors. A pure formula that can make evaluations of its own is built on
+// the pool's threads, with the table of one thread to the bit; any other is built
+// in one ordered pass on this thread. Reports the stage BuildingCells. False when
+// the user cancelled: the table's rows are then of no use, though it has its size.
+bool BuildCellTable(const Limits& limits, const Coefficients& coefficients, const FormulaPoints& formula,
+                    surface::ColorMode mode, CellTable& cells, runtime::WorkerPool& pool,
+                    runtime::Progress& progress);
 
 }  // namespace surface

@@ -1,9 +1,10 @@
-#include "surface/ColorCodes.h"
 #include "runtime/ResumeNext.h"
+#include "surface/CellGrid.h"
+#include "surface/ColorCodes.h"
 #include "surface/CubeScaling.h"
 #include "surface/FiniteEvaluation.h"
 #include "surface/GridWalk.h"
-#include "surface/CellGrid.h"
+#include "surface/RowParts.h"
 
 namespace surface {
 namespace {
@@ -40,15 +41,26 @@ void FillCell(const CellGrid& grid, const FormulaPoints& formula, float X, float
 
 }  // namespace
 
-void FillCellsEveryEvaluation(const CellGrid& grid, const FormulaPoints& formula, CellTable& cells) {
+bool FillCellsEveryEvaluation(const CellGrid& grid, const FormulaPoints& formula, CellTable& cells,
+                              runtime::WorkerPool& pool, runtime::Progress& progress) {
+  const std::size_t cellsPerPass = grid.xs.size();
+  const RowParts parts(grid.ys.size(), cellsPerPass, grid.ys.size() * cellsPerPass, pool.Size());
+  progress.BeginStage(runtime::Stage::BuildingCells, parts.TotalSteps());
   Cell beyondTable{};
-  int64_t r = 0;
-  for (const float Y : grid.ys) {
-    for (const float X : grid.xs) {
-      FillCell(grid, formula, X, Y, r <= grid.lastRow ? cells[r] : beyondTable);
-      ++r;
+  return RunParts(parts, false, pool, progress, [&](std::size_t part) {
+    for (std::size_t j = parts.FirstRow(part); j < parts.EndRow(part); ++j) {
+      for (std::size_t i = 0; i < cellsPerPass; ++i) {
+        const int64_t r = static_cast<int64_t>(j * cellsPerPass + i);
+        if (r > grid.lastRow) {
+          FillCell(grid, formula, grid.xs[i], grid.ys[j], beyondTable);
+          continue;
+        }
+        Cell& row = cells[static_cast<std::size_t>(r)];
+        row = Cell{};
+        FillCell(grid, formula, grid.xs[i], grid.ys[j], row);
+      }
     }
-  }
+  });
 }
 
 }  // namespace surface

@@ -1,13 +1,15 @@
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
 
-#include "surface/ColorCodes.h"
 #include "runtime/ResumeNext.h"
+#include "surface/CellGrid.h"
+#include "surface/ColorCodes.h"
 #include "surface/CubeScaling.h"
 #include "surface/FiniteEvaluation.h"
 #include "surface/GridWalk.h"
-#include "surface/CellGrid.h"
+#include "surface/RowParts.h"
 
 namespace surface {
 namespace {
@@ -39,23 +41,32 @@ std::optional<AxisLattice> LatticeOf(const std::vector<float>& lows, float step)
   return lattice;
 }
 
+// Fills whole outer passes; the formula is handed in by each run, as parts running
+// at once evaluate through evaluations of their own.
 class SharedCornerFiller {
  public:
-  SharedCornerFiller(const CellGrid& grid, const FormulaPoints& formula, const AxisLattice& x,
-                     const AxisLattice& y)
-      : grid_(grid), formula_(formula), x_(x), y_(y) {
+  SharedCornerFiller(const CellGrid& grid, const AxisLattice& x, const AxisLattice& y)
+      : grid_(grid), x_(x), y_(y) {
     for (const float corner : x.corners) cornerX_.push_back(ScaledX(corner));
     for (const float mid : x.mids) midX_.push_back(ScaledX(mid));
   }
 
-  void Fill(CellTable& cells) {
-    std::vector<float> lowHeights = CornerHeights(y_.corners[0]);
+  // Outer passes that store at least one row of the table.
+  std::size_t Passes() const {
+    const std::size_t cellsPerPass = grid_.xs.size();
+    return std::min(grid_.ys.size(), (grid_.ReachedRows() + cellsPerPass - 1) / cellsPerPass);
+  }
+
+  // Passes [firstPass, endPass); `lowHeights` holds the corner heights of the first
+  // pass's low row, or is empty to have them evaluated, and ends with those of the
+  // last pass's high row.
+  void Fill(const FormulaPoints& formula, std::size_t firstPass, std::size_t endPass,
+            std::vector<float>& lowHeights, CellTable& cells) const {
+    if (lowHeights.empty()) lowHeights = CornerHeights(formula, y_.corners[firstPass]);
     const int64_t cellsPerPass = static_cast<int64_t>(grid_.xs.size());
-    for (std::size_t j = 0; j < grid_.ys.size(); ++j) {
-      const int64_t firstRow = static_cast<int64_t>(j) * cellsPerPass;
-      if (firstRow > grid_.lastRow) break;
-      std::vector<float> highHeights = CornerHeights(y_.corners[j + 1]);
-      FillPass(cells, firstRow, j, lowHeights, highHeights);
+    for (std::size_t j = firstPass; j < endPass; ++j) {
+      std::vector<float> highHeights = CornerHeights(formula, y_.corners[j + 1]);
+      FillPass(formula, cells, static_cast<int64_t>(j) * cellsPerPass, j, lowHeights, highHeights);
       lowHeights = std::move(highHeights);
     }
   }
@@ -69,27 +80,28 @@ class SharedCornerFiller {
     return StoredValue(
         [&] { return CubeCoordinate(grid_.coefficients.scaleY, grid_.coefficients.centerY, v); });
   }
-  float ScaledHeight(float X, float Y) const {
+  float ScaledHeight(const FormulaPoints& formula, float X, float Y) const {
     const Coefficients& c = grid_.coefficients;
-    return StoredValue([&] { return CubeHeight(c.scaleZ, c.centerZ, EvaluateFinite(formula_, X, Y)); });
+    return StoredValue([&] { return CubeHeight(c.scaleZ, c.centerZ, EvaluateFinite(formula, X, Y)); });
   }
 
-  std::vector<float> CornerHeights(float Y) const {
+  std::vector<float> CornerHeights(const FormulaPoints& formula, float Y) const {
     std::vector<float> heights;
     heights.reserve(x_.corners.size());
-    for (const float X : x_.corners) heights.push_back(ScaledHeight(X, Y));
+    for (const float X : x_.corners) heights.push_back(ScaledHeight(formula, X, Y));
     return heights;
   }
 
-  void FillPass(CellTable& cells, int64_t firstRow, std::size_t j, const std::vector<float>& low,
-                const std::vector<float>& high) const {
+  // Writes every column of each row, the depth key too: the rows may hold anything before.
+  void FillPass(const FormulaPoints& formula, CellTable& cells, int64_t firstRow, std::size_t j,
+                const std::vector<float>& low, const std::vector<float>& high) const {
     const float lowY = ScaledY(y_.corners[j]);
     const float highY = ScaledY(y_.corners[j + 1]);
     const float midY = ScaledY(y_.mids[j]);
     for (std::size_t i = 0; i < grid_.xs.size(); ++i) {
       const int64_t r = firstRow + static_cast<int64_t>(i);
       if (r > grid_.lastRow) return;
-      Cell& row = cells[r];
+      Cell& row = cells[static_cast<std::size_t>(r)];
       row[Corner0X] = row[Corner1X] = cornerX_[i];
       row[Corner0Y] = row[Corner3Y] = lowY;
       row[Corner0Z] = low[i];
@@ -100,16 +112,16 @@ class SharedCornerFiller {
       row[Corner3Z] = low[i + 1];
       row[MidX] = midX_[i];
       row[MidY] = midY;
-      row[MidZ] = ScaledHeight(x_.mids[i], y_.mids[j]);
+      row[MidZ] = ScaledHeight(formula, x_.mids[i], y_.mids[j]);
+      row[Depth] = 0;
       row[ColorCode] = StoredValue([&] {
         return surface::CellColorCode(grid_.mode, grid_.xs[i], grid_.dx, grid_.limits.XMin(),
-                                     grid_.limits.XMax(), row[MidZ]);
+                                      grid_.limits.XMax(), row[MidZ]);
       });
     }
   }
 
   const CellGrid& grid_;
-  const FormulaPoints& formula_;
   const AxisLattice& x_;
   const AxisLattice& y_;
   std::vector<float> cornerX_;
@@ -118,12 +130,32 @@ class SharedCornerFiller {
 
 }  // namespace
 
-void FillCellsSharingCorners(const CellGrid& grid, const FormulaPoints& formula, CellTable& cells) {
-  if (grid.xs.empty() || grid.ys.empty()) return;
+bool FillCellsSharingCorners(const CellGrid& grid, const FormulaPoints& formula, CellTable& cells,
+                             runtime::WorkerPool& pool, runtime::Progress& progress) {
+  if (grid.xs.empty() || grid.ys.empty()) {
+    progress.BeginStage(runtime::Stage::BuildingCells, 0);
+    return true;
+  }
   const auto x = LatticeOf(grid.xs, grid.dx);
   const auto y = LatticeOf(grid.ys, grid.dy);
-  if (!x || !y) return FillCellsEveryEvaluation(grid, formula, cells);
-  SharedCornerFiller(grid, formula, *x, *y).Fill(cells);
+  if (!x || !y) return FillCellsEveryEvaluation(grid, formula, cells, pool, progress);
+
+  const SharedCornerFiller filler(grid, *x, *y);
+  const RowParts parts(filler.Passes(), grid.xs.size(), grid.ReachedRows(), pool.Size());
+  progress.BeginStage(runtime::Stage::BuildingCells, parts.TotalSteps());
+  if (!SharesOut(formula, pool)) {
+    std::vector<float> carried;
+    return RunParts(parts, false, pool, progress, [&](std::size_t part) {
+      filler.Fill(formula, parts.FirstRow(part), parts.EndRow(part), carried, cells);
+    });
+  }
+  EvaluationShelf shelf(formula);
+  return RunParts(parts, true, pool, progress, [&](std::size_t part) {
+    FormulaPoints own = shelf.Take();
+    std::vector<float> lowHeights;
+    filler.Fill(own, parts.FirstRow(part), parts.EndRow(part), lowHeights, cells);
+    shelf.PutBack(std::move(own));
+  });
 }
 
 }  // namespace surface

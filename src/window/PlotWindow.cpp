@@ -1,5 +1,6 @@
 #include "window/PlotWindow.h"
 
+#include <memory>
 #include <new>
 
 #include "formula/Evaluation.h"
@@ -68,13 +69,22 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     outcome = DrawOutcome::Failed;
-    if (ScanZRange() == formula::Evaluation::kMalformed) {
+    const std::optional<int16_t> lastParseError = ScanZRange();
+    if (!lastParseError) {
+      outcome = DrawOutcome::Cancelled;
+      return;
+    }
+    if (*lastParseError == formula::Evaluation::kMalformed) {
       controls_.ShowMessage("Parse Error", MessageIcon::None);
       outcome = DrawOutcome::ParseError;
       return;
     }
     surface::ComputeCoefficients(limits_, coefficients_);
-    BuildCellTable();
+    if (!BuildCellTable()) {
+      DropCancelledTable();
+      outcome = DrawOutcome::Cancelled;
+      return;
+    }
     controls_.SetDrawingAreaEnabled(true);
     DrawSurface();
     outcome = DrawOutcome::Drawn;
@@ -109,19 +119,30 @@ bool PlotWindow::InputsAccepted() {
   return accepted;
 }
 
-int16_t PlotWindow::ScanZRange() {
-  const int16_t lastParseError = surface::ScanZRange(limits_, CurrentFormula());
+std::optional<int16_t> PlotWindow::ScanZRange() {
+  const surface::ZRangeScanResult scan = surface::ScanZRange(limits_, CurrentFormula(), pool_, *progress_);
+  if (!scan.completed) return std::nullopt;
   const char separator = controls_.DecimalSeparator();
   for (const Limit box : {Limit::ZMin, Limit::ZMax})
     runtime::Statement(
         [&] { controls_.SetNumberText(box, runtime::FormatZeroPointHash(limits_[box], separator)); });
-  return lastParseError;
+  return scan.lastParseError;
 }
 
-void PlotWindow::BuildCellTable() {
+bool PlotWindow::BuildCellTable() {
   SetPointers(PointerShape::Busy);
-  surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(), cells_);
+  const bool completed = surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(),
+                                                 cells_, pool_, *progress_);
   SetPointers(PointerShape::Default);
+  return completed;
+}
+
+void PlotWindow::DropCancelledTable() {
+  cells_ = surface::CellTable();
+  surfaceShown_ = false;
+  controls_.SetDrawingAreaEnabled(false);
+  controls_.DrawingArea().Clear();
+  DrawAxes();
 }
 
 // ---- Drawing ----
@@ -216,10 +237,23 @@ surface::FormulaPoints PlotWindow::CurrentFormula() {
   // The text cannot change while a handler runs, so it is read and compiled once
   // per routine rather than at every point.
   formula::Formula* compiled = &CompiledFormula();
-  return {[compiled, &random = random_](float x, float y) {
-            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y), random);
-          },
-          compiled->IsPure()};
+  surface::FormulaPoints points{[compiled, &random = random_](float x, float y) {
+                                  return compiled->Evaluate(formula::Value::Single(x),
+                                                            formula::Value::Single(y), random);
+                                },
+                                compiled->IsPure()};
+  // Another thread's evaluations go through a formula compiled again from the same
+  // text. A pure formula never draws from RND's sequence, so a fresh one serves.
+  if (points.pure) {
+    points.MakeEvaluation = [text = compiled->text()]() -> surface::PointEvaluation {
+      auto own = std::make_shared<formula::Formula>(text);
+      auto random = std::make_shared<formula::RandomSequence>();
+      return [own, random](float x, float y) {
+        return own->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
+      };
+    };
+  }
+  return points;
 }
 
 // ---- Helpers ----

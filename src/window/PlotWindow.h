@@ -9,6 +9,8 @@
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/View.h"
+#include "runtime/Progress.h"
+#include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 #include "surface/Coefficients.h"
 #include "surface/ColorMode.h"
@@ -22,8 +24,9 @@ namespace window {
 inline constexpr int16_t StartTheta = -25;
 inline constexpr int16_t StartPhi = 105;
 
-// How a draw command ended.
-enum class DrawOutcome { Drawn, Refused, ParseError, Failed };
+// How a draw command ended. Cancelled: the user stopped the range scan or the cell
+// table halfway.
+enum class DrawOutcome { Drawn, Refused, ParseError, Failed, Cancelled };
 
 // The logic of the program's one window: it owns the whole plot and handles every
 // event. The controls are reached through WindowControls, so the logic runs
@@ -49,6 +52,10 @@ class PlotWindow {
   // or redraw uses them. For drawing without a window, where no pointer turns the view.
   void SetViewAngles(int16_t theta, int16_t phi);
 
+  // Where the draws from now on report their stages and learn of a cancel; by
+  // default nowhere, and they never stop early.
+  void SetProgress(runtime::Progress& progress) { progress_ = &progress; }
+
   // Draws the drawing area's picture as it stands onto another surface, at that
   // surface's own pixel scale: the axes alone before the first surface is shown,
   // otherwise the cells with the view and colour mode of the last redraw, even
@@ -68,9 +75,13 @@ class PlotWindow {
   // Reads the five input boxes into the limits and checks the ranges; false, after
   // the refusals' message boxes, when anything was refused.
   bool InputsAccepted();
-  // The parse error of the scan's last evaluation.
-  int16_t ScanZRange();
-  void BuildCellTable();
+  // The parse error of the scan's last evaluation; nothing when cancelled.
+  std::optional<int16_t> ScanZRange();
+  // False when cancelled.
+  bool BuildCellTable();
+  // A draw cancelled once the table was under way: the table is dropped and the
+  // drawing area shows the axes alone, as before the first draw.
+  void DropCancelledTable();
   void DrawAxes();
   void DrawSurface();
 
@@ -103,6 +114,11 @@ class PlotWindow {
   formula::RandomSequence random_;
   // A drag that faulted reports once, not once per move event, until the button is let go.
   bool dragFaultReported_ = false;
+
+  // The threads a draw shares out its scan and its table among.
+  runtime::WorkerPool pool_{runtime::WorkerPool::ThreadsFromEnvironment()};
+  runtime::NoProgress noProgress_;
+  runtime::Progress* progress_ = &noProgress_;
 };
 
 }  // namespace window

@@ -137,7 +137,7 @@ TEST(GridRefusal, NamesWhatCannotBeDrawnAndNothingIsEvaluated) {
     int evaluations = 0;
     const FormulaPoints counting{[&](float, float) { return Evaluation{Value::Double(++evaluations)}; },
                                  true};
-    CellTable cells(144, Cell{7});  // a table of the same size is reused, zeroed
+    CellTable cells(144, Cell{7});  // a table of the same size is reused, its unreached rows 0
     ScanZRange(limits, counting);
     BuildCellTable(limits, {}, counting, Grid, cells);
     const bool refused = !refusalStart.empty();

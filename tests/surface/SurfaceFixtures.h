@@ -7,8 +7,10 @@
 
 #include "formula/Formula.h"
 #include "formula/RandomSequence.h"
-#include "surface/Coefficients.h"
+#include "runtime/Progress.h"
+#include "runtime/WorkerPool.h"
 #include "surface/CellTableBuilder.h"
+#include "surface/Coefficients.h"
 #include "surface/ZRangeScan.h"
 #include "window/WindowLayout.h"
 
@@ -43,16 +45,36 @@ inline FormulaPoints Compiled(const std::string& text) {
           f->IsPure()};
 }
 
+// The scan and the build on the calling thread alone, unwatched.
+inline runtime::WorkerPool& OneThread() {
+  static runtime::WorkerPool pool(1);
+  return pool;
+}
+
+inline int16_t ScanZRange(Limits& limits, const FormulaPoints& formula,
+                          runtime::WorkerPool& pool = OneThread()) {
+  runtime::NoProgress progress;
+  return surface::ScanZRange(limits, formula, pool, progress).lastParseError;
+}
+
+inline void BuildCellTable(const Limits& limits, const Coefficients& coefficients,
+                           const FormulaPoints& formula, surface::ColorMode mode, CellTable& cells,
+                           runtime::WorkerPool& pool = OneThread()) {
+  runtime::NoProgress progress;
+  surface::BuildCellTable(limits, coefficients, formula, mode, cells, pool, progress);
+}
+
 // The draw command's sequence: range scan, coefficients, cell table. The scan's last
 // ParseError goes to `scanParseError` when given.
 inline std::pair<Limits, CellTable> Draw(Limits limits, const FormulaPoints& formula, surface::ColorMode mode,
-                                     int16_t* scanParseError = nullptr) {
-  const int16_t parseError = ScanZRange(limits, formula);
+                                         int16_t* scanParseError = nullptr,
+                                         runtime::WorkerPool& pool = OneThread()) {
+  const int16_t parseError = ScanZRange(limits, formula, pool);
   if (scanParseError) *scanParseError = parseError;
   Coefficients coefficients;
   ComputeCoefficients(limits, coefficients);
   CellTable cells;
-  BuildCellTable(limits, coefficients, formula, mode, cells);
+  BuildCellTable(limits, coefficients, formula, mode, cells, pool);
   return {limits, std::move(cells)};
 }
 

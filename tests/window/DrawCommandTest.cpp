@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <atomic>
 
 #include "PlotWindowFixture.h"
+#include "runtime/Progress.h"
 
 using window::MessageIcon;
 using namespace ::testing;
@@ -127,5 +129,52 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     if (row.messages.empty()) continue;
     EXPECT_EQ(window.form.Cells(), cells);
     EXPECT_EQ(window.controls.surface.image(), picture);
+  }
+}
+
+// Says "stop" once the given stage has begun.
+class CancelIn : public runtime::Progress {
+ public:
+  explicit CancelIn(runtime::Stage stage) : stage_(stage) {}
+  void BeginStage(runtime::Stage stage, uint64_t) override { begun_ = begun_ || stage == stage_; }
+  void Advance(uint64_t) override {}
+  bool Cancelled() const override { return begun_; }
+
+ private:
+  const runtime::Stage stage_;
+  std::atomic<bool> begun_ = false;
+};
+
+// After a default draw, a draw of "X" is cancelled. In the scan nothing changes; in
+// the table the Z range is the new one, the table is dropped and the area shows the
+// axes alone, disabled, as after start-up. The next draw draws.
+TEST(CancelledDrawTest, KeepsTheLimitsOrDropsTheTable) {
+  const struct {
+    runtime::Stage stage;
+    std::string zRange;
+    std::size_t rows;
+    bool areaEnabled;
+  } rows[] = {{runtime::Stage::ScanningZRange, "0. 1.708", 144, true},
+              {runtime::Stage::BuildingCells, "-1. 0.833", 0, false}};
+  const QImage axesAlone = LoadedForm().controls.surface.image().copy();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(static_cast<int>(row.stage));
+    LoadedForm window;
+    window.form.Draw();
+    CancelIn cancel(row.stage);
+    window.form.SetProgress(cancel);
+    window.controls.formula = "X";
+    EXPECT_EQ(window.form.Draw(), window::DrawOutcome::Cancelled);
+    EXPECT_EQ(window.controls.Number(window::NumberBox::ZMin) + " " +
+                  window.controls.Number(window::NumberBox::ZMax),
+              row.zRange);
+    EXPECT_EQ(window.form.Cells().size(), row.rows);
+    EXPECT_EQ(window.controls.drawingAreaEnabled, row.areaEnabled);
+    EXPECT_EQ(window.controls.surface.image() == axesAlone, !row.areaEnabled);
+    EXPECT_EQ(window.MessageTexts(), Strings{});
+    runtime::NoProgress watchedByNobody;
+    window.form.SetProgress(watchedByNobody);
+    EXPECT_EQ(window.form.Draw(), window::DrawOutcome::Drawn);
+    EXPECT_EQ(window.form.Cells().size(), 144u);
   }
 }

@@ -1,0 +1,33 @@
+#include "SurfplotUser.h"
+
+namespace {
+
+using e2e::DrawingArea;
+using EndToEnd = e2e::EndToEnd;
+
+// A draw long enough to show its progress: Esc stops it and nothing changes.
+TEST_F(EndToEnd, EscStopsALongDrawAndLeavesEverythingAsItWas) {
+  user.Click("CommandDraw");
+  ASSERT_TRUE(user.WaitForText("Data(7)", "1.708", 30000));
+  const QImage before = user.SteadyScreenshot().copy(DrawingArea);
+  user.Paste("Code", "Sin(X * Y) * Cos(X)");
+  user.Paste("Data(5)", "2650");
+  user.Click("CommandDraw");
+  const QString dialog = user.FocusWindow("^surfplot$", 30000);
+  ASSERT_FALSE(dialog.isEmpty()) << "no progress dialog";
+  user.Keys("Escape");
+  EXPECT_TRUE(user.WaitForText("Data(7)", "1.708", 60000)) << "the Z range of the earlier draw";
+  EXPECT_EQ(user.Copy("Data(6)"), "0.");
+  EXPECT_EQ(user.SteadyScreenshot().copy(DrawingArea), before) << "the earlier picture";
+  EXPECT_TRUE(user.OtherWindows().isEmpty()) << "the dialog is gone";
+
+  // The window works on: a draw, and a drag over the earlier surface first.
+  const QPoint corner = DrawingArea.topLeft();
+  user.Drag(corner + QPoint(100, 100), {corner + QPoint(140, 160)});
+  EXPECT_NE(user.SteadyScreenshot().copy(DrawingArea), before) << "the earlier surface turns";
+  user.Paste("Data(5)", "20");
+  user.Click("CommandDraw");
+  EXPECT_TRUE(user.WaitForText("Data(7)", "0.5", 30000)) << user.Copy("Data(7)").toStdString();
+}
+
+}  // namespace
