@@ -9,6 +9,7 @@
 #include "raster/LineRaster.h"
 #include "raster/PolygonFill.h"
 #include "raster/PolygonOutline.h"
+#include "raster/TinyPolygon.h"
 
 namespace {
 
@@ -76,6 +77,13 @@ const std::pair<const char*, Draw> Drawings[] = {
     {"a wide outline with closed corners",
      [](auto& b) {
        Outline(b, {{5, 3}, {40, 11}, {33, 36}, {2, 30}}, raster::SolidPattern, 3);
+     }},
+    {"tiny cells on band edges",
+     [](auto& b) {
+       for (int y = -1; y < Height; y += 3) {
+         const Vertex cell[] = {{y % 7, y}, {y % 7 + 1, y + 1}, {y % 7, y + 1}};
+         raster::FillAndOutlineTiny(b, cell, 3, true, 0xFF123456u, 0xFF654321u);
+       }
      }},
 };
 
