@@ -43,6 +43,19 @@ class DrawingSurface {
   // Outlines the polygon in the foreground colour and line style and fills its
   // inside with the fill colour under the even-odd rule.
   virtual void Polygon(const PolygonPoint* points, int count) = 0;
+
+  // Drawing from several threads at once. A surface that allows it splits its rows
+  // into at most `wanted` horizontal bands and says how many it made; Band(k) is
+  // then a surface that draws into band k's rows alone, starting from the colours
+  // and styles this surface has now. The bands of one split may each be drawn on
+  // by their own thread at the same time, while nothing draws on the surface
+  // itself. A line or polygon drawn into every band sets the pixels it sets when
+  // drawn once, so the same calls made in each band leave every pixel with the
+  // same last writer as one pass over the whole surface. Text is never printed in
+  // a band, and what the bands' settings do to the surface's own is unspecified.
+  // A surface that draws from one thread only is a single band: itself.
+  virtual int SplitIntoBands(int /*wanted*/) { return 1; }
+  virtual DrawingSurface& Band(int /*k*/) { return *this; }
 };
 
 }  // namespace render
