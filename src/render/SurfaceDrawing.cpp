@@ -1,17 +1,24 @@
 #include "render/SurfaceDrawing.h"
 
-#include <array>
+#include <algorithm>
+#include <optional>
 
 #include "render/Axes.h"
-#include "render/DepthOrder.h"
+#include "render/Parts.h"
 #include "render/Projection.h"
 #include "runtime/Conversions.h"
+#include "runtime/RuntimeError.h"
 
 namespace render {
 namespace {
 
 using surface::Cell;
 using surface::ColorMode;
+
+// Below this many cells a part is not worth a thread.
+constexpr std::size_t LeastCellsPerPart = 1 << 13;
+// How many rows ahead of the one in hand the placing asks memory for.
+constexpr std::size_t PrefetchDistance = 16;
 
 constexpr Color GridOutline = 0x000000;
 constexpr Color GridFill = 0xE0E0E0;
@@ -32,72 +39,128 @@ Color OutlineColor(ColorMode mode) {
   return GridOutline;
 }
 
-Color FillColor(ColorMode mode, float colorCode) {
-  switch (mode) {
-    case ColorMode::Grid:
-      return GridFill;
-    case ColorMode::Colors:
-    case ColorMode::RndColors:
-      return static_cast<Color>(runtime::ToLong(colorCode));
-    case ColorMode::Lines:
-      return LinesOutlineAndFill;
+bool FillsByCode(ColorMode mode) { return mode == ColorMode::Colors || mode == ColorMode::RndColors; }
+
+// The fill of the modes that do not take it from the colour code.
+Color PlainFill(ColorMode mode) { return mode == ColorMode::Lines ? LinesOutlineAndFill : GridFill; }
+
+// runtime::TryToLong, with the call only for values far out: nearest, ties to
+// even, false beyond the 32-bit range. Adding and taking away 1.5 * 2^52 leaves no
+// fraction bits under the default rounding mode.
+bool NearestLong(double v, int32_t& whole) {
+  if (v > -1073741824.0 && v < 1073741824.0) {
+    constexpr double Shift = 6755399441055744.0;
+    whole = static_cast<int32_t>((v + Shift) - Shift);
+    return true;
   }
-  return GridFill;
+  const std::optional<int32_t> far = runtime::TryToLong(v);
+  if (far) whole = *far;
+  return far.has_value();
 }
 
-PolygonPoint ToPixel(ScreenPoint p) { return {runtime::ToLong(p.x), runtime::ToLong(p.y)}; }
-
-void EdgeLine(DrawingSurface& area, ScreenPoint from, ScreenPoint to) {
-  area.Line(runtime::ToSingle(from.x), runtime::ToSingle(from.y), runtime::ToSingle(to.x),
-            runtime::ToSingle(to.y), PaletteDarkGrey);
-}
-
-// The edges of constant y always, and the border edges at the ends of the X range
-// of the cells whose codes mark them.
-void DrawEdgeLines(DrawingSurface& area, const std::array<ScreenPoint, 4>& p, float colorCode) {
-  if (colorCode == 1) EdgeLine(area, p[0], p[1]);
-  if (colorCode == 2) EdgeLine(area, p[2], p[3]);
-  EdgeLine(area, p[1], p[2]);
-  EdgeLine(area, p[3], p[0]);
-}
-
-void PaintCell(DrawingSurface& area, const ViewProjector& projector, const Cell& row,
-               ColorMode mode) {
-  std::array<ScreenPoint, 4> corners;
-  for (int c = 0; c < 4; ++c) {
-    corners[c] = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
-  }
-  area.SetForeColor(OutlineColor(mode));
-  const std::array<PolygonPoint, 4> pixels{ToPixel(corners[0]), ToPixel(corners[1]), ToPixel(corners[2]),
-                                           ToPixel(corners[3])};
-  // The quadrilateral traced with every corner but the first twice in a row.
-  const std::array<PolygonPoint, 8> polygon{pixels[0], pixels[1], pixels[1], pixels[2],
-                                            pixels[2], pixels[3], pixels[3], pixels[0]};
-  area.SetFillStyle(FillStyle::Solid);
-  area.SetFillColor(FillColor(mode, row[surface::ColorCode]));
-  area.Polygon(polygon.data(), static_cast<int>(polygon.size()));
-  if (mode == ColorMode::Lines) DrawEdgeLines(area, corners, row[surface::ColorCode]);
+// Grows a buffer to at least `size` elements; one far too large for the current
+// table, left from a finer build, is given back first.
+template <class Buffer>
+void EnsureSize(Buffer& buffer, std::size_t size) {
+  if (buffer.capacity() > 4 * size + 4096) buffer = Buffer();
+  if (buffer.size() < size) buffer.resize(size);
 }
 
 }  // namespace
 
-void DrawSurface(surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes, const View& view,
-                 DepthOrder& order) {
-  SortForView(cells, view, order);
-  PaintSurface(cells, area, axes, view);
-}
-
-void SortForView(surface::CellTable& cells, const View& view, DepthOrder& order) {
-  StoreDepths(cells, view);
-  order.SortFarthestFirst(cells);
-}
-
-void PaintSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,
-                  const View& view) {
+void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_t> order,
+                        DrawingSurface& area, const AxisPoints& axes, const View& view,
+                        runtime::WorkerPool& pool) {
   area.Clear();
   DrawAxes(area, axes, view);
-  const ViewProjector projector(view, area.PixelScale());
-  for (const Cell& row : cells) PaintCell(area, projector, row, view.mode);
+  const std::size_t placed = PlaceCells(cells, order, view, area.PixelScale(), pool);
+  const int bands = area.SplitIntoBands(static_cast<int>(pool.Size()));
+  RunParts(pool, static_cast<std::size_t>(bands),
+           [&](std::size_t band) { DrawCells(area.Band(static_cast<int>(band)), placed, view.mode); });
+  if (placed < order.size()) throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
+}
+
+// Each part places its share of the order and stops at its first misfit: the
+// cells after one are never drawn.
+std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order,
+                                    const View& view, double pixelScale, runtime::WorkerPool& pool) {
+  const std::size_t count = order.size();
+  const bool lines = view.mode == ColorMode::Lines;
+  const bool byCode = FillsByCode(view.mode);
+  EnsureSize(corners_, count);
+  if (byCode) EnsureSize(fills_, count);
+  if (lines) {
+    EnsureSize(ends_, count);
+    EnsureSize(borders_, count);
+  }
+  const std::size_t parts = PartsFor(count, pool, LeastCellsPerPart);
+  misfits_.assign(parts, count);
+  const ViewProjector projector(view, pixelScale);
+  RunParts(pool, parts, [&](std::size_t part) {
+    const PartRange range = PartOf(count, parts, part);
+    for (std::size_t k = range.first; k < range.end; ++k) {
+      // The order jumps about the table, so each row is a wait on memory: ask for
+      // the rows some way ahead while this one is placed.
+      if (k + PrefetchDistance < range.end) {
+        const char* ahead = reinterpret_cast<const char*>(&cells[order[k + PrefetchDistance]]);
+        __builtin_prefetch(ahead);
+        __builtin_prefetch(ahead + sizeof(Cell) - 1);
+      }
+      const Cell& row = cells[order[k]];
+      bool fits = true;
+      for (int c = 0; c < 4; ++c) {
+        const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
+        fits = NearestLong(p.x, corners_[k][c].x) && NearestLong(p.y, corners_[k][c].y) && fits;
+        // Within 32-bit integers, the 32-bit float is finite: no fault to check.
+        if (lines) {
+          ends_[k][2 * c] = static_cast<float>(p.x);
+          ends_[k][2 * c + 1] = static_cast<float>(p.y);
+        }
+      }
+      const float code = row[surface::ColorCode];
+      if (byCode) {
+        int32_t number = 0;
+        fits = NearestLong(code, number) && fits;
+        fills_[k] = static_cast<Color>(number);
+      }
+      if (lines) borders_[k] = code == 1 ? 1 : code == 2 ? 2 : 0;
+      if (!fits) {
+        misfits_[part] = k;
+        return;
+      }
+    }
+  });
+  // The cells up to the first misfit are drawn, as one at a time would have drawn them.
+  return *std::min_element(misfits_.begin(), misfits_.end());
+}
+
+void CellPainter::DrawCells(DrawingSurface& band, std::size_t count, ColorMode mode) const {
+  band.SetForeColor(OutlineColor(mode));
+  band.SetFillStyle(FillStyle::Solid);
+  band.SetFillColor(PlainFill(mode));
+  const bool byCode = FillsByCode(mode);
+  for (std::size_t k = 0; k < count; ++k) {
+    const Corners& p = corners_[k];
+    // The quadrilateral traced with every corner but the first twice in a row.
+    const std::array<PolygonPoint, 8> polygon{p[0], p[1], p[1], p[2], p[2], p[3], p[3], p[0]};
+    if (byCode) band.SetFillColor(fills_[k]);
+    band.Polygon(polygon.data(), static_cast<int>(polygon.size()));
+    if (mode != ColorMode::Lines) continue;
+    // The edges of constant y always, and the border edges at the ends of the X
+    // range of the cells whose codes mark them.
+    const EdgeEnds& e = ends_[k];
+    if (borders_[k] == 1) band.Line(e[0], e[1], e[2], e[3], PaletteDarkGrey);
+    if (borders_[k] == 2) band.Line(e[4], e[5], e[6], e[7], PaletteDarkGrey);
+    band.Line(e[2], e[3], e[4], e[5], PaletteDarkGrey);
+    band.Line(e[6], e[7], e[0], e[1], PaletteDarkGrey);
+  }
+}
+
+void DrawSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,
+                 const View& view, DepthOrder& order, CellPainter& painter, runtime::WorkerPool& pool) {
+  if (order.Rows().size() != cells.size()) order.Restart(cells, pool);
+  order.SortForView(view, pool);
+  painter.Paint(cells, order.Rows(), area, axes, view, pool);
 }
 
 }  // namespace render

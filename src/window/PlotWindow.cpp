@@ -120,7 +120,14 @@ int16_t PlotWindow::ScanZRange() {
 
 void PlotWindow::BuildCellTable() {
   SetPointers(PointerShape::Busy);
-  surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(), cells_);
+  // Whatever the build leaves in the table, its rows are in build order.
+  try {
+    surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(), cells_);
+  } catch (...) {
+    depthOrder_.Restart(cells_, pool_);
+    throw;
+  }
+  depthOrder_.Restart(cells_, pool_);
   SetPointers(PointerShape::Default);
 }
 
@@ -135,18 +142,22 @@ void PlotWindow::DrawSurface() {
   SetPointers(PointerShape::Busy);
   const render::View view = CurrentView();
   // A fault while sorting leaves the picture on screen untouched.
-  render::SortForView(cells_, view, depthOrder_);
+  depthOrder_.SortForView(view, pool_);
   shownView_ = view;
   surfaceShown_ = true;
-  render::PaintSurface(cells_, controls_.DrawingArea(), axisPoints_, view);
+  painter_.Paint(cells_, depthOrder_.Rows(), controls_.DrawingArea(), axisPoints_, view, pool_);
   SetPointers(PointerShape::Default);
 }
 
 void PlotWindow::DrawPictureOn(render::DrawingSurface& surface) const {
   try {
     if (surfaceShown_) {
-      // The table is still in the order of the last redraw, which sorted it for this view.
-      render::PaintSurface(cells_, surface, axisPoints_, shownView_);
+      // The order is still the one of the last redraw, which sorted it for this view.
+      // A picture saved or copied is drawn on this thread alone, with working memory
+      // of its own, so that it leaves the window's untouched.
+      runtime::WorkerPool here(1);
+      render::CellPainter painter;
+      painter.Paint(cells_, depthOrder_.Rows(), surface, axisPoints_, shownView_, here);
     } else {
       surface.Clear();
       render::DrawAxes(surface, axisPoints_, shownView_);

@@ -8,7 +8,9 @@
 #include "formula/RandomSequence.h"
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
+#include "render/SurfaceDrawing.h"
 #include "render/View.h"
+#include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 #include "surface/Coefficients.h"
 #include "surface/ColorMode.h"
@@ -60,7 +62,9 @@ class PlotWindow {
   // The plot state, read by tests and by the Qt layer.
   const surface::Limits& Limits() const { return limits_; }
   const surface::Coefficients& Coefficients() const { return coefficients_; }
+  // The cell table in build order, and the order the last redraw painted its rows in.
   const surface::CellTable& Cells() const { return cells_; }
+  std::span<const uint32_t> PainterOrder() const { return depthOrder_.Rows(); }
   int16_t Theta() const { return theta_; }
   int16_t Phi() const { return phi_; }
 
@@ -92,7 +96,11 @@ class PlotWindow {
   int16_t theta_ = 0;
   render::AxisPoints axisPoints_{};
   surface::CellTable cells_;
+  // The threads that share out a redraw; one means everything runs on the
+  // window's thread.
+  runtime::WorkerPool pool_{runtime::WorkerPool::ThreadsFromEnvironment()};
   render::DepthOrder depthOrder_;
+  render::CellPainter painter_;
   // What the drawing area shows: the view it was drawn with, and whether the
   // cells are in it or the axes alone.
   render::View shownView_{};

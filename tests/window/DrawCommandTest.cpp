@@ -111,6 +111,7 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     window.form.Draw();
     const QImage picture = window.controls.surface.image().copy();
     const auto cells = window.form.Cells();
+    const std::vector<uint32_t> order(window.form.PainterOrder().begin(), window.form.PainterOrder().end());
     window.SetInputs(row.inputs);
     window.controls.formula = row.code;
     window.form.Draw();
@@ -126,6 +127,7 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     }
     if (row.messages.empty()) continue;
     EXPECT_EQ(window.form.Cells(), cells);
+    EXPECT_THAT(window.form.PainterOrder(), ElementsAreArray(order));
     EXPECT_EQ(window.controls.surface.image(), picture);
   }
 }
