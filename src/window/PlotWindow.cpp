@@ -21,6 +21,10 @@ using surface::ColorMode;
 using surface::Limit;
 
 constexpr int16_t LeftButtonOnly = 1;
+// A redraw of a table this large may take a tenth of a second or more: the busy
+// pointer says so. Smaller ones, the many redraws of a drag, spare the two round
+// trips to the display that setting the pointer and setting it back cost.
+constexpr std::size_t BusyRedrawCells = std::size_t{1} << 21;
 constexpr float StartLimits[] = {-1, 1, -1, 1, 12};
 constexpr auto FormulaTooLongMessage =
     "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
@@ -74,9 +78,11 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     surface::ComputeCoefficients(limits_, coefficients_);
+    SetPointers(PointerShape::Busy);
     BuildCellTable();
     controls_.SetDrawingAreaEnabled(true);
     DrawSurface();
+    SetPointers(PointerShape::Default);
     outcome = DrawOutcome::Drawn;
   });
   return outcome;
@@ -119,7 +125,6 @@ int16_t PlotWindow::ScanZRange() {
 }
 
 void PlotWindow::BuildCellTable() {
-  SetPointers(PointerShape::Busy);
   // Whatever the build leaves in the table, its rows are in build order.
   try {
     surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(), cells_);
@@ -128,7 +133,6 @@ void PlotWindow::BuildCellTable() {
     throw;
   }
   depthOrder_.Restart(cells_, pool_);
-  SetPointers(PointerShape::Default);
 }
 
 // ---- Drawing ----
@@ -139,14 +143,19 @@ void PlotWindow::DrawAxes() {
 }
 
 void PlotWindow::DrawSurface() {
-  SetPointers(PointerShape::Busy);
   const render::View view = CurrentView();
   // A fault while sorting leaves the picture on screen untouched.
   depthOrder_.SortForView(view, pool_);
   shownView_ = view;
   surfaceShown_ = true;
   painter_.Paint(cells_, depthOrder_.Rows(), controls_.DrawingArea(), axisPoints_, view, pool_);
-  SetPointers(PointerShape::Default);
+}
+
+void PlotWindow::Redraw() {
+  const bool busy = cells_.size() >= BusyRedrawCells;
+  if (busy) SetPointers(PointerShape::Busy);
+  DrawSurface();
+  if (busy) SetPointers(PointerShape::Default);
 }
 
 void PlotWindow::DrawPictureOn(render::DrawingSurface& surface) const {
@@ -183,7 +192,7 @@ void PlotWindow::Turn(int16_t buttons, float x, float y) {
         phi_ = runtime::ToInteger(width - y - 360.0f);
         controls_.SetAngleText(AngleReadout::Theta, std::to_string(theta_));
         controls_.SetAngleText(AngleReadout::Phi, std::to_string(phi_));
-        DrawSurface();
+        Redraw();
       },
       /*fromDrag=*/true);
 }
@@ -191,7 +200,7 @@ void PlotWindow::Turn(int16_t buttons, float x, float y) {
 void PlotWindow::ScaleChanged() {
   RunHandler([&] {
     if (cells_.empty()) return;
-    DrawSurface();
+    Redraw();
   });
 }
 

@@ -77,6 +77,8 @@ class PlotWindow {
   void BuildCellTable();
   void DrawAxes();
   void DrawSurface();
+  // A redraw of the table as it stands, for a new view.
+  void Redraw();
 
   surface::ColorMode MarkedColorMode() const;
   render::View CurrentView() const;
