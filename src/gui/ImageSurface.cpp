@@ -113,25 +113,45 @@ void ImageBand::Clear() {
     std::fill_n(pixels_.Row(y), pixels_.width, PixelOf(background_));
 }
 
-void ImageBand::Line(float x1, float y1, float x2, float y2, render::Color color) {
+void ImageBand::DrawSegment(float x1, float y1, float x2, float y2, uint32_t pixel,
+                            raster::DashPattern pattern) {
   const std::optional<PixelSegment> segment = RoundedSegment(x1, y1, x2, y2);
   if (!segment) return;
-  raster::DrawLine(pixels_, segment->x0, segment->y0, segment->x1, segment->y1, PixelOf(color),
-                   PatternOf(lineStyle_, lineWidth_), lineWidth_);
+  if (lineWidth_ == 1 &&
+      raster::DrawShortLine(pixels_, segment->x0, segment->y0, segment->x1, segment->y1, pixel, pattern))
+    return;
+  raster::DrawLine(pixels_, segment->x0, segment->y0, segment->x1, segment->y1, pixel, pattern, lineWidth_);
+}
+
+void ImageBand::Line(float x1, float y1, float x2, float y2, render::Color color) {
+  DrawSegment(x1, y1, x2, y2, PixelOf(color), PatternOf(lineStyle_, lineWidth_));
+}
+
+void ImageBand::Lines(const float* ends, int count, render::Color color) {
+  const uint32_t pixel = PixelOf(color);
+  const raster::DashPattern pattern = PatternOf(lineStyle_, lineWidth_);
+  for (int k = 0; k < count; ++k, ends += 4) DrawSegment(ends[0], ends[1], ends[2], ends[3], pixel, pattern);
 }
 
 void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
   if (count < 1) return;
+  const bool filled = fillStyle_ == render::FillStyle::Solid;
+  // Most cells of a fine grid lie within 2 x 2 pixels.
+  if (lineWidth_ == 1 && lineStyle_ == render::LineStyle::Solid &&
+      raster::FillAndOutlineTiny(pixels_, points, count, filled, PixelOf(fillColor_), PixelOf(foreColor_)))
+    return;
+  int64_t top = points[0].y, bottom = top;
+  for (int i = 1; i < count; ++i) {
+    top = std::min<int64_t>(top, points[i].y);
+    bottom = std::max<int64_t>(bottom, points[i].y);
+  }
+  // Outlines and their corners reach at most a line's width beyond the vertices.
+  if (bottom + lineWidth_ < pixels_.top || top - lineWidth_ >= pixels_.height) return;
   constexpr int InlineVertices = 16;
   raster::Vertex inlineKept[InlineVertices];
   std::vector<raster::Vertex> manyKept(count > InlineVertices ? count : 0);
   raster::Vertex* kept = count > InlineVertices ? manyKept.data() : inlineKept;
   const int n = DropRepeatedVertices(points, count, kept);
-  const bool filled = fillStyle_ == render::FillStyle::Solid;
-  // Most cells of a fine grid lie within 2 x 2 pixels.
-  if (lineWidth_ == 1 && lineStyle_ == render::LineStyle::Solid &&
-      raster::FillAndOutlineTiny(pixels_, kept, n, filled, PixelOf(fillColor_), PixelOf(foreColor_)))
-    return;
   if (filled) raster::FillEvenOdd(pixels_, kept, n, PixelOf(fillColor_));
   raster::DrawPolygonOutline(pixels_, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_, lineWidth_),
                              lineWidth_);
@@ -174,6 +194,11 @@ void ImageSurface::Clear() {
 void ImageSurface::Line(float x1, float y1, float x2, float y2, render::Color color) {
   Pixels();
   whole_.Line(x1, y1, x2, y2, color);
+}
+
+void ImageSurface::Lines(const float* ends, int count, render::Color color) {
+  Pixels();
+  whole_.Lines(ends, count, color);
 }
 
 void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPointF(x, y); }

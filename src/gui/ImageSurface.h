@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "raster/LineRaster.h"
 #include "raster/PixelBuffer.h"
 #include "render/DrawingSurface.h"
 
@@ -15,7 +16,7 @@ namespace gui {
 // state they use. An ImageSurface draws its own lines and polygons through one
 // that spans every row, and hands out one per band to threads that draw at once.
 // Text is the image's business: a band ignores it.
-class ImageBand : public render::DrawingSurface {
+class ImageBand final : public render::DrawingSurface {
  public:
   ImageBand(double pixelScale, render::Color background);
 
@@ -26,6 +27,7 @@ class ImageBand : public render::DrawingSurface {
   void SetLineStyle(render::LineStyle style) override { lineStyle_ = style; }
   // End points are rounded to the nearest pixel, ties to even.
   void Line(float x1, float y1, float x2, float y2, render::Color color) override;
+  void Lines(const float* ends, int count, render::Color color) override;
   void SetCurrentPosition(float, float) override {}
   void Print(std::string_view) override {}
   void SetFillStyle(render::FillStyle style) override { fillStyle_ = style; }
@@ -39,6 +41,8 @@ class ImageBand : public render::DrawingSurface {
   void SetPixels(const raster::PixelBuffer& pixels) { pixels_ = pixels; }
 
  private:
+  void DrawSegment(float x1, float y1, float x2, float y2, uint32_t pixel, raster::DashPattern pattern);
+
   raster::PixelBuffer pixels_{};
   double pixelScale_;
   int lineWidth_;
@@ -71,6 +75,7 @@ class ImageSurface : public render::DrawingSurface {
   void SetLineStyle(render::LineStyle style) override { whole_.SetLineStyle(style); }
   // End points are rounded to the nearest pixel, ties to even.
   void Line(float x1, float y1, float x2, float y2, render::Color color) override;
+  void Lines(const float* ends, int count, render::Color color) override;
   void SetCurrentPosition(float x, float y) override;
   // Afterwards the current position is at the start of the next line, as after a Print.
   void Print(std::string_view text) override;

@@ -85,14 +85,7 @@ void DrawLine(const PixelBuffer& buffer, int64_t x0, int64_t y0, int64_t x1, int
     }
     return;
   }
-  // A line to a neighbouring pixel (or to its own) covers its two ends and nothing
-  // else: the edges of the tiny cells of a fine grid, spared the walk's set-up.
-  if (Distance(x1, x0) <= 1 && Distance(y1, y0) <= 1) {
-    if (buffer.Contains(x0, y0)) buffer.Put(x0, y0, pixel);
-    // The far end is the line's second pixel, one from its first.
-    if (1 % pattern.period < pattern.on && buffer.Contains(x1, y1)) buffer.Put(x1, y1, pixel);
-    return;
-  }
+  if (DrawShortLine(buffer, x0, y0, x1, y1, pixel, pattern)) return;
   if (std::max(x0, x1) < 0 || std::max(y0, y1) < buffer.top || std::min(x0, x1) >= buffer.width ||
       std::min(y0, y1) >= buffer.height)
     return;

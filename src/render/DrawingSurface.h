@@ -34,6 +34,11 @@ class DrawingSurface {
   virtual void SetLineStyle(LineStyle style) = 0;
   // A straight line in the given colour and the current line style.
   virtual void Line(float x1, float y1, float x2, float y2, Color color) = 0;
+  // `count` lines in one colour, the ends of each given as x1, y1, x2, y2 in turn:
+  // the same as as many calls of Line, which a surface may draw in one go.
+  virtual void Lines(const float* ends, int count, Color color) {
+    for (int k = 0; k < count; ++k, ends += 4) Line(ends[0], ends[1], ends[2], ends[3], color);
+  }
   // Where the next Print puts the top-left corner of its text.
   virtual void SetCurrentPosition(float x, float y) = 0;
   // Writes one line of text in the area's font and the foreground colour.

@@ -108,7 +108,7 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
       }
       const Cell& row = cells[order[k]];
       bool fits = true;
-      for (int c = 0; c < 4; ++c) {
+      for (std::size_t c = 0; c < 4; ++c) {
         const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
         fits = NearestLong(p.x, corners_[k][c].x) && NearestLong(p.y, corners_[k][c].y) && fits;
         // Within 32-bit integers, the 32-bit float is finite: no fault to check.
@@ -123,7 +123,7 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
         fits = NearestLong(code, number) && fits;
         fills_[k] = static_cast<Color>(number);
       }
-      if (lines) borders_[k] = code == 1 ? 1 : code == 2 ? 2 : 0;
+      if (lines) borders_[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
       if (!fits) {
         misfits_[part] = k;
         return;
@@ -138,22 +138,28 @@ void CellPainter::DrawCells(DrawingSurface& band, std::size_t count, ColorMode m
   band.SetForeColor(OutlineColor(mode));
   band.SetFillStyle(FillStyle::Solid);
   band.SetFillColor(PlainFill(mode));
-  const bool byCode = FillsByCode(mode);
-  for (std::size_t k = 0; k < count; ++k) {
-    const Corners& p = corners_[k];
-    // The quadrilateral traced with every corner but the first twice in a row.
-    const std::array<PolygonPoint, 8> polygon{p[0], p[1], p[1], p[2], p[2], p[3], p[3], p[0]};
-    if (byCode) band.SetFillColor(fills_[k]);
-    band.Polygon(polygon.data(), static_cast<int>(polygon.size()));
-    if (mode != ColorMode::Lines) continue;
-    // The edges of constant y always, and the border edges at the ends of the X
-    // range of the cells whose codes mark them.
-    const EdgeEnds& e = ends_[k];
-    if (borders_[k] == 1) band.Line(e[0], e[1], e[2], e[3], PaletteDarkGrey);
-    if (borders_[k] == 2) band.Line(e[4], e[5], e[6], e[7], PaletteDarkGrey);
-    band.Line(e[2], e[3], e[4], e[5], PaletteDarkGrey);
-    band.Line(e[6], e[7], e[0], e[1], PaletteDarkGrey);
-  }
+  for (std::size_t cell = 0; cell < count; ++cell) DrawCell(band, cell, mode);
+}
+
+void CellPainter::DrawCell(DrawingSurface& band, std::size_t cell, ColorMode mode) const {
+  if (FillsByCode(mode)) band.SetFillColor(fills_[cell]);
+  // The quadrilateral of the cell's corners.
+  band.Polygon(corners_[cell].data(), 4);
+  if (mode != ColorMode::Lines) return;
+  // The edges of constant y always, and the border edges at the ends of the X
+  // range of the cells whose codes mark them.
+  const EdgeEnds& e = ends_[cell];
+  std::array<float, 12> lines;
+  float* next = lines.data();
+  const auto edge = [&](std::size_t from, std::size_t to) {
+    next = std::copy_n(&e[2 * from], 2, next);
+    next = std::copy_n(&e[2 * to], 2, next);
+  };
+  if (borders_[cell] == FirstBorder) edge(0, 1);
+  if (borders_[cell] == LastBorder) edge(2, 3);
+  edge(1, 2);
+  edge(3, 0);
+  band.Lines(lines.data(), static_cast<int>(next - lines.data()) / 4, PaletteDarkGrey);
 }
 
 void DrawSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,

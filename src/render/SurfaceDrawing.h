@@ -36,20 +36,22 @@ class CellPainter {
   using Corners = std::array<PolygonPoint, 4>;
   // The corners as the edge lines of "Lines" take them: 32-bit floats.
   using EdgeEnds = std::array<float, 8>;
+  // The border edge a cell of "Lines" draws besides the two of constant y, by its
+  // colour code: from corner 0 to 1, from corner 2 to 3, or none.
+  enum Border : uint8_t { NoBorder, FirstBorder, LastBorder };
 
   // Places the cells in the painter's order; the number placed before the first misfit.
   std::size_t PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order, const View& view,
                          double pixelScale, runtime::WorkerPool& pool);
   void DrawCells(DrawingSurface& band, std::size_t count, surface::ColorMode mode) const;
+  void DrawCell(DrawingSurface& band, std::size_t cell, surface::ColorMode mode) const;
 
-  // In the painter's order: the corners in pixels always, the fill colours in
-  // "Colors" and "Rnd Colors", and in "Lines" the edge lines' ends and which
-  // border edge a cell draws (1 from corner 0 to 1, 2 from corner 2 to 3, else
-  // none: the colour code).
+  // In the painter's order: the corners in pixels, the fill colours in "Colors"
+  // and "Rnd Colors", and in "Lines" the edge lines' ends and the border edges.
   LargeBuffer<Corners> corners_;
   LargeBuffer<Color> fills_;
   LargeBuffer<EdgeEnds> ends_;
-  LargeBuffer<uint8_t> borders_;
+  LargeBuffer<Border> borders_;
   // Per part of the placing: where in the order its first misfit lies, or the order's size.
   std::vector<std::size_t> misfits_;
 };
