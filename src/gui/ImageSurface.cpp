@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -135,6 +136,7 @@ void ImageBand::Lines(const float* ends, int count, render::Color color) {
 
 void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
   if (count < 1) return;
+  if (work_ != nullptr) ++work_[std::clamp<int64_t>(points[0].y, pixels_.top, pixels_.height - 1)];
   const bool filled = fillStyle_ == render::FillStyle::Solid;
   // Most cells of a fine grid lie within 2 x 2 pixels.
   if (lineWidth_ == 1 && lineStyle_ == render::LineStyle::Solid &&
@@ -225,13 +227,31 @@ void ImageSurface::Polygon(const render::PolygonPoint* points, int count) {
 int ImageSurface::SplitIntoBands(int wanted) {
   const raster::PixelBuffer pixels = Pixels();
   const int count = std::clamp(wanted, 1, std::max(1, pixels.height));
+  rowWork_.resize(static_cast<std::size_t>(pixels.height));
+  const uint64_t total = std::accumulate(rowWork_.begin(), rowWork_.end(), uint64_t{0});
   bands_.resize(static_cast<std::size_t>(count), whole_);
+  int first = 0;
+  uint64_t done = 0;
   for (int k = 0; k < count; ++k) {
+    // Past the rows that hold the band's share of the work, leaving a row for each band to come.
+    int end = first + 1;
+    if (k == count - 1) {
+      end = pixels.height;
+    } else if (total == 0) {
+      end = std::max(end, (k + 1) * pixels.height / count);
+    } else {
+      done += rowWork_[static_cast<std::size_t>(first)];
+      const uint64_t share = total * static_cast<uint64_t>(k + 1) / static_cast<uint64_t>(count);
+      while (end < pixels.height - (count - 1 - k) && done < share)
+        done += rowWork_[static_cast<std::size_t>(end++)];
+    }
     // Each band starts from the whole image's colours and styles.
     ImageBand& band = bands_[static_cast<std::size_t>(k)];
     band = whole_;
-    band.SetPixels(pixels.Rows(k * pixels.height / count, (k + 1) * pixels.height / count));
+    band.SetPixels(pixels.Rows(first, end), rowWork_.data());
+    first = end;
   }
+  std::fill(rowWork_.begin(), rowWork_.end(), 0u);
   return count;
 }
 

@@ -37,13 +37,23 @@ class ImageBand final : public render::DrawingSurface {
   void Polygon(const render::PolygonPoint* points, int count) override;
 
   render::Color ForeColor() const { return foreColor_; }
-  // Where to draw: the band's rows of the image's pixels.
-  void SetPixels(const raster::PixelBuffer& pixels) { pixels_ = pixels; }
+  // Where the points of a drawing call that touches the band's rows lie.
+  render::DrawingSurface::Reach RowReach() const {
+    return {pixels_.top - lineWidth_ - 1.0, pixels_.height + lineWidth_ + 1.0};
+  }
+  // Where to draw: the band's rows of the image's pixels. With `work`, a counter
+  // per row of the image, each polygon drawn counts on the band's row nearest its
+  // first vertex; bands of one split count on rows of their own.
+  void SetPixels(const raster::PixelBuffer& pixels, uint32_t* work = nullptr) {
+    pixels_ = pixels;
+    work_ = work;
+  }
 
  private:
   void DrawSegment(float x1, float y1, float x2, float y2, uint32_t pixel, raster::DashPattern pattern);
 
   raster::PixelBuffer pixels_{};
+  uint32_t* work_ = nullptr;
   double pixelScale_;
   int lineWidth_;
   render::Color background_;
@@ -84,10 +94,14 @@ class ImageSurface : public render::DrawingSurface {
   // Fill first, then the outline over it, so the outline pixels show the
   // foreground colour. A polygon without area shows only its outline.
   void Polygon(const render::PolygonPoint* points, int count) override;
-  // Bands of as nearly equal numbers of rows as can be, top to bottom. The bands
-  // are kept for the next split, so that a redraw allocates nothing.
+  // Bands top to bottom, of about equal shares of the polygons the image drew
+  // since the last split (a drag's next picture is much like its last), or else
+  // of equal numbers of rows. The bands are kept for the next split, so that a
+  // redraw allocates nothing.
   int SplitIntoBands(int wanted) override;
   render::DrawingSurface& Band(int k) override { return bands_[static_cast<std::size_t>(k)]; }
+  // The band's rows and a line's width and a pixel's rounding on either side.
+  Reach BandReach(int k) const override { return bands_[static_cast<std::size_t>(k)].RowReach(); }
 
   const QImage& image() const { return image_; }
   render::Color PixelAt(int x, int y) const;
@@ -104,6 +118,8 @@ class ImageSurface : public render::DrawingSurface {
   QImage image_;
   ImageBand whole_;
   std::vector<ImageBand> bands_;
+  // Polygons drawn per row since the last split, as the bands count them.
+  std::vector<uint32_t> rowWork_;
   QFont font_;
   QPointF currentPosition_;
   raster::PixelBuffer pixels_{};

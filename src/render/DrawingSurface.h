@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 #include "render/Color.h"
@@ -61,6 +62,17 @@ class DrawingSurface {
   // A surface that draws from one thread only is a single band: itself.
   virtual int SplitIntoBands(int /*wanted*/) { return 1; }
   virtual DrawingSurface& Band(int /*k*/) { return *this; }
+
+  // How far band k of the last split reaches, in y of the surface's pixels: a line
+  // or polygon whose points all lie above `top`, or all at `bottom` or below,
+  // leaves the band as it was, so that a caller may pass it by there.
+  struct Reach {
+    double top;
+    double bottom;
+  };
+  virtual Reach BandReach(int /*k*/) const {
+    return {-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+  }
 };
 
 }  // namespace render

@@ -1,6 +1,7 @@
 #include "render/SurfaceDrawing.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "render/Axes.h"
@@ -15,6 +16,8 @@ namespace {
 using surface::Cell;
 using surface::ColorMode;
 
+// More bands than threads would only go over the same cells again.
+constexpr std::size_t MostBands = 64;
 // Below this many cells a part is not worth a thread.
 constexpr std::size_t LeastCellsPerPart = 1 << 13;
 // How many rows ahead of the one in hand the placing asks memory for.
@@ -73,31 +76,44 @@ void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_
                         runtime::WorkerPool& pool) {
   area.Clear();
   DrawAxes(area, axes, view);
-  const std::size_t placed = PlaceCells(cells, order, view, area.PixelScale(), pool);
-  const int bands = area.SplitIntoBands(static_cast<int>(pool.Size()));
-  RunParts(pool, static_cast<std::size_t>(bands),
-           [&](std::size_t band) { DrawCells(area.Band(static_cast<int>(band)), placed, view.mode); });
+  bands_ = static_cast<std::size_t>(
+      area.SplitIntoBands(static_cast<int>(std::min<std::size_t>(pool.Size(), MostBands))));
+  const std::size_t placed = PlaceCells(cells, order, view, area, pool);
+  RunParts(pool, bands_,
+           [&](std::size_t band) { DrawCells(area.Band(static_cast<int>(band)), band, placed, view.mode); });
   if (placed < order.size()) throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
 }
 
 // Each part places its share of the order and stops at its first misfit: the
 // cells after one are never drawn.
 std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order,
-                                    const View& view, double pixelScale, runtime::WorkerPool& pool) {
-  const std::size_t count = order.size();
+                                    const View& view, const DrawingSurface& area, runtime::WorkerPool& pool) {
+  cells_ = order.size();
   const bool lines = view.mode == ColorMode::Lines;
   const bool byCode = FillsByCode(view.mode);
-  EnsureSize(corners_, count);
-  if (byCode) EnsureSize(fills_, count);
+  EnsureSize(corners_, cells_);
+  if (byCode) EnsureSize(fills_, cells_);
   if (lines) {
-    EnsureSize(ends_, count);
-    EnsureSize(borders_, count);
+    EnsureSize(ends_, cells_);
+    EnsureSize(borders_, cells_);
   }
-  const std::size_t parts = PartsFor(count, pool, LeastCellsPerPart);
-  misfits_.assign(parts, count);
-  const ViewProjector projector(view, pixelScale);
-  RunParts(pool, parts, [&](std::size_t part) {
-    const PartRange range = PartOf(count, parts, part);
+  parts_ = PartsFor(cells_, pool, LeastCellsPerPart);
+  misfits_.assign(parts_, cells_);
+  const bool listing = bands_ > 1;
+  if (listing) {
+    EnsureSize(bandCells_, bands_ * cells_);
+    listed_.assign(parts_ * bands_, 0);
+    reaches_.resize(bands_);
+    for (std::size_t band = 0; band < bands_; ++band) reaches_[band] = area.BandReach(static_cast<int>(band));
+  }
+  const ViewProjector projector(view, area.PixelScale());
+  RunParts(pool, parts_, [&](std::size_t part) {
+    const PartRange range = PartOf(cells_, parts_, part);
+    // Counted here and stored at the end: the parts' counts share cache lines.
+    std::array<std::size_t, MostBands> listed{};
+    const auto store = [&] {
+      if (listing) std::copy_n(listed.begin(), bands_, &listed_[part * bands_]);
+    };
     for (std::size_t k = range.first; k < range.end; ++k) {
       // The order jumps about the table, so each row is a wait on memory: ask for
       // the rows some way ahead while this one is placed.
@@ -108,9 +124,12 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
       }
       const Cell& row = cells[order[k]];
       bool fits = true;
+      double top = std::numeric_limits<double>::infinity(), bottom = -top;
       for (std::size_t c = 0; c < 4; ++c) {
         const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
         fits = NearestLong(p.x, corners_[k][c].x) && NearestLong(p.y, corners_[k][c].y) && fits;
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
         // Within 32-bit integers, the 32-bit float is finite: no fault to check.
         if (lines) {
           ends_[k][2 * c] = static_cast<float>(p.x);
@@ -126,19 +145,38 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
       if (lines) borders_[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
       if (!fits) {
         misfits_[part] = k;
+        store();
         return;
       }
+      if (!listing) continue;
+      // Rounding moves a point by half a pixel at most, a float's rounding far less
+      // where the point fits 32 bits: the reach leaves room for both.
+      for (std::size_t band = 0; band < bands_; ++band) {
+        if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
+        bandCells_[band * cells_ + range.first + listed[band]++] = static_cast<uint32_t>(k);
+      }
     }
+    store();
   });
   // The cells up to the first misfit are drawn, as one at a time would have drawn them.
   return *std::min_element(misfits_.begin(), misfits_.end());
 }
 
-void CellPainter::DrawCells(DrawingSurface& band, std::size_t count, ColorMode mode) const {
+void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t count, ColorMode mode) const {
   band.SetForeColor(OutlineColor(mode));
   band.SetFillStyle(FillStyle::Solid);
   band.SetFillColor(PlainFill(mode));
-  for (std::size_t cell = 0; cell < count; ++cell) DrawCell(band, cell, mode);
+  if (bands_ == 1) {
+    for (std::size_t cell = 0; cell < count; ++cell) DrawCell(band, cell, mode);
+    return;
+  }
+  for (std::size_t part = 0; part < parts_; ++part) {
+    const uint32_t* listed = &bandCells_[k * cells_ + PartOf(cells_, parts_, part).first];
+    for (std::size_t i = 0; i < listed_[part * bands_ + k]; ++i) {
+      if (listed[i] >= count) return;
+      DrawCell(band, listed[i], mode);
+    }
+  }
 }
 
 void CellPainter::DrawCell(DrawingSurface& band, std::size_t cell, ColorMode mode) const {

@@ -120,6 +120,31 @@ TEST(BandDrawing, AtMostOneBandPerRow) {
   for (const auto& [wanted, bands] : rows) EXPECT_EQ(Blank(1).SplitIntoBands(wanted), bands) << wanted;
 }
 
+// Bands follow the polygons drawn since the last split, a row at least each; with none drawn,
+// the rows are shared out evenly. Band k reaches from a line's width and a pixel above its rows
+// to as far below them.
+TEST(BandDrawing, BandsShareOutThePolygonsOfTheLastPicture) {
+  using Rows = std::vector<std::pair<int, int>>;
+  const std::tuple<const char*, std::vector<int>, int, Rows> rows[] = {
+      {"nothing drawn", {}, 3, {{0, 108}, {108, 217}, {217, 326}}},
+      {"as many at rows 10 and 200", {10, 10, 10, 200, 200, 200}, 2, {{0, 11}, {11, 326}}},
+      {"most at row 200", {10, 200, 200, 200}, 2, {{0, 201}, {201, 326}}},
+      {"all on one row: one band takes it", {50, 50}, 3, {{0, 1}, {1, 51}, {51, 326}}},
+  };
+  for (const auto& [name, polygonRows, wanted, bands] : rows) {
+    gui::ImageSurface area = Blank(1);
+    area.SplitIntoBands(1);
+    for (const int y : polygonRows) Polygon(area.Band(0), {{5, y}, {8, y}, {8, y + 2}});
+    ASSERT_EQ(area.SplitIntoBands(wanted), wanted) << name;
+    Rows split;
+    for (int k = 0; k < wanted; ++k) {
+      const render::DrawingSurface::Reach reach = area.BandReach(k);
+      split.emplace_back(static_cast<int>(reach.top) + 2, static_cast<int>(reach.bottom) - 2);
+    }
+    EXPECT_EQ(split, bands) << name;
+  }
+}
+
 // A band starts from the colours and styles the surface has when it splits.
 TEST(BandDrawing, BandsStartFromTheSurfacesSettings) {
   gui::ImageSurface whole = Blank(1), banded = Blank(1);
