@@ -16,7 +16,7 @@ namespace {
 using surface::CellTable;
 
 // Below this many rows a part is not worth a thread.
-constexpr std::size_t LeastRowsPerPart = 1 << 15;
+constexpr std::size_t LeastRowsPerPart = 1 << 16;
 // How many rows ahead of the one in hand to ask memory for, where rows are read all over.
 constexpr std::size_t PrefetchDistance = 16;
 
