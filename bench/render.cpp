@@ -1,15 +1,21 @@
 // The cost of one redraw, what one mouse-move event of a drag costs, on the
-// default formula's surface at several resolutions. Run: build/bench/bench_render
+// default formula's surface at several resolutions, and of its stages: the depths
+// and the painter's order, then the painting. Each runs on one thread and on all
+// the machine's cores (the second argument), so that the speed-up shows.
+// Run: build/bench/bench_render
 #include <benchmark/benchmark.h>
 
 #include <QFont>
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "gui/ImageSurface.h"
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/Conversions.h"
+#include "runtime/WorkerPool.h"
 
 namespace {
 
@@ -66,60 +72,89 @@ QFont AreaFont() {
   return font;
 }
 
-// A drag: every event turns the view by one degree from the last, so each redraw
-// starts from the row order the previous one left.
+// A drag's next view: every event turns the view by one degree from the last, so
+// each redraw starts from the order the previous one left.
+render::View TurnedView(render::View view, int event) {
+  view.Theta = static_cast<int16_t>(-24 + event % 360);
+  return view;
+}
+
+struct Setting {
+  CellTable cells;
+  runtime::WorkerPool pool;
+  gui::ImageSurface area{326, 326, 0xE0E0E0, AreaFont()};
+  render::DepthOrder order;
+  render::CellPainter painter;
+
+  explicit Setting(const benchmark::State& state)
+      : cells(DefaultSurface(static_cast<int>(state.range(0)))), pool(static_cast<unsigned>(state.range(1))) {
+    order.Restart(cells, pool);
+  }
+};
+
+// One redraw per event of a drag: depths, order and painting.
 void BM_Redraw(benchmark::State& state, surface::ColorMode mode) {
-  CellTable cells = DefaultSurface(static_cast<int>(state.range(0)));
-  gui::ImageSurface area(326, 326, 0xE0E0E0, AreaFont());
+  Setting s(state);
   render::View view;
   view.mode = mode;
-  render::DepthOrder order;
-  render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order);
+  render::DrawSurface(s.cells, s.area, render::StandardAxisPoints(), view, s.order, s.painter, s.pool);
   int event = 0;
-  for (auto _ : state) {
-    view.Theta = static_cast<int16_t>(-24 + event++ % 360);
-    render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order);
-  }
-  state.counters["cells"] = static_cast<double>(cells.size());
+  for (auto _ : state)
+    render::DrawSurface(s.cells, s.area, render::StandardAxisPoints(), TurnedView(view, event++), s.order,
+                        s.painter, s.pool);
+  state.counters["cells"] = static_cast<double>(s.cells.size());
 }
 
 // The depth and order steps alone.
 void BM_DepthAndSort(benchmark::State& state) {
-  CellTable cells = DefaultSurface(static_cast<int>(state.range(0)));
+  Setting s(state);
   render::View view;
-  render::DepthOrder order;
-  render::StoreDepths(cells, view);
-  order.SortFarthestFirst(cells);
+  s.order.SortForView(view, s.pool);
   int event = 0;
-  for (auto _ : state) {
-    view.Theta = static_cast<int16_t>(-24 + event++ % 360);
-    render::StoreDepths(cells, view);
-    order.SortFarthestFirst(cells);
+  for (auto _ : state) s.order.SortForView(TurnedView(view, event++), s.pool);
+}
+
+// The painting alone, of a table in the order of its view.
+void BM_Paint(benchmark::State& state, surface::ColorMode mode) {
+  Setting s(state);
+  render::View view;
+  view.mode = mode;
+  s.order.SortForView(view, s.pool);
+  for (auto _ : state)
+    s.painter.Paint(s.cells, s.order.Rows(), s.area, render::StandardAxisPoints(), view, s.pool);
+}
+
+// A redraw with unchanged angles: the order stands.
+void BM_RedrawSameView(benchmark::State& state) {
+  Setting s(state);
+  const render::View view;
+  for (auto _ : state)
+    render::DrawSurface(s.cells, s.area, render::StandardAxisPoints(), view, s.order, s.painter, s.pool);
+}
+
+// Each resolution on one thread and on every core.
+void OneAndAllThreads(benchmark::internal::Benchmark* benchmark, std::initializer_list<int> resolutions) {
+  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  benchmark->ArgNames({"resolution", "threads"})->Unit(benchmark::kMillisecond);
+  for (const int resolution : resolutions) {
+    benchmark->Args({resolution, 1});
+    if (cores > 1) benchmark->Args({resolution, cores});
   }
 }
 
-// A redraw with unchanged angles: the table is already in order.
-void BM_RedrawSameView(benchmark::State& state) {
-  CellTable cells = DefaultSurface(static_cast<int>(state.range(0)));
-  gui::ImageSurface area(326, 326, 0xE0E0E0, AreaFont());
-  const render::View view;
-  render::DepthOrder order;
-  for (auto _ : state) render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order);
-}
+using surface::ColorMode;
+const auto Fine = [](benchmark::internal::Benchmark* b) { OneAndAllThreads(b, {300, 1000}); };
 
-BENCHMARK_CAPTURE(BM_Redraw, Grid, surface::ColorMode::Grid)
-    ->Arg(12)
-    ->Arg(100)
-    ->Arg(300)
-    ->Arg(1000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Redraw, Lines, surface::ColorMode::Lines)
-    ->Arg(100)
-    ->Arg(300)
-    ->Arg(1000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Redraw, Colors, surface::ColorMode::Colors)->Arg(300)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DepthAndSort)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RedrawSameView)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Redraw, Grid, ColorMode::Grid)->Apply([](auto* b) {
+  OneAndAllThreads(b, {12, 100, 300, 1000});
+});
+BENCHMARK_CAPTURE(BM_Redraw, Lines, ColorMode::Lines)->Apply(Fine);
+BENCHMARK_CAPTURE(BM_Redraw, Colors, ColorMode::Colors)->Apply(Fine);
+BENCHMARK_CAPTURE(BM_Redraw, RndColors, ColorMode::RndColors)->Apply(Fine);
+BENCHMARK(BM_DepthAndSort)->Apply(Fine);
+BENCHMARK_CAPTURE(BM_Paint, Grid, ColorMode::Grid)->Apply(Fine);
+BENCHMARK_CAPTURE(BM_Paint, Lines, ColorMode::Lines)->Apply(Fine);
+BENCHMARK_CAPTURE(BM_Paint, Colors, ColorMode::Colors)->Apply(Fine);
+BENCHMARK(BM_RedrawSameView)->Apply(Fine);
 
 }  // namespace

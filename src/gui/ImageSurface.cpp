@@ -4,13 +4,15 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <vector>
 
+#include "gui/QtText.h"
 #include "raster/LineRaster.h"
 #include "raster/PolygonFill.h"
 #include "raster/PolygonOutline.h"
-#include "gui/QtText.h"
+#include "raster/TinyPolygon.h"
 
 namespace gui {
 namespace {
@@ -95,15 +97,73 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
 
 }  // namespace
 
-QColor ToQColor(render::Color color) { return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color)); }
+QColor ToQColor(render::Color color) {
+  return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color));
+}
 
-ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font, double pixelScale)
-    : image_(width, height, QImage::Format_RGB32),
-      pixelScale_(pixelScale),
+// ---- One band of rows ----
+
+ImageBand::ImageBand(double pixelScale, render::Color background)
+    : pixelScale_(pixelScale),
       // Lines keep their weight at any scale: one pixel of the drawing area.
       lineWidth_(std::max(1, static_cast<int>(std::lround(pixelScale)))),
-      background_(background),
-      font_(font) {
+      background_(background) {}
+
+void ImageBand::Clear() {
+  for (int y = pixels_.top; y < pixels_.height; ++y)
+    std::fill_n(pixels_.Row(y), pixels_.width, PixelOf(background_));
+}
+
+void ImageBand::DrawSegment(float x1, float y1, float x2, float y2, uint32_t pixel,
+                            raster::DashPattern pattern) {
+  const std::optional<PixelSegment> segment = RoundedSegment(x1, y1, x2, y2);
+  if (!segment) return;
+  if (lineWidth_ == 1 &&
+      raster::DrawShortLine(pixels_, segment->x0, segment->y0, segment->x1, segment->y1, pixel, pattern))
+    return;
+  raster::DrawLine(pixels_, segment->x0, segment->y0, segment->x1, segment->y1, pixel, pattern, lineWidth_);
+}
+
+void ImageBand::Line(float x1, float y1, float x2, float y2, render::Color color) {
+  DrawSegment(x1, y1, x2, y2, PixelOf(color), PatternOf(lineStyle_, lineWidth_));
+}
+
+void ImageBand::Lines(const float* ends, int count, render::Color color) {
+  const uint32_t pixel = PixelOf(color);
+  const raster::DashPattern pattern = PatternOf(lineStyle_, lineWidth_);
+  for (int k = 0; k < count; ++k, ends += 4) DrawSegment(ends[0], ends[1], ends[2], ends[3], pixel, pattern);
+}
+
+void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
+  if (count < 1) return;
+  if (work_ != nullptr) ++work_[std::clamp<int64_t>(points[0].y, pixels_.top, pixels_.height - 1)];
+  const bool filled = fillStyle_ == render::FillStyle::Solid;
+  // Most cells of a fine grid lie within 2 x 2 pixels.
+  if (lineWidth_ == 1 && lineStyle_ == render::LineStyle::Solid &&
+      raster::FillAndOutlineTiny(pixels_, points, count, filled, PixelOf(fillColor_), PixelOf(foreColor_)))
+    return;
+  int64_t top = points[0].y, bottom = top;
+  for (int i = 1; i < count; ++i) {
+    top = std::min<int64_t>(top, points[i].y);
+    bottom = std::max<int64_t>(bottom, points[i].y);
+  }
+  // Outlines and their corners reach at most a line's width beyond the vertices.
+  if (bottom + lineWidth_ < pixels_.top || top - lineWidth_ >= pixels_.height) return;
+  constexpr int InlineVertices = 16;
+  raster::Vertex inlineKept[InlineVertices];
+  std::vector<raster::Vertex> manyKept(count > InlineVertices ? count : 0);
+  raster::Vertex* kept = count > InlineVertices ? manyKept.data() : inlineKept;
+  const int n = DropRepeatedVertices(points, count, kept);
+  if (filled) raster::FillEvenOdd(pixels_, kept, n, PixelOf(fillColor_));
+  raster::DrawPolygonOutline(pixels_, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_, lineWidth_),
+                             lineWidth_);
+}
+
+// ---- The whole image ----
+
+ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font,
+                           double pixelScale)
+    : image_(width, height, QImage::Format_RGB32), whole_(pixelScale, background), font_(font) {
   image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
   image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
   // Crisp letters in exactly the foreground colour.
@@ -121,25 +181,26 @@ raster::PixelBuffer ImageSurface::Pixels() {
   // take a private copy before writing.
   if (!image_.isDetached() || pixels_.pixels == nullptr) {
     pixels_ = raster::PixelBuffer{reinterpret_cast<uint32_t*>(image_.bits()), image_.width(), image_.height(),
-                          image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(uint32_t))};
+                                  image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(uint32_t))};
+    whole_.SetPixels(pixels_);
   }
+  ++revision_;
   return pixels_;
 }
 
 void ImageSurface::Clear() {
-  const raster::PixelBuffer pixels = Pixels();
-  for (int y = 0; y < pixels.height; ++y) std::fill_n(pixels.Row(y), pixels.width, PixelOf(background_));
+  Pixels();
+  whole_.Clear();
 }
 
-void ImageSurface::SetForeColor(render::Color color) { foreColor_ = color; }
-
-void ImageSurface::SetLineStyle(render::LineStyle style) { lineStyle_ = style; }
-
 void ImageSurface::Line(float x1, float y1, float x2, float y2, render::Color color) {
-  const std::optional<PixelSegment> segment = RoundedSegment(x1, y1, x2, y2);
-  if (!segment) return;
-  raster::DrawLine(Pixels(), segment->x0, segment->y0, segment->x1, segment->y1, PixelOf(color),
-                   PatternOf(lineStyle_, lineWidth_), lineWidth_);
+  Pixels();
+  whole_.Line(x1, y1, x2, y2, color);
+}
+
+void ImageSurface::Lines(const float* ends, int count, render::Color color) {
+  Pixels();
+  whole_.Lines(ends, count, color);
 }
 
 void ImageSurface::SetCurrentPosition(float x, float y) { currentPosition_ = QPointF(x, y); }
@@ -151,27 +212,47 @@ void ImageSurface::Print(std::string_view text) {
   const double ratio = image_.devicePixelRatio();
   if (ratio != 1) painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
   painter.setFont(font_);
-  painter.setPen(ToQColor(foreColor_));
+  painter.setPen(ToQColor(whole_.ForeColor()));
   const QString qtext = FromUtf8(text);
   const QFontMetricsF metrics = painter.fontMetrics();
   painter.drawText(currentPosition_ + QPointF(0, metrics.ascent()), qtext);
   currentPosition_ = QPointF(0, currentPosition_.y() + metrics.height());
 }
 
-void ImageSurface::SetFillStyle(render::FillStyle style) { fillStyle_ = style; }
-
-void ImageSurface::SetFillColor(render::Color color) { fillColor_ = color; }
-
 void ImageSurface::Polygon(const render::PolygonPoint* points, int count) {
-  if (count < 1) return;
-  constexpr int InlineVertices = 16;
-  raster::Vertex inlineKept[InlineVertices];
-  std::vector<raster::Vertex> manyKept(count > InlineVertices ? count : 0);
-  raster::Vertex* kept = count > InlineVertices ? manyKept.data() : inlineKept;
-  const int n = DropRepeatedVertices(points, count, kept);
+  Pixels();
+  whole_.Polygon(points, count);
+}
+
+int ImageSurface::SplitIntoBands(int wanted) {
   const raster::PixelBuffer pixels = Pixels();
-  if (fillStyle_ == render::FillStyle::Solid) raster::FillEvenOdd(pixels, kept, n, PixelOf(fillColor_));
-  raster::DrawPolygonOutline(pixels, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_, lineWidth_), lineWidth_);
+  const int count = std::clamp(wanted, 1, std::max(1, pixels.height));
+  rowWork_.resize(static_cast<std::size_t>(pixels.height));
+  const uint64_t total = std::accumulate(rowWork_.begin(), rowWork_.end(), uint64_t{0});
+  bands_.resize(static_cast<std::size_t>(count), whole_);
+  int first = 0;
+  uint64_t done = 0;
+  for (int k = 0; k < count; ++k) {
+    // Past the rows that hold the band's share of the work, leaving a row for each band to come.
+    int end = first + 1;
+    if (k == count - 1) {
+      end = pixels.height;
+    } else if (total == 0) {
+      end = std::max(end, (k + 1) * pixels.height / count);
+    } else {
+      done += rowWork_[static_cast<std::size_t>(first)];
+      const uint64_t share = total * static_cast<uint64_t>(k + 1) / static_cast<uint64_t>(count);
+      while (end < pixels.height - (count - 1 - k) && done < share)
+        done += rowWork_[static_cast<std::size_t>(end++)];
+    }
+    // Each band starts from the whole image's colours and styles.
+    ImageBand& band = bands_[static_cast<std::size_t>(k)];
+    band = whole_;
+    band.SetPixels(pixels.Rows(first, end), rowWork_.data());
+    first = end;
+  }
+  std::fill(rowWork_.begin(), rowWork_.end(), 0u);
+  return count;
 }
 
 render::Color ImageSurface::PixelAt(int x, int y) const {

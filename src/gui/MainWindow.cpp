@@ -170,6 +170,7 @@ void MainWindow::ConnectEvents() {
 
 template <class Handler>
 void MainWindow::Dispatch(Handler&& handler) {
+  const uint64_t revision = picture_.Revision();
   try {
     handler();
   } catch (const std::exception& error) {
@@ -178,7 +179,9 @@ void MainWindow::Dispatch(Handler&& handler) {
     SetPointer(window::PointerTarget::DrawingArea, window::PointerShape::Default);
     ShowMessage(error.what(), window::MessageIcon::Critical);
   }
-  drawingArea_->update();
+  // Only a new picture is worth a repaint, and only inside the frame: most moves
+  // over the area draw nothing.
+  if (picture_.Revision() != revision) drawingArea_->update(drawingArea_->contentsRect());
 }
 
 std::string MainWindow::NumberText(window::NumberBox box) const {

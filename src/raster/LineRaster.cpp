@@ -21,23 +21,23 @@ std::pair<Integer, Integer> FirstStep(int64_t u0, int64_t v0, int64_t du, int64_
 int64_t Distance(int64_t a, int64_t b) { return a > b ? a - b : b - a; }
 
 // Walks a line along its major axis u, |v1 - v0| <= |u1 - u0|, over the part that
-// lies in 0 <= u < uLimit, and plots the visible pixels with 0 <= v < vLimit. The
+// lies in uTop <= u < uLimit, and plots the visible pixels with vTop <= v < vLimit. The
 // minor coordinate at u is ceil(m(u) - 1/2) for the exact m(u) = v0 + (u - u0) dv / du,
 // kept as a quotient and a remainder of the numerator 2 (v0 du + (u - u0) dv) - du
 // over the denominator 2 du.
 template <class Plot>
-void WalkMajorAxis(int64_t u0, int64_t v0, int64_t u1, int64_t v1, int64_t uLimit, int64_t vLimit,
-                   DashPattern pattern, Plot plot) {
+void WalkMajorAxis(int64_t u0, int64_t v0, int64_t u1, int64_t v1, int64_t uTop, int64_t uLimit, int64_t vTop,
+                   int64_t vLimit, DashPattern pattern, Plot plot) {
   const int64_t anchor = u0;
   if (u0 > u1) {
     std::swap(u0, u1);
     std::swap(v0, v1);
   }
-  const int64_t first = std::max<int64_t>(u0, 0);
+  const int64_t first = std::max(u0, uTop);
   const int64_t last = std::min<int64_t>(u1, uLimit - 1);
   if (first > last) return;
   if (u0 == u1) {
-    if (v0 >= 0 && v0 < vLimit) plot(u0, v0);
+    if (v0 >= vTop && v0 < vLimit) plot(u0, v0);
     return;
   }
   const int64_t du = u1 - u0;
@@ -58,7 +58,7 @@ void WalkMajorAxis(int64_t u0, int64_t v0, int64_t u1, int64_t v1, int64_t uLimi
   const bool dashed = pattern.on < pattern.period;
   for (int64_t u = first; u <= last; ++u) {
     const bool on = !dashed || Distance(u, anchor) % pattern.period < pattern.on;
-    if (on && v >= 0 && v < vLimit) plot(u, v);
+    if (on && v >= vTop && v < vLimit) plot(u, v);
     // The numerator grows by 2 dv per step; keep 0 <= remainder < wrap.
     remainder -= step;
     if (remainder < 0) {
@@ -85,14 +85,15 @@ void DrawLine(const PixelBuffer& buffer, int64_t x0, int64_t y0, int64_t x1, int
     }
     return;
   }
-  if (std::max(x0, x1) < 0 || std::max(y0, y1) < 0 || std::min(x0, x1) >= buffer.width ||
+  if (DrawShortLine(buffer, x0, y0, x1, y1, pixel, pattern)) return;
+  if (std::max(x0, x1) < 0 || std::max(y0, y1) < buffer.top || std::min(x0, x1) >= buffer.width ||
       std::min(y0, y1) >= buffer.height)
     return;
   if (Distance(x1, x0) >= Distance(y1, y0)) {
-    WalkMajorAxis(x0, y0, x1, y1, buffer.width, buffer.height, pattern,
+    WalkMajorAxis(x0, y0, x1, y1, 0, buffer.width, buffer.top, buffer.height, pattern,
                   [&](int64_t x, int64_t y) { buffer.Put(x, y, pixel); });
   } else {
-    WalkMajorAxis(y0, x0, y1, x1, buffer.height, buffer.width, pattern,
+    WalkMajorAxis(y0, x0, y1, x1, buffer.top, buffer.height, 0, buffer.width, pattern,
                   [&](int64_t y, int64_t x) { buffer.Put(x, y, pixel); });
   }
 }

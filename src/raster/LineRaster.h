@@ -27,4 +27,16 @@ inline constexpr DashPattern DottedPattern{3, 6};
 void DrawLine(const PixelBuffer& buffer, int64_t x0, int64_t y0, int64_t x1, int64_t y1, uint32_t pixel,
               DashPattern pattern = SolidPattern, int width = 1);
 
+// DrawLine of a 1-pixel line to a neighbouring pixel or to its own, as the edges of
+// the tiny cells of a fine grid are: its two ends and nothing else, spared the
+// walk's set-up. False, drawing nothing, for a longer line.
+inline bool DrawShortLine(const PixelBuffer& buffer, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                          uint32_t pixel, DashPattern pattern = SolidPattern) {
+  if (x1 - x0 > 1 || x0 - x1 > 1 || y1 - y0 > 1 || y0 - y1 > 1) return false;
+  if (buffer.Contains(x0, y0)) buffer.Put(x0, y0, pixel);
+  // The far end is the line's second pixel, one from its first.
+  if (1 % pattern.period < pattern.on && buffer.Contains(x1, y1)) buffer.Put(x1, y1, pixel);
+  return true;
+}
+
 }  // namespace raster

@@ -36,7 +36,7 @@ RowRange RowsToScan(const PixelBuffer& buffer, const Vertex* points, int count) 
     bottom = std::max<int64_t>(bottom, points[i].y);
     small = small && IsSmallCoordinate(points[i].x) && IsSmallCoordinate(points[i].y);
   }
-  return {std::max<int64_t>(top, 0), std::min<int64_t>(bottom, buffer.height), small};
+  return {std::max<int64_t>(top, buffer.top), std::min<int64_t>(bottom, buffer.height), small};
 }
 
 void FillSpans(const PixelBuffer& buffer, int64_t y, int64_t* toggles, int toggleCount, uint32_t pixel) {

@@ -1,97 +1,172 @@
 #include "render/DepthOrder.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <utility>
-#include <vector>
 
+#include "render/Parts.h"
 #include "render/Projection.h"
 #include "runtime/Conversions.h"
 
 namespace render {
 namespace {
 
-using surface::Cell;
 using surface::CellTable;
-using surface::Depth;
 
-// A key whose unsigned order is the float order of the depth. Both zeros map to
-// the same key, since they compare equal and must keep their rows' order.
-uint32_t OrderKey(float depth) {
-  const float normalized = depth == 0 ? 0.0f : depth;
-  uint32_t bits = 0;
-  std::memcpy(&bits, &normalized, sizeof bits);
-  return (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;
-}
+// Below this many rows a part is not worth a thread.
+constexpr std::size_t LeastRowsPerPart = 1 << 16;
+// How many rows ahead of the one in hand to ask memory for, where rows are read all over.
+constexpr std::size_t PrefetchDistance = 16;
+
+// Three passes of 11 bits sort the 32-bit keys.
+constexpr int DigitBits = 11;
+constexpr std::size_t Buckets = std::size_t{1} << DigitBits;
+constexpr int Digits = 3;
 
 // Grows a buffer to at least `size` elements; one far too large for the current
 // table, left from a finer build, is given back first.
-template <class T>
-void EnsureSize(std::vector<T>& buffer, std::size_t size) {
-  if (buffer.capacity() > 4 * size + 4096) buffer = std::vector<T>();
+template <class Buffer>
+void EnsureSize(Buffer& buffer, std::size_t size) {
+  if (buffer.capacity() > 4 * size + 4096) buffer = Buffer();
   if (buffer.size() < size) buffer.resize(size);
 }
 
-// A stable least-significant-digit radix sort on the keys, three passes of 11
-// bits; a pass whose digit is the same in every row is skipped.
-DepthOrder::KeyedRow* RadixSortByKey(DepthOrder::KeyedRow* rows, DepthOrder::KeyedRow* spare, std::size_t count) {
-  constexpr int DigitBits = 11;
-  constexpr std::size_t Buckets = std::size_t{1} << DigitBits;
-  for (int shift = 32; shift < 64; shift += DigitBits) {
-    std::array<std::size_t, Buckets> counts{};
-    for (std::size_t k = 0; k < count; ++k) ++counts[(rows[k] >> shift) & (Buckets - 1)];
-    if (counts[(rows[0] >> shift) & (Buckets - 1)] == count) continue;
-    std::size_t position = 0;
-    for (std::size_t& bucket : counts) position += std::exchange(bucket, position);
-    for (std::size_t k = 0; k < count; ++k) spare[counts[(rows[k] >> shift) & (Buckets - 1)]++] = rows[k];
-    std::swap(rows, spare);
-  }
-  return rows;
-}
-
-// Gathers the rows in their new order into the spare table and swaps it in; the
-// reads are independent of each other, unlike in an in-place cycle walk.
-void Gather(CellTable& cells, const DepthOrder::KeyedRow* sorted, CellTable& spare) {
-  EnsureSize(spare, cells.size());
-  spare.resize(cells.size());
-  for (std::size_t k = 0; k < cells.size(); ++k) spare[k] = cells[static_cast<uint32_t>(sorted[k])];
-  cells.swap(spare);
+std::size_t DigitOf(uint64_t keyed, int digit) {
+  return static_cast<std::size_t>(keyed >> (32 + DigitBits * digit)) & (Buckets - 1);
 }
 
 }  // namespace
 
-void StoreDepths(CellTable& cells, const View& view) {
+DepthGauge::DepthGauge(const View& view) {
   // The angles are the same for every row, so their sines and cosines are too.
   const double a = Radians(view.Theta);
   const double b = Radians(view.Phi);
-  const double k1 = runtime::FiniteDouble(-std::sin(b) * std::cos(a));
-  const double k2 = runtime::FiniteDouble(std::sin(b) * std::sin(a));
-  const double k3 = std::cos(b);
-  for (Cell& row : cells) {
-    const double cx = row[surface::MidX], cy = row[surface::MidY], cz = row[surface::MidZ];
-    row[Depth] = runtime::ToSingle((cx * k1 - cy * k2) - cz * k3);
-  }
+  k1_ = runtime::FiniteDouble(-std::sin(b) * std::cos(a));
+  k2_ = runtime::FiniteDouble(std::sin(b) * std::sin(a));
+  k3_ = std::cos(b);
 }
 
-void DepthOrder::SortFarthestFirst(CellTable& cells) {
+void DepthOrder::Restart(const CellTable& cells, runtime::WorkerPool& pool) {
   const std::size_t count = cells.size();
-  if (count < 2) return;
+  order_.resize(count);
+  EnsureSize(centres_, count);
+  RunParts(pool, PartsFor(count, pool, LeastRowsPerPart), [&](std::size_t part) {
+    const PartRange rows = PartOf(count, PartsFor(count, pool, LeastRowsPerPart), part);
+    for (std::size_t row = rows.first; row < rows.end; ++row) {
+      order_[row] = static_cast<uint32_t>(row);
+      centres_[row] = CentreOf(cells[row]);
+    }
+  });
+}
+
+void DepthOrder::SortForView(const View& view, runtime::WorkerPool& pool) {
+  parts_ = PartsFor(order_.size(), pool, LeastRowsPerPart);
+  StoreKeys(view, pool);
+  if (order_.size() < 2 || KeyRows(pool)) return;
+  RadixSort(pool);
+}
+
+void DepthOrder::StoreKeys(const View& view, runtime::WorkerPool& pool) {
+  const DepthGauge gauge(view);
+  const std::size_t count = order_.size();
+  EnsureSize(keys_, count);
+  RunParts(pool, parts_, [&](std::size_t part) {
+    const PartRange rows = PartOf(count, parts_, part);
+    for (std::size_t row = rows.first; row < rows.end; ++row)
+      keys_[row] = DepthKey(gauge.Depth(centres_[row]));
+  });
+}
+
+uint32_t* DepthOrder::Counts(std::size_t part, int digit) {
+  return counts_.data() + (part * Digits + static_cast<std::size_t>(digit)) * Buckets;
+}
+
+bool DepthOrder::KeyRows(runtime::WorkerPool& pool) {
+  const std::size_t count = order_.size();
   EnsureSize(keyed_, count);
   EnsureSize(spare_, count);
-  // One pass over the table both keys the rows and finds out whether they are in
-  // order already, as after a redraw with unchanged angles.
-  bool sorted = true;
-  for (std::size_t k = 0; k < count; ++k) {
-    const float depth = cells[k][Depth];
-    if (k > 0 && cells[k - 1][Depth] > depth) sorted = false;
-    keyed_[k] = KeyedRow{OrderKey(depth)} << 32 | k;
+  partSorted_.resize(parts_);
+  counts_.resize(parts_ * Digits * Buckets);
+  RunParts(pool, parts_, [&](std::size_t part) {
+    uint32_t* counts[Digits];
+    for (int digit = 0; digit < Digits; ++digit) {
+      counts[digit] = Counts(part, digit);
+      std::fill_n(counts[digit], Buckets, 0u);
+    }
+    const PartRange range = PartOf(count, parts_, part);
+    uint32_t previous = range.first > 0 ? keys_[order_[range.first - 1]] : 0;
+    bool sorted = true;
+    for (std::size_t k = range.first; k < range.end; ++k) {
+      // The keys are looked up all over: ask for them some way ahead.
+      if (k + PrefetchDistance < range.end) __builtin_prefetch(&keys_[order_[k + PrefetchDistance]]);
+      const uint32_t row = order_[k];
+      const uint32_t key = keys_[row];
+      sorted = sorted && previous <= key;
+      previous = key;
+      keyed_[k] = KeyedRow{key} << 32 | row;
+      for (int digit = 0; digit < Digits; ++digit) ++counts[digit][DigitOf(keyed_[k], digit)];
+    }
+    partSorted_[part] = sorted;
+  });
+  return std::all_of(partSorted_.begin(), partSorted_.end(), [](char sorted) { return sorted != 0; });
+}
+
+void DepthOrder::CountDigit(const KeyedRow* rows, int digit, runtime::WorkerPool& pool) {
+  const std::size_t count = order_.size();
+  RunParts(pool, parts_, [&](std::size_t part) {
+    uint32_t* counts = Counts(part, digit);
+    std::fill_n(counts, Buckets, 0u);
+    const PartRange range = PartOf(count, parts_, part);
+    for (std::size_t k = range.first; k < range.end; ++k) ++counts[DigitOf(rows[k], digit)];
+  });
+}
+
+// A stable least-significant-digit radix sort. Each pass gives each part its place
+// in every bucket after the parts before it, and lets the parts move their rows at
+// once: the same stable result for any number of parts. A digit that is the same
+// in every row moves nothing and is skipped; the last pass that moves writes the
+// row numbers straight into the order.
+void DepthOrder::RadixSort(runtime::WorkerPool& pool) {
+  const std::size_t count = order_.size();
+  bool moves[Digits];
+  int lastMove = 0;
+  for (int digit = 0; digit < Digits; ++digit) {
+    moves[digit] = true;
+    for (std::size_t bucket = 0; bucket < Buckets; ++bucket) {
+      std::size_t total = 0;
+      for (std::size_t part = 0; part < parts_; ++part) total += Counts(part, digit)[bucket];
+      if (total == count) moves[digit] = false;
+    }
+    if (moves[digit]) lastMove = digit;
   }
-  if (sorted) return;
-  const KeyedRow* order = RadixSortByKey(keyed_.data(), spare_.data(), count);
-  Gather(cells, order, rows_);
+  KeyedRow* from = keyed_.data();
+  KeyedRow* to = spare_.data();
+  bool moved = false;
+  for (int digit = 0; digit < Digits; ++digit) {
+    if (!moves[digit]) continue;
+    // Each part's counts of a later digit hold for the rows it had before the
+    // first move; with one part they hold throughout.
+    if (moved && parts_ > 1) CountDigit(from, digit, pool);
+    uint32_t start = 0;
+    for (std::size_t bucket = 0; bucket < Buckets; ++bucket)
+      for (std::size_t part = 0; part < parts_; ++part)
+        start += std::exchange(Counts(part, digit)[bucket], start);
+    const bool last = digit == lastMove;
+    RunParts(pool, parts_, [&](std::size_t part) {
+      uint32_t* next = Counts(part, digit);
+      const PartRange range = PartOf(count, parts_, part);
+      if (last) {
+        for (std::size_t k = range.first; k < range.end; ++k)
+          order_[next[DigitOf(from[k], digit)]++] = static_cast<uint32_t>(from[k]);
+      } else {
+        for (std::size_t k = range.first; k < range.end; ++k) to[next[DigitOf(from[k], digit)]++] = from[k];
+      }
+    });
+    std::swap(from, to);
+    moved = true;
+  }
 }
 
 }  // namespace render

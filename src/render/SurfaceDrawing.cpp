@@ -1,17 +1,27 @@
 #include "render/SurfaceDrawing.h"
 
-#include <array>
+#include <algorithm>
+#include <limits>
+#include <optional>
 
 #include "render/Axes.h"
-#include "render/DepthOrder.h"
+#include "render/Parts.h"
 #include "render/Projection.h"
 #include "runtime/Conversions.h"
+#include "runtime/RuntimeError.h"
 
 namespace render {
 namespace {
 
 using surface::Cell;
 using surface::ColorMode;
+
+// More bands than threads would only go over the same cells again.
+constexpr std::size_t MostBands = 64;
+// Below this many cells a part is not worth a thread.
+constexpr std::size_t LeastCellsPerPart = 1 << 13;
+// How many rows ahead of the one in hand the placing asks memory for.
+constexpr std::size_t PrefetchDistance = 16;
 
 constexpr Color GridOutline = 0x000000;
 constexpr Color GridFill = 0xE0E0E0;
@@ -32,72 +42,169 @@ Color OutlineColor(ColorMode mode) {
   return GridOutline;
 }
 
-Color FillColor(ColorMode mode, float colorCode) {
-  switch (mode) {
-    case ColorMode::Grid:
-      return GridFill;
-    case ColorMode::Colors:
-    case ColorMode::RndColors:
-      return static_cast<Color>(runtime::ToLong(colorCode));
-    case ColorMode::Lines:
-      return LinesOutlineAndFill;
+bool FillsByCode(ColorMode mode) { return mode == ColorMode::Colors || mode == ColorMode::RndColors; }
+
+// The fill of the modes that do not take it from the colour code.
+Color PlainFill(ColorMode mode) { return mode == ColorMode::Lines ? LinesOutlineAndFill : GridFill; }
+
+// runtime::TryToLong, with the call only for values far out: nearest, ties to
+// even, false beyond the 32-bit range. Adding and taking away 1.5 * 2^52 leaves no
+// fraction bits under the default rounding mode.
+bool NearestLong(double v, int32_t& whole) {
+  if (v > -1073741824.0 && v < 1073741824.0) {
+    constexpr double Shift = 6755399441055744.0;
+    whole = static_cast<int32_t>((v + Shift) - Shift);
+    return true;
   }
-  return GridFill;
+  const std::optional<int32_t> far = runtime::TryToLong(v);
+  if (far) whole = *far;
+  return far.has_value();
 }
 
-PolygonPoint ToPixel(ScreenPoint p) { return {runtime::ToLong(p.x), runtime::ToLong(p.y)}; }
-
-void EdgeLine(DrawingSurface& area, ScreenPoint from, ScreenPoint to) {
-  area.Line(runtime::ToSingle(from.x), runtime::ToSingle(from.y), runtime::ToSingle(to.x),
-            runtime::ToSingle(to.y), PaletteDarkGrey);
-}
-
-// The edges of constant y always, and the border edges at the ends of the X range
-// of the cells whose codes mark them.
-void DrawEdgeLines(DrawingSurface& area, const std::array<ScreenPoint, 4>& p, float colorCode) {
-  if (colorCode == 1) EdgeLine(area, p[0], p[1]);
-  if (colorCode == 2) EdgeLine(area, p[2], p[3]);
-  EdgeLine(area, p[1], p[2]);
-  EdgeLine(area, p[3], p[0]);
-}
-
-void PaintCell(DrawingSurface& area, const ViewProjector& projector, const Cell& row,
-               ColorMode mode) {
-  std::array<ScreenPoint, 4> corners;
-  for (int c = 0; c < 4; ++c) {
-    corners[c] = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
-  }
-  area.SetForeColor(OutlineColor(mode));
-  const std::array<PolygonPoint, 4> pixels{ToPixel(corners[0]), ToPixel(corners[1]), ToPixel(corners[2]),
-                                           ToPixel(corners[3])};
-  // The quadrilateral traced with every corner but the first twice in a row.
-  const std::array<PolygonPoint, 8> polygon{pixels[0], pixels[1], pixels[1], pixels[2],
-                                            pixels[2], pixels[3], pixels[3], pixels[0]};
-  area.SetFillStyle(FillStyle::Solid);
-  area.SetFillColor(FillColor(mode, row[surface::ColorCode]));
-  area.Polygon(polygon.data(), static_cast<int>(polygon.size()));
-  if (mode == ColorMode::Lines) DrawEdgeLines(area, corners, row[surface::ColorCode]);
+// Grows a buffer to at least `size` elements; one far too large for the current
+// table, left from a finer build, is given back first.
+template <class Buffer>
+void EnsureSize(Buffer& buffer, std::size_t size) {
+  if (buffer.capacity() > 4 * size + 4096) buffer = Buffer();
+  if (buffer.size() < size) buffer.resize(size);
 }
 
 }  // namespace
 
-void DrawSurface(surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes, const View& view,
-                 DepthOrder& order) {
-  SortForView(cells, view, order);
-  PaintSurface(cells, area, axes, view);
-}
-
-void SortForView(surface::CellTable& cells, const View& view, DepthOrder& order) {
-  StoreDepths(cells, view);
-  order.SortFarthestFirst(cells);
-}
-
-void PaintSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,
-                  const View& view) {
+void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_t> order,
+                        DrawingSurface& area, const AxisPoints& axes, const View& view,
+                        runtime::WorkerPool& pool) {
   area.Clear();
   DrawAxes(area, axes, view);
+  bands_ = static_cast<std::size_t>(
+      area.SplitIntoBands(static_cast<int>(std::min<std::size_t>(pool.Size(), MostBands))));
+  const std::size_t placed = PlaceCells(cells, order, view, area, pool);
+  RunParts(pool, bands_,
+           [&](std::size_t band) { DrawCells(area.Band(static_cast<int>(band)), band, placed, view.mode); });
+  if (placed < order.size()) throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
+}
+
+// Each part places its share of the order and stops at its first misfit: the
+// cells after one are never drawn.
+std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order,
+                                    const View& view, const DrawingSurface& area, runtime::WorkerPool& pool) {
+  cells_ = order.size();
+  const bool lines = view.mode == ColorMode::Lines;
+  const bool byCode = FillsByCode(view.mode);
+  EnsureSize(corners_, cells_);
+  if (byCode) EnsureSize(fills_, cells_);
+  if (lines) {
+    EnsureSize(ends_, cells_);
+    EnsureSize(borders_, cells_);
+  }
+  parts_ = PartsFor(cells_, pool, LeastCellsPerPart);
+  misfits_.assign(parts_, cells_);
+  const bool listing = bands_ > 1;
+  if (listing) {
+    EnsureSize(bandCells_, bands_ * cells_);
+    listed_.assign(parts_ * bands_, 0);
+    reaches_.resize(bands_);
+    for (std::size_t band = 0; band < bands_; ++band) reaches_[band] = area.BandReach(static_cast<int>(band));
+  }
   const ViewProjector projector(view, area.PixelScale());
-  for (const Cell& row : cells) PaintCell(area, projector, row, view.mode);
+  RunParts(pool, parts_, [&](std::size_t part) {
+    const PartRange range = PartOf(cells_, parts_, part);
+    // Counted here and stored at the end: the parts' counts share cache lines.
+    std::array<std::size_t, MostBands> listed{};
+    const auto store = [&] {
+      if (listing) std::copy_n(listed.begin(), bands_, &listed_[part * bands_]);
+    };
+    for (std::size_t k = range.first; k < range.end; ++k) {
+      // The order jumps about the table, so each row is a wait on memory: ask for
+      // the rows some way ahead while this one is placed.
+      if (k + PrefetchDistance < range.end) {
+        const char* ahead = reinterpret_cast<const char*>(&cells[order[k + PrefetchDistance]]);
+        __builtin_prefetch(ahead);
+        __builtin_prefetch(ahead + sizeof(Cell) - 1);
+      }
+      const Cell& row = cells[order[k]];
+      bool fits = true;
+      double top = std::numeric_limits<double>::infinity(), bottom = -top;
+      for (std::size_t c = 0; c < 4; ++c) {
+        const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
+        fits = NearestLong(p.x, corners_[k][c].x) && NearestLong(p.y, corners_[k][c].y) && fits;
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+        // Within 32-bit integers, the 32-bit float is finite: no fault to check.
+        if (lines) {
+          ends_[k][2 * c] = static_cast<float>(p.x);
+          ends_[k][2 * c + 1] = static_cast<float>(p.y);
+        }
+      }
+      const float code = row[surface::ColorCode];
+      if (byCode) {
+        int32_t number = 0;
+        fits = NearestLong(code, number) && fits;
+        fills_[k] = static_cast<Color>(number);
+      }
+      if (lines) borders_[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+      if (!fits) {
+        misfits_[part] = k;
+        store();
+        return;
+      }
+      if (!listing) continue;
+      // Rounding moves a point by half a pixel at most, a float's rounding far less
+      // where the point fits 32 bits: the reach leaves room for both.
+      for (std::size_t band = 0; band < bands_; ++band) {
+        if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
+        bandCells_[band * cells_ + range.first + listed[band]++] = static_cast<uint32_t>(k);
+      }
+    }
+    store();
+  });
+  // The cells up to the first misfit are drawn, as one at a time would have drawn them.
+  return *std::min_element(misfits_.begin(), misfits_.end());
+}
+
+void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t count, ColorMode mode) const {
+  band.SetForeColor(OutlineColor(mode));
+  band.SetFillStyle(FillStyle::Solid);
+  band.SetFillColor(PlainFill(mode));
+  if (bands_ == 1) {
+    for (std::size_t cell = 0; cell < count; ++cell) DrawCell(band, cell, mode);
+    return;
+  }
+  for (std::size_t part = 0; part < parts_; ++part) {
+    const uint32_t* listed = &bandCells_[k * cells_ + PartOf(cells_, parts_, part).first];
+    for (std::size_t i = 0; i < listed_[part * bands_ + k]; ++i) {
+      if (listed[i] >= count) return;
+      DrawCell(band, listed[i], mode);
+    }
+  }
+}
+
+void CellPainter::DrawCell(DrawingSurface& band, std::size_t cell, ColorMode mode) const {
+  if (FillsByCode(mode)) band.SetFillColor(fills_[cell]);
+  // The quadrilateral of the cell's corners.
+  band.Polygon(corners_[cell].data(), 4);
+  if (mode != ColorMode::Lines) return;
+  // The edges of constant y always, and the border edges at the ends of the X
+  // range of the cells whose codes mark them.
+  const EdgeEnds& e = ends_[cell];
+  std::array<float, 12> lines;
+  float* next = lines.data();
+  const auto edge = [&](std::size_t from, std::size_t to) {
+    next = std::copy_n(&e[2 * from], 2, next);
+    next = std::copy_n(&e[2 * to], 2, next);
+  };
+  if (borders_[cell] == FirstBorder) edge(0, 1);
+  if (borders_[cell] == LastBorder) edge(2, 3);
+  edge(1, 2);
+  edge(3, 0);
+  band.Lines(lines.data(), static_cast<int>(next - lines.data()) / 4, PaletteDarkGrey);
+}
+
+void DrawSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,
+                 const View& view, DepthOrder& order, CellPainter& painter, runtime::WorkerPool& pool) {
+  if (order.Rows().size() != cells.size()) order.Restart(cells, pool);
+  order.SortForView(view, pool);
+  painter.Paint(cells, order.Rows(), area, axes, view, pool);
 }
 
 }  // namespace render

@@ -22,6 +22,10 @@ using surface::ColorMode;
 using surface::Limit;
 
 constexpr int16_t LeftButtonOnly = 1;
+// A redraw of a table this large may take a tenth of a second or more: the busy
+// pointer says so. Smaller ones, the many redraws of a drag, spare the two round
+// trips to the display that setting the pointer and setting it back cost.
+constexpr std::size_t BusyRedrawCells = std::size_t{1} << 21;
 constexpr float StartLimits[] = {-1, 1, -1, 1, 12};
 constexpr auto FormulaTooLongMessage =
     "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
@@ -30,6 +34,18 @@ constexpr auto FormulaTooLongMessage =
 std::string RuntimeErrorMessage(const runtime::RuntimeError& error) {
   return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();
 }
+
+// Tells the progress that the work is over, however the draw ends.
+class ProgressSession {
+ public:
+  explicit ProgressSession(runtime::Progress& progress) : progress_(progress) {}
+  ~ProgressSession() { progress_.Finish(); }
+  ProgressSession(const ProgressSession&) = delete;
+  ProgressSession& operator=(const ProgressSession&) = delete;
+
+ private:
+  runtime::Progress& progress_;
+};
 
 }  // namespace
 
@@ -54,6 +70,9 @@ void PlotWindow::Load() {
 DrawOutcome PlotWindow::Draw() {
   DrawOutcome outcome = DrawOutcome::Failed;
   RunHandler([&] {
+    // What a cancel puts back: the plot as it was before the click.
+    const PlotBefore before{limits_, coefficients_, controls_.NumberText(Limit::ZMin),
+                            controls_.NumberText(Limit::ZMax), controls_.DrawingAreaEnabled()};
     outcome = DrawOutcome::Refused;
     if (!InputsAccepted()) return;
     // A grid that could never be walked, or whose table would not fit, is refused
@@ -69,8 +88,11 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     outcome = DrawOutcome::Failed;
+    runtime::Progress& progress = controls_.DrawProgress();
+    const ProgressSession session(progress);
     const std::optional<int16_t> lastParseError = ScanZRange();
     if (!lastParseError) {
+      PutBack(before, /*tableSwapped=*/false);
       outcome = DrawOutcome::Cancelled;
       return;
     }
@@ -80,13 +102,24 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     surface::ComputeCoefficients(limits_, coefficients_);
-    if (!BuildCellTable()) {
-      DropCancelledTable();
+    SetPointers(PointerShape::Busy);
+    const bool built = BuildCellTable();
+    if (!built || progress.Cancelled()) {
+      PutBack(before, /*tableSwapped=*/built);
+      SetPointers(PointerShape::Default);
       outcome = DrawOutcome::Cancelled;
       return;
     }
     controls_.SetDrawingAreaEnabled(true);
+    progress.BeginStage(runtime::Stage::Drawing, cells_.size());
     DrawSurface();
+    if (progress.Cancelled()) {
+      PutBack(before, /*tableSwapped=*/true);
+      SetPointers(PointerShape::Default);
+      outcome = DrawOutcome::Cancelled;
+      return;
+    }
+    SetPointers(PointerShape::Default);
     outcome = DrawOutcome::Drawn;
   });
   return outcome;
@@ -120,7 +153,8 @@ bool PlotWindow::InputsAccepted() {
 }
 
 std::optional<int16_t> PlotWindow::ScanZRange() {
-  const surface::ZRangeScanResult scan = surface::ScanZRange(limits_, CurrentFormula(), pool_, *progress_);
+  const surface::ZRangeScanResult scan =
+      surface::ScanZRange(limits_, CurrentFormula(), pool_, controls_.DrawProgress());
   if (!scan.completed) return std::nullopt;
   const char separator = controls_.DecimalSeparator();
   for (const Limit box : {Limit::ZMin, Limit::ZMax})
@@ -130,19 +164,32 @@ std::optional<int16_t> PlotWindow::ScanZRange() {
 }
 
 bool PlotWindow::BuildCellTable() {
-  SetPointers(PointerShape::Busy);
+  // The new table is built beside the one on screen, which a cancel keeps.
   const bool completed = surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(),
-                                                 cells_, pool_, *progress_);
-  SetPointers(PointerShape::Default);
-  return completed;
+                                                 previousCells_, pool_, controls_.DrawProgress());
+  if (!completed) return false;
+  std::swap(cells_, previousCells_);
+  std::swap(depthOrder_, previousOrder_);
+  std::swap(surfaceShown_, previousSurfaceShown_);
+  std::swap(shownView_, previousShownView_);
+  // Whatever the build leaves in the table, its rows are in build order.
+  depthOrder_.Restart(cells_, pool_);
+  return true;
 }
 
-void PlotWindow::DropCancelledTable() {
-  cells_ = surface::CellTable();
-  surfaceShown_ = false;
-  controls_.SetDrawingAreaEnabled(false);
-  controls_.DrawingArea().Clear();
-  DrawAxes();
+void PlotWindow::PutBack(const PlotBefore& before, bool tableSwapped) {
+  limits_ = before.limits;
+  coefficients_ = before.coefficients;
+  controls_.SetNumberText(Limit::ZMin, before.zMinText);
+  controls_.SetNumberText(Limit::ZMax, before.zMaxText);
+  controls_.SetDrawingAreaEnabled(before.drawingAreaEnabled);
+  if (!tableSwapped) return;
+  std::swap(cells_, previousCells_);
+  std::swap(depthOrder_, previousOrder_);
+  std::swap(surfaceShown_, previousSurfaceShown_);
+  std::swap(shownView_, previousShownView_);
+  // The picture on screen may be half drawn: the one before comes back.
+  DrawPictureOn(controls_.DrawingArea());
 }
 
 // ---- Drawing ----
@@ -153,21 +200,30 @@ void PlotWindow::DrawAxes() {
 }
 
 void PlotWindow::DrawSurface() {
-  SetPointers(PointerShape::Busy);
   const render::View view = CurrentView();
   // A fault while sorting leaves the picture on screen untouched.
-  render::SortForView(cells_, view, depthOrder_);
+  depthOrder_.SortForView(view, pool_);
   shownView_ = view;
   surfaceShown_ = true;
-  render::PaintSurface(cells_, controls_.DrawingArea(), axisPoints_, view);
-  SetPointers(PointerShape::Default);
+  painter_.Paint(cells_, depthOrder_.Rows(), controls_.DrawingArea(), axisPoints_, view, pool_);
+}
+
+void PlotWindow::Redraw() {
+  const bool busy = cells_.size() >= BusyRedrawCells;
+  if (busy) SetPointers(PointerShape::Busy);
+  DrawSurface();
+  if (busy) SetPointers(PointerShape::Default);
 }
 
 void PlotWindow::DrawPictureOn(render::DrawingSurface& surface) const {
   try {
     if (surfaceShown_) {
-      // The table is still in the order of the last redraw, which sorted it for this view.
-      render::PaintSurface(cells_, surface, axisPoints_, shownView_);
+      // The order is still the one of the last redraw, which sorted it for this view.
+      // A picture saved or copied is drawn on this thread alone, with working memory
+      // of its own, so that it leaves the window's untouched.
+      runtime::WorkerPool here(1);
+      render::CellPainter painter;
+      painter.Paint(cells_, depthOrder_.Rows(), surface, axisPoints_, shownView_, here);
     } else {
       surface.Clear();
       render::DrawAxes(surface, axisPoints_, shownView_);
@@ -193,7 +249,7 @@ void PlotWindow::Turn(int16_t buttons, float x, float y) {
         phi_ = runtime::ToInteger(width - y - 360.0f);
         controls_.SetAngleText(AngleReadout::Theta, std::to_string(theta_));
         controls_.SetAngleText(AngleReadout::Phi, std::to_string(phi_));
-        DrawSurface();
+        Redraw();
       },
       /*fromDrag=*/true);
 }
@@ -201,7 +257,7 @@ void PlotWindow::Turn(int16_t buttons, float x, float y) {
 void PlotWindow::ScaleChanged() {
   RunHandler([&] {
     if (cells_.empty()) return;
-    DrawSurface();
+    Redraw();
   });
 }
 

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "formula/Formula.h"
 #include "formula/RandomSequence.h"
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
+#include "render/SurfaceDrawing.h"
 #include "render/View.h"
 #include "runtime/Progress.h"
 #include "runtime/WorkerPool.h"
@@ -52,10 +54,6 @@ class PlotWindow {
   // or redraw uses them. For drawing without a window, where no pointer turns the view.
   void SetViewAngles(int16_t theta, int16_t phi);
 
-  // Where the draws from now on report their stages and learn of a cancel; by
-  // default nowhere, and they never stop early.
-  void SetProgress(runtime::Progress& progress) { progress_ = &progress; }
-
   // Draws the drawing area's picture as it stands onto another surface, at that
   // surface's own pixel scale: the axes alone before the first surface is shown,
   // otherwise the cells with the view and colour mode of the last redraw, even
@@ -67,7 +65,9 @@ class PlotWindow {
   // The plot state, read by tests and by the Qt layer.
   const surface::Limits& Limits() const { return limits_; }
   const surface::Coefficients& Coefficients() const { return coefficients_; }
+  // The cell table in build order, and the order the last redraw painted its rows in.
   const surface::CellTable& Cells() const { return cells_; }
+  std::span<const uint32_t> PainterOrder() const { return depthOrder_.Rows(); }
   int16_t Theta() const { return theta_; }
   int16_t Phi() const { return phi_; }
 
@@ -75,15 +75,26 @@ class PlotWindow {
   // Reads the five input boxes into the limits and checks the ranges; false, after
   // the refusals' message boxes, when anything was refused.
   bool InputsAccepted();
+  // What a cancelled draw puts back as it was before the click.
+  struct PlotBefore {
+    surface::Limits limits;
+    surface::Coefficients coefficients;
+    std::string zMinText, zMaxText;
+    bool drawingAreaEnabled;
+  };
+
   // The parse error of the scan's last evaluation; nothing when cancelled.
   std::optional<int16_t> ScanZRange();
-  // False when cancelled.
+  // Builds the new table beside the one on screen and, unless cancelled (false),
+  // makes it the window's, keeping the one before for a cancel.
   bool BuildCellTable();
-  // A draw cancelled once the table was under way: the table is dropped and the
-  // drawing area shows the axes alone, as before the first draw.
-  void DropCancelledTable();
+  // Undoes a cancelled draw; with the table swapped in, the one before and its
+  // picture come back too.
+  void PutBack(const PlotBefore& before, bool tableSwapped);
   void DrawAxes();
   void DrawSurface();
+  // A redraw of the table as it stands, for a new view.
+  void Redraw();
 
   surface::ColorMode MarkedColorMode() const;
   render::View CurrentView() const;
@@ -104,10 +115,17 @@ class PlotWindow {
   render::AxisPoints axisPoints_{};
   surface::CellTable cells_;
   render::DepthOrder depthOrder_;
+  render::CellPainter painter_;
+  // The table and order shown before the last draw, kept for a cancel and then
+  // reused as the next draw's working memory.
+  surface::CellTable previousCells_;
+  render::DepthOrder previousOrder_;
   // What the drawing area shows: the view it was drawn with, and whether the
   // cells are in it or the axes alone.
   render::View shownView_{};
   bool surfaceShown_ = false;
+  render::View previousShownView_{};
+  bool previousSurfaceShown_ = false;
 
   std::optional<formula::Formula> compiled_;
   // RND's numbers: one sequence for every evaluation of the window's life.
@@ -115,10 +133,9 @@ class PlotWindow {
   // A drag that faulted reports once, not once per move event, until the button is let go.
   bool dragFaultReported_ = false;
 
-  // The threads a draw shares out its scan and its table among.
+  // The threads that share out a draw and every redraw; one means everything runs
+  // on the window's thread.
   runtime::WorkerPool pool_{runtime::WorkerPool::ThreadsFromEnvironment()};
-  runtime::NoProgress noProgress_;
-  runtime::Progress* progress_ = &noProgress_;
 };
 
 }  // namespace window

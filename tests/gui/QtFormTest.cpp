@@ -8,8 +8,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QPaintEvent>
+#include <cstring>
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "gui/LayoutFonts.h"
 #include "gui/MainWindow.h"
@@ -193,6 +196,43 @@ TEST_F(QtFormTest, MovesArriveInInnerAreaPixelsWithTheButtonMask) {
   Send(QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::NoButton);  // outside, no longer held
   EXPECT_EQ(moves, (std::vector<std::tuple<int, float, float>>{{0, 0, 0}, {3, 590, 340}, {1, -9, -8}}));
   EXPECT_EQ(gui::ButtonMask(Qt::MiddleButton | Qt::BackButton), 4);
+}
+
+// Counts the drawing area's repaints and what they covered.
+struct PaintCounter : QObject {
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+    return false;
+  }
+  std::vector<QRegion> regions;
+};
+
+// A move over the area that draws nothing repaints nothing; a drag move repaints the inner
+// area once, not its frame.
+TEST_F(QtFormTest, OnlyANewPictureRepaintsTheDrawingArea) {
+  auto* area = Control<gui::DrawingAreaWidget>("Picture1");
+  Click(Control("CommandDraw"), {10, 10});
+  QApplication::processEvents();
+  PaintCounter counter;
+  area->installEventFilter(&counter);
+  const QPoint inside = area->mapTo(&form, QPoint(100, 100));
+  // The press takes the keyboard focus, which Qt shows in a repaint of its own.
+  const std::tuple<const char*, QEvent::Type, Qt::MouseButton, Qt::MouseButtons, int> rows[] = {
+      {"a move without a button", QEvent::MouseMove, Qt::NoButton, Qt::NoButton, 0},
+      {"a press", QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, -1},
+      {"a drag move", QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 1},
+      {"another drag move", QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, 1},
+      {"a release", QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, 0},
+  };
+  for (const auto& [name, type, button, buttons, repaints] : rows) {
+    counter.regions.clear();
+    Send(type, inside + QPoint(static_cast<int>(std::strlen(name)), 0), button, buttons);
+    QApplication::processEvents();
+    if (repaints < 0) continue;
+    ASSERT_EQ(static_cast<int>(counter.regions.size()), repaints) << name;
+    for (const QRegion& region : counter.regions) EXPECT_EQ(region, QRegion(area->contentsRect())) << name;
+  }
+  area->removeEventFilter(&counter);
 }
 
 TEST_F(QtFormTest, ExitClosesTheWindowAndSoEndsTheProgram) {

@@ -16,7 +16,9 @@ struct RecordingSurface : render::DrawingSurface {
   void Clear() override {}
   void SetForeColor(render::Color) override {}
   void SetLineStyle(render::LineStyle) override {}
-  void Line(float x1, float y1, float x2, float y2, render::Color) override { floats.insert(floats.end(), {x1, y1, x2, y2}); }
+  void Line(float x1, float y1, float x2, float y2, render::Color) override {
+    floats.insert(floats.end(), {x1, y1, x2, y2});
+  }
   void SetCurrentPosition(float x, float y) override { floats.insert(floats.end(), {x, y}); }
   void Print(std::string_view) override {}
   void SetFillStyle(render::FillStyle) override {}
@@ -39,7 +41,10 @@ RecordingSurface Recorded(double scale) {
                        z(x + 10, y), x + 5, y + 5, z(x + 5, y + 5), 0, x < -95 ? 1.0f : 0.0f});
   RecordingSurface area(scale);
   render::DepthOrder order;
-  render::DrawSurface(cells, area, render::StandardAxisPoints(), {-25, 105, 100, surface::ColorMode::Lines}, order);
+  render::CellPainter painter;
+  runtime::WorkerPool pool(1);
+  render::DrawSurface(cells, area, render::StandardAxisPoints(), {-25, 105, 100, surface::ColorMode::Lines},
+                      order, painter, pool);
   return area;
 }
 
@@ -54,7 +59,8 @@ TEST(PixelScale, MultipliesBeforeRounding) {
     int offGrid = 0;
     for (size_t k = 0; k < plain.vertices.size(); ++k) {
       // Rounded once at the fine resolution: within half a coarse pixel of the enlarged one.
-      EXPECT_LE(std::abs(scaled.vertices[k] - plain.vertices[k] * scale), (scale + 1) / 2) << scale << " at " << k;
+      EXPECT_LE(std::abs(scaled.vertices[k] - plain.vertices[k] * scale), (scale + 1) / 2)
+          << scale << " at " << k;
       offGrid += scaled.vertices[k] != std::lround(plain.vertices[k] * scale);
     }
     EXPECT_GT(offGrid, static_cast<int>(plain.vertices.size()) / 4) << scale << ": enlarged, not redrawn";

@@ -13,19 +13,25 @@
 namespace {
 
 using render::Color;
-using surface::ColorMode;
 using surface::CellTable;
+using surface::ColorMode;
 
 constexpr Color Background = 0xE0E0E0;
 
 // On the drawing area: 326 pixels square, Times New Roman 9.75 pt bold.
-gui::ImageSurface Drawn(CellTable& cells, const render::View& view) {
+gui::ImageSurface Drawn(const CellTable& cells, const render::View& view, render::DepthOrder& order) {
   QFont font("Times New Roman", -1, QFont::Bold);
   font.setPointSizeF(9.75);
   gui::ImageSurface area(326, 326, Background, font);
-  render::DepthOrder order;
-  render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order);
+  runtime::WorkerPool pool(1);
+  render::CellPainter painter;
+  render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order, painter, pool);
   return area;
+}
+
+gui::ImageSurface Drawn(const CellTable& cells, const render::View& view) {
+  render::DepthOrder order;
+  return Drawn(cells, view, order);
 }
 
 // Corners P0 to P3 as x, y, z; the centre halfway between P0 and P2.
@@ -70,7 +76,7 @@ TEST(DrawAxes, DottedWhiteOnGreyWithBlackLetters) {
 
 // One big cell read back from the picture, fill in the middle and outline on its top edge, with
 // the code as the last build left it. It hides a cell behind it that comes first in the table, so
-// the first redraw reorders them; a second with the same view changes nothing.
+// the first redraw paints that one first; a second with the same view keeps the order.
 TEST(DrawFunction, ColoursOfEachModeFromThePicture) {
   const std::tuple<const char*, ColorMode, float, Color, Color> cases[] = {
       {"Grid", ColorMode::Grid, 9103237, 0x000000, 0xE0E0E0},
@@ -80,14 +86,15 @@ TEST(DrawFunction, ColoursOfEachModeFromThePicture) {
       {"Colors after a build in Grid fills black", ColorMode::Colors, 0, 0xC0C0C0, 0x000000},
   };
   for (const auto& [name, mode, code, outline, fill] : cases) {
-    CellTable cells{FacingSquare(code), FacingSquare(0x123456, 10)};
-    const gui::ImageSurface area = Drawn(cells, {0, 90, 100, mode});
+    const CellTable cells{FacingSquare(code), FacingSquare(0x123456, 10)};
+    render::DepthOrder order;
+    const gui::ImageSurface area = Drawn(cells, {0, 90, 100, mode}, order);
     EXPECT_EQ(area.PixelAt(163, 140), fill) << name;
     EXPECT_EQ(area.PixelAt(163, 113), outline) << name;
     EXPECT_EQ(area.PixelAt(5, 5), Background) << name;
-    const CellTable sorted = cells;
-    EXPECT_EQ(Drawn(cells, {0, 90, 100, mode}).image(), area.image()) << name;
-    EXPECT_EQ(cells, sorted) << name;
+    EXPECT_THAT(order.Rows(), testing::ElementsAre(1u, 0u)) << name << ": the hidden cell first";
+    EXPECT_EQ(Drawn(cells, {0, 90, 100, mode}, order).image(), area.image()) << name;
+    EXPECT_THAT(order.Rows(), testing::ElementsAre(1u, 0u)) << name << ": the same view keeps the order";
   }
 }
 
@@ -111,7 +118,7 @@ TEST(DrawFunction, LinesAtResolutionTwoShowBorderAndMiddleLineOfConstantY) {
 TEST(DrawFunction, ValuesBeyondA32BitIntegerRaiseOverflow) {
   const auto overflow = testing::Throws<runtime::RuntimeError>(
       testing::Property(&runtime::RuntimeError::Number, runtime::ErrorNumber::Overflow));
-  CellTable steep{Cell({0, 0, 0, 0, 0, 1e7f, 0, 1, 1e7f, 0, 1, 0})}, coloured{FacingSquare(3e9f)};
+  const CellTable steep{Cell({0, 0, 0, 0, 0, 1e7f, 0, 1, 1e7f, 0, 1, 0})}, coloured{FacingSquare(3e9f)};
   EXPECT_THAT([&] { Drawn(steep, {0, 90, 50000, ColorMode::Grid}); }, overflow) << "a vertex";
   EXPECT_THAT([&] { Drawn(coloured, {0, 90, 100, ColorMode::Colors}); }, overflow) << "a colour code";
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <cstring>
 #include <atomic>
 
 #include "PlotWindowFixture.h"
@@ -113,6 +114,7 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     window.form.Draw();
     const QImage picture = window.controls.surface.image().copy();
     const auto cells = window.form.Cells();
+    const std::vector<uint32_t> order(window.form.PainterOrder().begin(), window.form.PainterOrder().end());
     window.SetInputs(row.inputs);
     window.controls.formula = row.code;
     window.form.Draw();
@@ -128,53 +130,42 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     }
     if (row.messages.empty()) continue;
     EXPECT_EQ(window.form.Cells(), cells);
+    EXPECT_THAT(window.form.PainterOrder(), ElementsAreArray(order));
     EXPECT_EQ(window.controls.surface.image(), picture);
   }
 }
 
-// Says "stop" once the given stage has begun.
-class CancelIn : public runtime::Progress {
- public:
-  explicit CancelIn(runtime::Stage stage) : stage_(stage) {}
-  void BeginStage(runtime::Stage stage, uint64_t) override { begun_ = begun_ || stage == stage_; }
-  void Advance(uint64_t) override {}
-  bool Cancelled() const override { return begun_; }
-
- private:
-  const runtime::Stage stage_;
-  std::atomic<bool> begun_ = false;
-};
-
-// After a default draw, a draw of "X" is cancelled. In the scan nothing changes; in
-// the table the Z range is the new one, the table is dropped and the area shows the
-// axes alone, disabled, as after start-up. The next draw draws.
-TEST(CancelledDrawTest, KeepsTheLimitsOrDropsTheTable) {
-  const struct {
-    runtime::Stage stage;
-    std::string zRange;
-    std::size_t rows;
-    bool areaEnabled;
-  } rows[] = {{runtime::Stage::ScanningZRange, "0. 1.708", 144, true},
-              {runtime::Stage::BuildingCells, "-1. 0.833", 0, false}};
-  const QImage axesAlone = LoadedForm().controls.surface.image().copy();
-  for (const auto& row : rows) {
-    SCOPED_TRACE(static_cast<int>(row.stage));
+// A draw cancelled at any stage leaves everything as it was before the click: the
+// boxes, the limits, the table and its order, the picture; the next draw and drag work.
+TEST(CancelledDrawTest, LeavesEverythingAsItWas) {
+  for (const runtime::Stage stage :
+       {runtime::Stage::ScanningZRange, runtime::Stage::BuildingCells, runtime::Stage::Drawing}) {
+    SCOPED_TRACE(static_cast<int>(stage));
     LoadedForm window;
     window.form.Draw();
-    CancelIn cancel(row.stage);
-    window.form.SetProgress(cancel);
-    window.controls.formula = "X";
+    window.form.Turn(Left, 40, 60);
+    const auto numbers = window.controls.numbers;
+    const surface::Limits limits = window.form.Limits();
+    const surface::CellTable cells = window.form.Cells();
+    const QImage picture = window.controls.surface.image().copy();
+    window.controls.formula = "X * Y";
+    window.controls.Number(window::NumberBox::Resolution) = "30";
+    window.controls.progress.cancelAt = stage;
     EXPECT_EQ(window.form.Draw(), window::DrawOutcome::Cancelled);
-    EXPECT_EQ(window.controls.Number(window::NumberBox::ZMin) + " " +
-                  window.controls.Number(window::NumberBox::ZMax),
-              row.zRange);
-    EXPECT_EQ(window.form.Cells().size(), row.rows);
-    EXPECT_EQ(window.controls.drawingAreaEnabled, row.areaEnabled);
-    EXPECT_EQ(window.controls.surface.image() == axesAlone, !row.areaEnabled);
+    EXPECT_EQ(window.controls.numbers[static_cast<size_t>(window::NumberBox::ZMin)],
+              numbers[static_cast<size_t>(window::NumberBox::ZMin)]);
+    EXPECT_EQ(window.controls.numbers[static_cast<size_t>(window::NumberBox::ZMax)],
+              numbers[static_cast<size_t>(window::NumberBox::ZMax)]);
+    EXPECT_EQ(std::memcmp(&window.form.Limits(), &limits, sizeof limits), 0);
+    EXPECT_EQ(window.form.Cells(), cells);
+    EXPECT_EQ(window.controls.surface.image(), picture);
     EXPECT_EQ(window.MessageTexts(), Strings{});
-    runtime::NoProgress watchedByNobody;
-    window.form.SetProgress(watchedByNobody);
+    EXPECT_EQ(window.controls.progress.finished, 2) << "the progress hears that the work is over";
+
+    window.controls.progress.cancelAt.reset();
+    window.form.Turn(Left, 100, 60);
+    EXPECT_NE(window.controls.surface.image(), picture) << "the earlier surface turns";
     EXPECT_EQ(window.form.Draw(), window::DrawOutcome::Drawn);
-    EXPECT_EQ(window.form.Cells().size(), 144u);
+    EXPECT_EQ(window.form.Cells().size(), 900u);
   }
 }

@@ -1,5 +1,7 @@
 #include <QPointF>
 #include <QRect>
+#include <functional>
+#include <tuple>
 
 #include "PlotWindowFixture.h"
 
@@ -68,4 +70,28 @@ TEST_F(ViewTest, AFaultDuringADragIsReportedOncePerDrag) {
   form.Turn(0, 100, 100);
   form.Turn(Left, 100, 100);
   EXPECT_EQ(controls.messages.size(), 2u);
+}
+
+// The busy pointer shows for the draw command, which builds a table; the redraws of a drag
+// or a scale change over a table of this size are too quick to be worth two round trips to
+// the display each.
+TEST_F(ViewTest, OnlyTheDrawCommandShowsTheBusyPointerForASmallTable) {
+  using window::PointerShape;
+  using window::PointerTarget;
+  using Changes = std::vector<std::pair<PointerTarget, PointerShape>>;
+  const Changes busyAndBack{{PointerTarget::Window, PointerShape::Busy},
+                            {PointerTarget::DrawingArea, PointerShape::Busy},
+                            {PointerTarget::Window, PointerShape::Default},
+                            {PointerTarget::DrawingArea, PointerShape::Default}};
+  const std::tuple<const char*, std::function<void()>, Changes> rows[] = {
+      {"draw", [&] { form.Draw(); }, busyAndBack},
+      {"drag", [&] { form.Turn(Left, 120, 40); }, {}},
+      {"scale", [&] { controls.scale = 80, form.ScaleChanged(); }, {}},
+  };
+  form.Draw();
+  for (const auto& [name, action, changes] : rows) {
+    controls.pointerChanges.clear();
+    action();
+    EXPECT_EQ(controls.pointerChanges, changes) << name;
+  }
 }
