@@ -34,7 +34,8 @@ const std::vector<Point>& GridPoints() {
     std::vector<Point> grid;
     for (int i = 0; i <= 12; ++i) {
       for (int j = 0; j <= 12; ++j) {
-        grid.push_back({formula::Value::Single(-1 + static_cast<float>(i) / 6.0f), formula::Value::Single(-1 + static_cast<float>(j) / 6.0f)});
+        grid.push_back({formula::Value::Single(-1 + static_cast<float>(i) / 6.0f),
+                        formula::Value::Single(-1 + static_cast<float>(j) / 6.0f)});
       }
     }
     return grid;

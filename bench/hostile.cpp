@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "testkit/RecordingControls.h"
+#include "ResidentMemory.h"
 #include "surface/CellTableSize.h"
 #include "testkit/ChangingInputs.h"
+#include "testkit/RecordingControls.h"
 #include "window/PlotWindow.h"
-#include "ResidentMemory.h"
 
 namespace {
 

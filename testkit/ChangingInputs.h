@@ -21,9 +21,12 @@ class ChangingInputs {
                                                                  {"-0,001", "0.001"}, {"2.5", "7,25"},
                                                                  {"1", "-1"},         {"abc", "1"}};
     controls_.formula = Pick(formulas);
-    std::tie(controls_.Number(window::NumberBox::XMin), controls_.Number(window::NumberBox::XMax)) = Pick(ranges);
-    std::tie(controls_.Number(window::NumberBox::YMin), controls_.Number(window::NumberBox::YMax)) = Pick(ranges);
-    controls_.Number(window::NumberBox::Resolution) = Pick(std::array{"2", "7", "25", "100", "160", "1,5", "0"});
+    std::tie(controls_.Number(window::NumberBox::XMin), controls_.Number(window::NumberBox::XMax)) =
+        Pick(ranges);
+    std::tie(controls_.Number(window::NumberBox::YMin), controls_.Number(window::NumberBox::YMax)) =
+        Pick(ranges);
+    controls_.Number(window::NumberBox::Resolution) =
+        Pick(std::array{"2", "7", "25", "100", "160", "1,5", "0"});
     form_.ChooseColorMode(surface::AllColorModes[random_() % 4]);
     controls_.scale = Pick(std::array{100, 5, 0, 50000, -50000});
     form_.Draw();

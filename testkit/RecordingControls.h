@@ -32,7 +32,9 @@ class RecordingControls : public window::WindowControls {
     angles[static_cast<size_t>(readout)] = text;
   }
   bool ColorModeChecked(surface::ColorMode mode) const override { return checked[static_cast<size_t>(mode)]; }
-  void SetColorModeChecked(surface::ColorMode mode, bool on) override { checked[static_cast<size_t>(mode)] = on; }
+  void SetColorModeChecked(surface::ColorMode mode, bool on) override {
+    checked[static_cast<size_t>(mode)] = on;
+  }
   void PopupColorModeMenu() override { ++popups; }
   int32_t ScaleValue() const override { return scale; }
   bool DrawingAreaEnabled() const override { return drawingAreaEnabled; }

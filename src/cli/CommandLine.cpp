@@ -39,19 +39,26 @@ QCommandLineOption Option(const char* name, const char* valueName, const QString
   return QCommandLineOption(name, description, valueName);
 }
 
-QString DefaultFormulaText() { return QString::fromUtf8(window::DefaultFormula.data(), window::DefaultFormula.size()); }
+QString DefaultFormulaText() {
+  return QString::fromUtf8(window::DefaultFormula.data(), window::DefaultFormula.size());
+}
 
 std::vector<QCommandLineOption> AllOptions() {
   std::vector<QCommandLineOption> options{
-      Option("output", "file", "Draw without a window and write the picture to file (.png or .svg; - for PNG on standard output)."),
+      Option("output", "file",
+             "Draw without a window and write the picture to file (.png or .svg; - for PNG on standard "
+             "output)."),
       Option("formula", "formula", "The formula in X and Y (default " + DefaultFormulaText() + ")."),
   };
-  for (const ValueOption& input : InputOptions) options.push_back(Option(input.name, input.valueName, input.description));
+  for (const ValueOption& input : InputOptions)
+    options.push_back(Option(input.name, input.valueName, input.description));
   options.push_back(Option("mode", "mode", "Colour mode: grid, lines, colors or rnd-colors (default grid)."));
-  options.push_back(Option("theta", "degrees",
-                           QString("Turn of the view, as the window shows it (default %1).").arg(window::StartTheta)));
-  options.push_back(Option("phi", "degrees",
-                           QString("Tilt of the view, as the window shows it (default %1).").arg(window::StartPhi)));
+  options.push_back(
+      Option("theta", "degrees",
+             QString("Turn of the view, as the window shows it (default %1).").arg(window::StartTheta)));
+  options.push_back(
+      Option("phi", "degrees",
+             QString("Tilt of the view, as the window shows it (default %1).").arg(window::StartPhi)));
   options.push_back(Option("scale", "value",
                            QString("The window's scale control, %1 to %2 (default %3).")
                                .arg(window::ScaleSettings.min)
@@ -134,16 +141,18 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   request.output = parser.value("output").toStdString();
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
   for (std::size_t k = 0; k < InputOptions.size(); ++k)
-    if (parser.isSet(InputOptions[k].name)) request.inputs[k] = parser.value(InputOptions[k].name).toStdString();
+    if (parser.isSet(InputOptions[k].name))
+      request.inputs[k] = parser.value(InputOptions[k].name).toStdString();
   std::string& error = parsed.error;
-  const bool valid = ReadMode(parser, request.mode, error) &&
-                     ReadWhole(parser, "theta", std::numeric_limits<int16_t>::min(),
-                               std::numeric_limits<int16_t>::max(), request.theta, error) &&
-                     ReadWhole(parser, "phi", std::numeric_limits<int16_t>::min(),
-                               std::numeric_limits<int16_t>::max(), request.phi, error) &&
-                     ReadWhole(parser, "scale", window::ScaleSettings.min, window::ScaleSettings.max,
-                               request.scale, error) &&
-                     ReadWhole(parser, "size", gui::SmallestPictureSize, gui::LargestPictureSize, request.size, error);
+  const bool valid =
+      ReadMode(parser, request.mode, error) &&
+      ReadWhole(parser, "theta", std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max(),
+                request.theta, error) &&
+      ReadWhole(parser, "phi", std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max(),
+                request.phi, error) &&
+      ReadWhole(parser, "scale", window::ScaleSettings.min, window::ScaleSettings.max, request.scale,
+                error) &&
+      ReadWhole(parser, "size", gui::SmallestPictureSize, gui::LargestPictureSize, request.size, error);
   if (!valid) parsed.action = Action::UsageError;
   return parsed;
 }

@@ -4,10 +4,10 @@
 #include <QPushButton>
 
 #include "gui/CaptionLabel.h"
+#include "gui/DrawingAreaWidget.h"
 #include "gui/ImageSurface.h"
 #include "gui/LayoutFonts.h"
 #include "gui/QtText.h"
-#include "gui/DrawingAreaWidget.h"
 #include "gui/RectangleShape.h"
 #include "gui/UpDownControl.h"
 

@@ -21,7 +21,8 @@ render::Color Background() { return DrawingAreaLayout().background.value_or(0); 
 void CheckPictureSize(int size) {
   if (size < SmallestPictureSize || size > LargestPictureSize)
     throw std::out_of_range("a picture is " + std::to_string(SmallestPictureSize) + " to " +
-                            std::to_string(LargestPictureSize) + " pixels square, not " + std::to_string(size));
+                            std::to_string(LargestPictureSize) + " pixels square, not " +
+                            std::to_string(size));
 }
 
 ImageSurface MakeScaledImage(int size) {

@@ -60,5 +60,4 @@ int16_t ButtonMask(Qt::MouseButtons buttons) {
   return mask;
 }
 
-
 }  // namespace gui

@@ -116,8 +116,8 @@ void MainWindow::BuildPictureMenu() {
 void MainWindow::AskAndSavePicture() {
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   const QString folder = !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
-  const QString name = QFileDialog::getSaveFileName(this, "Save Picture As", QDir(folder).filePath("surface.png"),
-                                                    "PNG image (*.png);;SVG image (*.svg)");
+  const QString name = QFileDialog::getSaveFileName(
+      this, "Save Picture As", QDir(folder).filePath("surface.png"), "PNG image (*.png);;SVG image (*.svg)");
   if (!name.isEmpty()) SavePicture(name);
 }
 
@@ -152,10 +152,10 @@ void MainWindow::ConnectEvents() {
   connect(exitButton_, &QPushButton::clicked, this, [this] { Dispatch([this] { logic_.Exit(); }); });
   connect(colorModeButton_, &QPushButton::clicked, this,
           [this] { Dispatch([this] { logic_.ShowColorModeMenu(); }); });
-  connect(scale_, &UpDownControl::valueChanged, this, [this] { Dispatch([this] { logic_.ScaleChanged(); }); });
-  connect(drawingArea_, &DrawingAreaWidget::mouseMoved, this, [this](int16_t buttons, float x, float y) {
-    Dispatch([&] { logic_.Turn(buttons, x, y); });
-  });
+  connect(scale_, &UpDownControl::valueChanged, this,
+          [this] { Dispatch([this] { logic_.ScaleChanged(); }); });
+  connect(drawingArea_, &DrawingAreaWidget::mouseMoved, this,
+          [this](int16_t buttons, float x, float y) { Dispatch([&] { logic_.Turn(buttons, x, y); }); });
   connect(drawingArea_, &DrawingAreaWidget::pictureMenuRequested, this,
           [this](QPoint at) { pictureMenu_->popup(at); });
   for (const ColorMode mode : surface::AllColorModes) {
@@ -200,7 +200,9 @@ void MainWindow::SetAngleText(window::AngleReadout readout, const std::string& t
 
 bool MainWindow::ColorModeChecked(ColorMode mode) const { return ColorModeAction(mode)->isChecked(); }
 
-void MainWindow::SetColorModeChecked(ColorMode mode, bool checked) { ColorModeAction(mode)->setChecked(checked); }
+void MainWindow::SetColorModeChecked(ColorMode mode, bool checked) {
+  ColorModeAction(mode)->setChecked(checked);
+}
 
 void MainWindow::PopupColorModeMenu() { colorModeMenu_->exec(QCursor::pos()); }
 

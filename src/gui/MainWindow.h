@@ -71,14 +71,16 @@ class MainWindow : public QWidget, public window::WindowControls {
   void Dispatch(Handler&& handler);
 
   QLineEdit* NumberBoxWidget(window::NumberBox box) const { return numberBoxes_[static_cast<size_t>(box)]; }
-  QAction* ColorModeAction(surface::ColorMode mode) const { return colorModeActions_[static_cast<size_t>(mode)]; }
+  QAction* ColorModeAction(surface::ColorMode mode) const {
+    return colorModeActions_[static_cast<size_t>(mode)];
+  }
 
   ImageSurface picture_;
   window::PlotWindow logic_;
 
   DrawingAreaWidget* drawingArea_ = nullptr;
   QLineEdit* formulaBox_ = nullptr;
-  std::array<QLineEdit*, 7> numberBoxes_{};  // Data(1) to Data(7), one per limit
+  std::array<QLineEdit*, 7> numberBoxes_{};       // Data(1) to Data(7), one per limit
   std::array<CaptionLabel*, 2> angleReadouts_{};  // Label1 (Θ) and Label2 (Φ)
   UpDownControl* scale_ = nullptr;
   QPushButton* drawButton_ = nullptr;

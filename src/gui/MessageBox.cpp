@@ -39,10 +39,11 @@ MessageBoxPresenter ReplaceMessageBoxPresenter(MessageBoxPresenter presenter) {
   return std::exchange(CurrentPresenter(), std::move(presenter));
 }
 
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text, window::MessageIcon icon) {
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text,
+                                            window::MessageIcon icon) {
   const auto qtIcon = icon == window::MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon;
   auto box = std::make_unique<CopyableMessageBox>(qtIcon, QString::fromUtf8(MessageBoxTitle),
-                                           QString::fromStdString(text), QMessageBox::Ok, parent);
+                                                  QString::fromStdString(text), QMessageBox::Ok, parent);
   box->setTextFormat(Qt::PlainText);
   box->setWindowModality(Qt::ApplicationModal);
   return box;

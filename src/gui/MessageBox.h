@@ -13,7 +13,8 @@ namespace gui {
 inline constexpr const char* MessageBoxTitle = "surfplot";
 
 // Shows one message to the user and returns when it is dismissed.
-using MessageBoxPresenter = std::function<void(QWidget* parent, const std::string& text, window::MessageIcon icon)>;
+using MessageBoxPresenter =
+    std::function<void(QWidget* parent, const std::string& text, window::MessageIcon icon)>;
 
 // Every message of the program goes through here, to the current presenter.
 void PresentMessageBox(QWidget* parent, const std::string& text, window::MessageIcon icon);
@@ -25,6 +26,7 @@ MessageBoxPresenter ReplaceMessageBoxPresenter(MessageBoxPresenter presenter);
 // The real presenter: a modal box with an OK button.
 void ShowModalMessageBox(QWidget* parent, const std::string& text, window::MessageIcon icon);
 // The box that ShowModalMessageBox runs, not yet shown.
-std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text, window::MessageIcon icon);
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const std::string& text,
+                                            window::MessageIcon icon);
 
 }  // namespace gui

@@ -23,7 +23,8 @@ QByteArray PngBytes(const QImage& image) {
   return bytes;
 }
 
-QByteArray PictureBytes(PictureFormat format, int size, const std::function<void(render::DrawingSurface&)>& draw) {
+QByteArray PictureBytes(PictureFormat format, int size,
+                        const std::function<void(render::DrawingSurface&)>& draw) {
   if (format == PictureFormat::Svg) {
     svg::SvgSurface picture = MakePictureSvg(size);
     draw(picture);

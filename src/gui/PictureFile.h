@@ -20,7 +20,8 @@ QByteArray PngBytes(const QImage& image);
 
 // A picture `size` pixels square in the given format, drawn by `draw` onto the
 // matching surface.
-QByteArray PictureBytes(PictureFormat format, int size, const std::function<void(render::DrawingSurface&)>& draw);
+QByteArray PictureBytes(PictureFormat format, int size,
+                        const std::function<void(render::DrawingSurface&)>& draw);
 
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so a
 // file that existed before is never left half-written. On failure, the reason.

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "runtime/Conversions.h"
 #include "render/Projection.h"
+#include "runtime/Conversions.h"
 
 namespace render {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/DrawingSurface.h"
 #include "render/AxisPoints.h"
+#include "render/DrawingSurface.h"
 #include "render/View.h"
 
 namespace render {

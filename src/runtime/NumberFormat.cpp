@@ -1,7 +1,7 @@
 #include "runtime/NumberFormat.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace runtime {
@@ -27,7 +27,8 @@ std::string FormatZeroPointHash(double value, char decimalSeparator) {
   // to_chars prints the exact binary value to any precision (and, unlike printf,
   // ignores the locale), so rounding the printed digits rounds the exact value.
   char buffer[400];
-  const auto printed = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 60);
+  const auto printed =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 60);
   const std::string exact(buffer, printed.ptr);
   const size_t point = exact.find('.');
   std::string digits = exact.substr(0, point) + exact.substr(point + 1, 3);

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "runtime/ResumeNext.h"
-#include "surface/GridWalk.h"
-#include "surface/CellTableSize.h"
 #include "surface/CellTableBuilder.h"
+#include "surface/CellTableSize.h"
+#include "surface/GridWalk.h"
 
 namespace surface {
 namespace {

@@ -9,7 +9,8 @@ namespace surface {
 // scan finds. Each has a number box of its own in the window.
 enum class Limit { XMin, XMax, YMin, YMax, Resolution, ZMin, ZMax };
 
-inline constexpr Limit InputLimits[] = {Limit::XMin, Limit::XMax, Limit::YMin, Limit::YMax, Limit::Resolution};
+inline constexpr Limit InputLimits[] = {Limit::XMin, Limit::XMax, Limit::YMin, Limit::YMax,
+                                        Limit::Resolution};
 
 class Limits {
  public:

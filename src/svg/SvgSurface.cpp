@@ -16,8 +16,8 @@ std::string Hex(render::Color color) {
   const std::array<uint32_t, 3> channels{render::RedOf(color), render::GreenOf(color), render::BlueOf(color)};
   std::string text = "#";
   // #RGB where every channel repeats its digit.
-  const bool shortForm = (channels[0] >> 4) == (channels[0] & 15) && (channels[1] >> 4) == (channels[1] & 15) &&
-                         (channels[2] >> 4) == (channels[2] & 15);
+  const bool shortForm = (channels[0] >> 4) == (channels[0] & 15) &&
+                         (channels[1] >> 4) == (channels[1] & 15) && (channels[2] >> 4) == (channels[2] & 15);
   for (const uint32_t c : channels) {
     text += digits[c >> 4];
     if (!shortForm) text += digits[c & 15];
@@ -29,8 +29,8 @@ std::string Hex(render::Color color) {
 // separator.
 std::string Number(double value, int decimals = 2) {
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, decimals);
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
   std::string text(buffer.data(), result.ptr);
   if (text.find('.') != std::string::npos) {
     while (text.back() == '0') text.pop_back();
@@ -57,10 +57,14 @@ std::size_t Utf8Length(std::string_view text, std::size_t i) {
   std::size_t length = 0;
   uint32_t code = 0;
   if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2, code = lead & 0x1Fu;
-  else if (lead >= 0xE0 && lead <= 0xEF) length = 3, code = lead & 0x0Fu;
-  else if (lead >= 0xF0 && lead <= 0xF4) length = 4, code = lead & 0x07u;
-  else return 0;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2, code = lead & 0x1Fu;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3, code = lead & 0x0Fu;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4, code = lead & 0x07u;
+  else
+    return 0;
   if (i + length > text.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
@@ -84,12 +88,18 @@ std::string EscapeXmlText(std::string_view text) {
       ++i;
       continue;
     }
-    if (c == '&') escaped += "&amp;";
-    else if (c == '<') escaped += "&lt;";
-    else if (c == '>') escaped += "&gt;";
-    else if (c == '"') escaped += "&quot;";
-    else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') escaped += Replacement;
-    else escaped.append(text.substr(i, length));
+    if (c == '&')
+      escaped += "&amp;";
+    else if (c == '<')
+      escaped += "&lt;";
+    else if (c == '>')
+      escaped += "&gt;";
+    else if (c == '"')
+      escaped += "&quot;";
+    else if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+      escaped += Replacement;
+    else
+      escaped.append(text.substr(i, length));
     i += length;
   }
   return escaped;
@@ -126,8 +136,8 @@ void SvgSurface::SetCurrentPosition(float x, float y) {
 void SvgSurface::Print(std::string_view text) {
   // The position is the top left of the text, the document's is its baseline;
   // the half unit takes back the pixel-centre shift of the picture's group.
-  const std::string geometry = " x=\"" + Number(currentX_ - 0.5) + "\" y=\"" +
-                               Number(currentY_ + font_.ascent - 0.5) + "\"";
+  const std::string geometry =
+      " x=\"" + Number(currentX_ - 0.5) + "\" y=\"" + Number(currentY_ + font_.ascent - 0.5) + "\"";
   FlushPending();
   if (!runAttributes_.empty()) body_ += "</g>";
   runAttributes_.clear();
@@ -142,7 +152,8 @@ void SvgSurface::Polygon(const render::PolygonPoint* points, int count) {
   std::vector<render::PolygonPoint> kept{points[0]};
   for (int i = 1; i < count; ++i)
     if (points[i].x != kept.back().x || points[i].y != kept.back().y) kept.push_back(points[i]);
-  while (kept.size() > 1 && kept.back().x == kept.front().x && kept.back().y == kept.front().y) kept.pop_back();
+  while (kept.size() > 1 && kept.back().x == kept.front().x && kept.back().y == kept.front().y)
+    kept.pop_back();
   // A single point still shows its outline pixel: a polygon there and back.
   if (kept.size() == 1) kept.push_back(kept.front());
   std::string geometry = " points=\"";
@@ -151,8 +162,8 @@ void SvgSurface::Polygon(const render::PolygonPoint* points, int count) {
     geometry += Integer(kept[i].x) + "," + Integer(kept[i].y);
   }
   geometry += "\"";
-  const std::string fill =
-      fillStyle_ == render::FillStyle::Solid ? " fill=\"" + Hex(fillColor_) + "\"" : std::string(" fill=\"none\"");
+  const std::string fill = fillStyle_ == render::FillStyle::Solid ? " fill=\"" + Hex(fillColor_) + "\""
+                                                                  : std::string(" fill=\"none\"");
   Emit("polygon", geometry, fill + StrokeAttributes(foreColor_, lineStyle_));
 }
 
@@ -164,7 +175,8 @@ void SvgSurface::Emit(std::string_view tag, const std::string& geometry, const s
   if (!pendingTag_.empty() && attributes == pendingAttributes_) {
     if (!runAttributes_.empty()) body_ += "</g>";
     runAttributes_ = attributes;
-    body_ += "<g" + attributes + "><" + pendingTag_ + pendingGeometry_ + "/><" + std::string(tag) + geometry + "/>";
+    body_ += "<g" + attributes + "><" + pendingTag_ + pendingGeometry_ + "/><" + std::string(tag) + geometry +
+             "/>";
     pendingTag_.clear();
     return;
   }
@@ -183,8 +195,9 @@ void SvgSurface::FlushPending() {
 }
 
 std::string SvgSurface::Document() const {
-  std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Integer(size_) + "\" height=\"" +
-                         Integer(size_) + "\" viewBox=\"0 0 " + Integer(side_) + " " + Integer(side_) + "\">";
+  std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Integer(size_) +
+                         "\" height=\"" + Integer(size_) + "\" viewBox=\"0 0 " + Integer(side_) + " " +
+                         Integer(side_) + "\">";
   document += "<rect width=\"" + Integer(side_) + "\" height=\"" + Integer(side_) + "\" fill=\"" +
               Hex(background_) + "\"/>";
   // Crisp edges: the area's picture has no antialiased edges either, and at its
@@ -192,9 +205,10 @@ std::string SvgSurface::Document() const {
   // pixel per column (or row) at any slope; a stroke of 0.8 comes closer to that
   // on slanted lines than a full unit, and still covers every pixel of a
   // horizontal or vertical one.
-  document += "<g transform=\"translate(.5 .5)\" shape-rendering=\"crispEdges\" stroke-width=\".8\" "
-              "fill-rule=\"evenodd\" stroke-linecap=\"square\" font-family=\"" +
-              EscapeXmlText(font_.family) + "\" font-size=\"" + Number(font_.size) + "\"";
+  document +=
+      "<g transform=\"translate(.5 .5)\" shape-rendering=\"crispEdges\" stroke-width=\".8\" "
+      "fill-rule=\"evenodd\" stroke-linecap=\"square\" font-family=\"" +
+      EscapeXmlText(font_.family) + "\" font-size=\"" + Number(font_.size) + "\"";
   if (font_.bold) document += " font-weight=\"bold\"";
   document += ">";
   document += body_;

@@ -78,8 +78,8 @@ class SvgSurface : public render::DrawingSurface {
   std::string pendingAttributes_;
 };
 
-// Text as XML character data or an attribute value in double quotes: markup characters escaped, characters XML cannot
-// hold and bytes that are not UTF-8 replaced by U+FFFD.
+// Text as XML character data or an attribute value in double quotes: markup characters escaped, characters
+// XML cannot hold and bytes that are not UTF-8 replaced by U+FFFD.
 std::string EscapeXmlText(std::string_view text);
 
 }  // namespace svg

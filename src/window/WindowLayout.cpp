@@ -99,6 +99,8 @@ int DrawingAreaPixels() {
 
 std::span<const MenuItemLayout> ColorModeMenuItems() { return MenuItems; }
 
-const MenuItemLayout& ColorModeMenuItem(surface::ColorMode mode) { return MenuItems[static_cast<size_t>(mode)]; }
+const MenuItemLayout& ColorModeMenuItem(surface::ColorMode mode) {
+  return MenuItems[static_cast<size_t>(mode)];
+}
 
 }  // namespace window

@@ -27,8 +27,8 @@ Outcome Surfplot(const QStringList& arguments) {
   program.setProcessEnvironment(environment);
   program.start(SURFPLOT_PROGRAM, arguments);
   program.waitForFinished(60000);
-  return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, program.readAllStandardOutput(),
-          program.readAllStandardError()};
+  return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+          program.readAllStandardOutput(), program.readAllStandardError()};
 }
 
 class CommandLine : public ::testing::Test {
@@ -46,18 +46,35 @@ TEST_F(CommandLine, ExitStatusesSayWhatHappened) {
     QByteArray out, err;
   } rows[] = {
       {"defaults", {"--output", File("a.png")}, 0, "0. < Z < 1.708\n", ""},
-      {"a comma and the = form", {"--output=" + File("b.png"), "--x-min", "-1,5", "--x-max=2"}, 0,
-       "0. < Z < 1.706\n", ""},
+      {"a comma and the = form",
+       {"--output=" + File("b.png"), "--x-min", "-1,5", "--x-max=2"},
+       0,
+       "0. < Z < 1.706\n",
+       ""},
       {"unknown option", {"--output", File("c.png"), "--colour", "red"}, 1, "", "Unknown option 'colour'"},
       {"missing value", {"--output"}, 1, "", "Missing value after '--output'"},
       {"options without --output", {"--size", "100"}, 1, "", "--output FILE"},
-      {"size out of range", {"--output", File("d.png"), "--size", "15"}, 1, "", "--size takes a whole number from 16"},
+      {"size out of range",
+       {"--output", File("d.png"), "--size", "15"},
+       1,
+       "",
+       "--size takes a whole number from 16"},
       {"unknown mode", {"--output", File("d.png"), "--mode", "rainbow"}, 1, "", "--mode takes grid, lines"},
       {"wrong value", {"--output", File("e.png"), "--resolution", "1e3"}, 2, "", "Wrong value\n"},
-      {"X range", {"--output", File("e.png"), "--x-min", "3"}, 2, "",
+      {"X range",
+       {"--output", File("e.png"), "--x-min", "3"},
+       2,
+       "",
        " Maximum 'X' Must be Greater than Minimum 'X'\n"},
-      {"grid too large", {"--output", File("e.png"), "--resolution", "5000"}, 2, "", "Use a resolution of at most"},
-      {"formula too long", {"--output", File("e.png"), "--formula", QString("X+").repeated(60) + "X"}, 2, "",
+      {"grid too large",
+       {"--output", File("e.png"), "--resolution", "5000"},
+       2,
+       "",
+       "Use a resolution of at most"},
+      {"formula too long",
+       {"--output", File("e.png"), "--formula", QString("X+").repeated(60) + "X"},
+       2,
+       "",
        "The formula is too long"},
       {"parse error", {"--output", File("f.png"), "--formula", "(X"}, 3, "", "Parse Error\n"},
       {"unwritable folder", {"--output", File("no/such/folder.png")}, 4, "", "cannot write"},
@@ -90,8 +107,8 @@ QImage WindowPicture(const std::string& formula, surface::ColorMode mode, int16_
 }
 
 TEST_F(CommandLine, APngAt326IsTheWindowsPicture) {
-  const Outcome outcome = Surfplot({"--output", File("p.png"), "--formula", "Sin(X * 3) * Y", "--resolution", "30",
-                                    "--mode", "colors", "--theta", "40", "--phi", "120"});
+  const Outcome outcome = Surfplot({"--output", File("p.png"), "--formula", "Sin(X * 3) * Y", "--resolution",
+                                    "30", "--mode", "colors", "--theta", "40", "--phi", "120"});
   ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
   const QImage written = QImage(File("p.png")).convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(written, WindowPicture("Sin(X * 3) * Y", surface::ColorMode::Colors, 40, 120));
@@ -119,7 +136,8 @@ TEST_F(CommandLine, ALargerSizeIsTheSameViewAndAnSvgIsAVectorPicture) {
   for (int y = 0; y < 326; ++y)
     for (int x = 0; x < 326; ++x) {
       const QRgb a = small.pixel(x, y), b = shrunk.pixel(x, y);
-      close += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 96;
+      close +=
+          std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) < 96;
     }
   EXPECT_GT(close, 326 * 326 * 95 / 100);
 

@@ -30,8 +30,7 @@ bool LabelShows(const QImage& client, const char* name, const QString& caption) 
   palette.setColor(QPalette::Window, QColor(128, 128, 255));
   window.setPalette(palette);
   window.setAutoFillBackground(true);
-  auto* label =
-      static_cast<gui::CaptionLabel*>(gui::BuildControl(*window::FindControlLayout(name), &window));
+  auto* label = static_cast<gui::CaptionLabel*>(gui::BuildControl(*window::FindControlLayout(name), &window));
   label->FixLayoutWidth();
   label->SetCaption(caption);
   return client.copy(label->geometry()) ==

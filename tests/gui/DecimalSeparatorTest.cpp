@@ -14,7 +14,8 @@ TEST(DecimalSeparator, TheLocalesOwnWhenASCIIElseAFullStop) {
       {"German", QLocale(QLocale::German, QLocale::Germany), ','},
       {"Arabic (Egypt), U+066B", QLocale(QLocale::Arabic, QLocale::Egypt), '.'},
   };
-  for (const auto& [name, locale, separator] : rows) EXPECT_EQ(gui::DecimalSeparatorOf(locale), separator) << name;
+  for (const auto& [name, locale, separator] : rows)
+    EXPECT_EQ(gui::DecimalSeparatorOf(locale), separator) << name;
 }
 
 }  // namespace

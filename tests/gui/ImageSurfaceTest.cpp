@@ -1,11 +1,10 @@
 // Polygons drawn through the drawing area's image: fill, outline and clipping.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <algorithm>
 #include <tuple>
 #include <vector>
-
-#include <QImage>
 
 #include "gui/ImageSurface.h"
 

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "gui/MessageBox.h"
 #include "gui/MainWindow.h"
+#include "gui/MessageBox.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ TEST(MessageBox, TheRealBoxHasTheTitleAnOkButtonAndTheIconAndCopiesItsText) {
 TEST(MessageBox, ARecorderTakesThePresentersPlaceUntilPutBack) {
   gui::MainWindow form;
   std::vector<std::tuple<QWidget*, std::string, MessageIcon>> shown;
-  const auto original =
-      gui::ReplaceMessageBoxPresenter([&](auto... box) { shown.emplace_back(box...); });
+  const auto original = gui::ReplaceMessageBoxPresenter([&](auto... box) { shown.emplace_back(box...); });
   form.ShowMessage("Wrong value", MessageIcon::Critical);
   gui::PresentMessageBox(nullptr, "Parse Error", MessageIcon::None);
   EXPECT_EQ(shown, (decltype(shown){{&form, "Wrong value", MessageIcon::Critical},

@@ -96,7 +96,8 @@ SvgSummary Summarise(const std::string& document) {
 }
 
 TEST(PictureSvg, ADocumentOfTheCellsInPaintersOrder) {
-  const std::pair<ColorMode, int> rows[] = {{ColorMode::Grid, 1}, {ColorMode::Lines, 0}, {ColorMode::RndColors, 0}};
+  const std::pair<ColorMode, int> rows[] = {
+      {ColorMode::Grid, 1}, {ColorMode::Lines, 0}, {ColorMode::RndColors, 0}};
   for (const auto& [mode, runsAtMost] : rows) {
     DrawnWindow window("12", mode);
     svg::SvgSurface picture = gui::MakePictureSvg(1024);
@@ -124,8 +125,10 @@ TEST(PictureSvg, ADocumentOfTheCellsInPaintersOrder) {
 TEST(PictureSvg, RasterisedAgreesWithThePng) {
   const QString converter = QStandardPaths::findExecutable("rsvg-convert");
   if (converter.isEmpty()) GTEST_SKIP() << "rsvg-convert is not installed (Debian package librsvg2-bin)";
-  const std::pair<const char*, ColorMode> rows[] = {
-      {"12", ColorMode::Grid}, {"40", ColorMode::Colors}, {"30", ColorMode::Lines}, {"40", ColorMode::RndColors}};
+  const std::pair<const char*, ColorMode> rows[] = {{"12", ColorMode::Grid},
+                                                    {"40", ColorMode::Colors},
+                                                    {"30", ColorMode::Lines},
+                                                    {"40", ColorMode::RndColors}};
   for (const auto& [resolution, mode] : rows) {
     DrawnWindow window(resolution, mode);
     svg::SvgSurface picture = gui::MakePictureSvg(326);

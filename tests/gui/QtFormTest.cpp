@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <QPaintEvent>
 #include <cstring>
 #include <map>
 #include <tuple>
@@ -153,8 +153,7 @@ TEST_F(QtFormTest, GraphScaleArrowsStepByFiveWithinTheBounds) {
   EXPECT_EQ(std::tuple(scale->value(), scale->increment(), scale->minimum(), scale->maximum()),
             std::tuple(100, 5, -50000, 50000));
   std::vector<int> signalled;
-  QObject::connect(scale, &gui::UpDownControl::valueChanged,
-                   [&](int value) { signalled.push_back(value); });
+  QObject::connect(scale, &gui::UpDownControl::valueChanged, [&](int value) { signalled.push_back(value); });
   const std::tuple<int32_t, bool, int32_t> rows[] = {{100, true, 105},        {3, false, -2},
                                                      {49998, true, 50000},    {50000, true, 50000},
                                                      {-49998, false, -50000}, {-50000, false, -50000}};
@@ -169,7 +168,8 @@ TEST_F(QtFormTest, GraphScaleArrowsStepByFiveWithinTheBounds) {
 }
 
 TEST_F(QtFormTest, AngleLabelsGrowWithTheirCaption) {
-  for (const auto& [number, readout] : {std::pair{1, window::AngleReadout::Theta}, {2, window::AngleReadout::Phi}}) {
+  for (const auto& [number, readout] :
+       {std::pair{1, window::AngleReadout::Theta}, {2, window::AngleReadout::Phi}}) {
     auto* label = Control<QLabel>("Label" + std::to_string(number));
     const QRect start = label->geometry();
     form.SetAngleText(readout, "-1234");

@@ -58,7 +58,7 @@ TEST(RasterizerVsQt, SameInteriorPixels) {
       painter.setPen(Qt::NoPen), painter.setBrush(Qt::white), painter.drawPolygon(q, Qt::OddEvenFill);
       painter.end();
       raster::FillEvenOdd({reinterpret_cast<uint32_t*>(ours.bits()), Size, Size, Size}, p.data(),
-                            int(p.size()), ~0u);
+                          int(p.size()), ~0u);
       if (qt == ours) continue;
       for (int k = 0; k < Size * Size; ++k) {
         const int x = k % Size, y = k / Size;
@@ -93,11 +93,19 @@ TEST(WideLines, CoverTheirWidthAcrossTheMinorAxis) {
     return set;
   };
   const std::tuple<const char*, std::function<void(const raster::PixelBuffer&)>, int> rows[] = {
-      {"width 1 as before", [](auto& b) { raster::DrawLine(b, 5, 5, 30, 12, ~0u, raster::SolidPattern, 1); }, 26},
-      {"flat, width 3", [](auto& b) { raster::DrawLine(b, 5, 5, 30, 12, ~0u, raster::SolidPattern, 3); }, 3 * 26},
-      {"steep, width 2", [](auto& b) { raster::DrawLine(b, 5, 5, 12, 30, ~0u, raster::SolidPattern, 2); }, 2 * 26},
-      {"dotted 6 on 12 off, width 2", [](auto& b) { raster::DrawLine(b, 0, 9, 35, 9, ~0u, {6, 12}, 2); }, 2 * 18},
-      {"clipped at the edge", [](auto& b) { raster::DrawLine(b, 0, 0, 39, 0, ~0u, raster::SolidPattern, 3); }, 2 * 40},
+      {"width 1 as before", [](auto& b) { raster::DrawLine(b, 5, 5, 30, 12, ~0u, raster::SolidPattern, 1); },
+       26},
+      {"flat, width 3", [](auto& b) { raster::DrawLine(b, 5, 5, 30, 12, ~0u, raster::SolidPattern, 3); },
+       3 * 26},
+      {"steep, width 2", [](auto& b) { raster::DrawLine(b, 5, 5, 12, 30, ~0u, raster::SolidPattern, 2); },
+       2 * 26},
+      {"dotted 6 on 12 off, width 2",
+       [](auto& b) {
+         raster::DrawLine(b, 0, 9, 35, 9, ~0u, {6, 12}, 2);
+       },
+       2 * 18},
+      {"clipped at the edge", [](auto& b) { raster::DrawLine(b, 0, 0, 39, 0, ~0u, raster::SolidPattern, 3); },
+       2 * 40},
       {"square outline, width 3",
        [](auto& b) {
          const Vertex square[] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}};

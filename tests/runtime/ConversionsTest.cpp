@@ -1,10 +1,9 @@
-#include "runtime/Conversions.h"
-
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 
+#include "runtime/Conversions.h"
 #include "runtime/ResumeNext.h"
 #include "runtime/RuntimeError.h"
 
@@ -20,7 +19,8 @@ TEST(Conversions, IntegersRoundHalfToEvenAndOverflowOutsideTheirRange) {
   EXPECT_EQ(runtime::ToLong(-2147483648.5), -2147483648);  // the tie goes to the even end, in range
   for (double outside : {2147483647.5, -2147483649.0, std::nan(""), double{INFINITY}})
     EXPECT_THROW(runtime::ToLong(outside), RuntimeError) << outside;
-  for (double outside : {32767.5, -32768.6}) EXPECT_THROW(runtime::ToInteger(outside), RuntimeError) << outside;
+  for (double outside : {32767.5, -32768.6})
+    EXPECT_THROW(runtime::ToInteger(outside), RuntimeError) << outside;
 }
 
 TEST(Conversions, SinglesRoundToNearestAndOverflowBeyondTheirRange) {

@@ -7,8 +7,8 @@
 
 #include "SurfaceFixtures.h"
 #include "formula/Evaluation.h"
-#include "surface/ColorCodes.h"
 #include "runtime/RuntimeError.h"
+#include "surface/ColorCodes.h"
 #include "surface/CubeScaling.h"
 
 namespace {

@@ -36,9 +36,9 @@ TEST(ScanZRange, EveryComparisonAndStoreEvaluates) {
   EXPECT_TRUE(random == expected);
   int evaluations = 0;
   ScanZRange(limits, {[&](float, float) {
-                   if (++evaluations % 2) return Evaluation::Raised(runtime::ErrorNumber::Overflow);
-                   return Evaluation{Value::Double(-5)};
-                 }});
+               if (++evaluations % 2) return Evaluation::Raised(runtime::ErrorNumber::Overflow);
+               return Evaluation{Value::Double(-5)};
+             }});
   EXPECT_EQ(evaluations, 16);
   EXPECT_EQ(std::pair(limits.ZMin(), limits.ZMax()), std::pair(-5.0f, -5.0f));
 }
@@ -76,7 +76,7 @@ TEST(BuildCellTable, EveryCornerOfEveryCellIsItsOwnDraw) {
   formula::RandomSequence random, expected = random;
   CellTable cells;
   BuildCellTable(MakeLimits(10000000, 10000010, -1, 1, 7), {1, 1, 1, 0, 0, 0}, Compiled("RND(1)", random),
-                   Grid, cells);
+                 Grid, cells);
   ASSERT_EQ(cells.size(), 49u);
   for (const Cell& row : cells)
     for (const int z : {Corner0Z, Corner1Z, Corner2Z, Corner3Z, MidZ}) ASSERT_EQ(row[z], expected.Rnd(1));

@@ -34,7 +34,7 @@ std::string Body(const std::vector<render::Color>& fills) {
   }
   const std::string document = area.Document();
   const auto start = document.find("<polygon") < document.find("<g fill") ? document.find("<polygon")
-                                                                           : document.find("<g fill");
+                                                                          : document.find("<g fill");
   return document.substr(start, document.rfind("</g>") - start);
 }
 
@@ -43,12 +43,14 @@ std::string Body(const std::vector<render::Color>& fills) {
 TEST(SvgSurface, RunsOfTheSameColoursShareAGroup) {
   const std::string cell = "points=\"1,2 3,2 3,4\"";
   const std::tuple<const char*, std::vector<render::Color>, std::string> rows[] = {
-      {"a run", {0x123456, 0x123456, 0x123456},
+      {"a run",
+       {0x123456, 0x123456, 0x123456},
        "<g fill=\"#563412\" stroke=\"#000\"><polygon " + cell + "/><polygon " + cell + "/><polygon " + cell +
            "/></g>"},
-      {"lone, then a run", {render::Rgb(255, 0, 0), 2, 2},
-       "<polygon " + cell + " fill=\"#F00\" stroke=\"#000\"/><g fill=\"#020000\" stroke=\"#000\"><polygon " + cell +
-           "/><polygon " + cell + "/></g>"},
+      {"lone, then a run",
+       {render::Rgb(255, 0, 0), 2, 2},
+       "<polygon " + cell + " fill=\"#F00\" stroke=\"#000\"/><g fill=\"#020000\" stroke=\"#000\"><polygon " +
+           cell + "/><polygon " + cell + "/></g>"},
   };
   for (const auto& [name, fills, body] : rows) EXPECT_EQ(Body(fills), body) << name;
 }

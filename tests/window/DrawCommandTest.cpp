@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <cstring>
 #include <atomic>
+#include <cstring>
 
 #include "PlotWindowFixture.h"
 #include "runtime/Progress.h"
@@ -18,9 +18,9 @@ TEST_F(DrawCommandTest, TheStartInputsDrawTheDefaultSurfaceWhichAParseErrorKeeps
   form.Draw();
   EXPECT_EQ(MessageTexts(), Strings{});
   EXPECT_EQ(form.Cells().size(), 144u);
-  EXPECT_EQ(controls.Number(window::NumberBox::ZMin) + " " + controls.Number(window::NumberBox::ZMax), "0. 1.708");
-  EXPECT_EQ(controls.pointerChanges.back().second, window::PointerShape::Default)
-      << "busy pointer put back";
+  EXPECT_EQ(controls.Number(window::NumberBox::ZMin) + " " + controls.Number(window::NumberBox::ZMax),
+            "0. 1.708");
+  EXPECT_EQ(controls.pointerChanges.back().second, window::PointerShape::Default) << "busy pointer put back";
   controls.decimalSeparator = ',';  // the user's own separator
   form.Draw();
   EXPECT_EQ(controls.Number(window::NumberBox::ZMax), "1,708");
@@ -126,7 +126,9 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
     const auto& l = window.form.Limits();
     EXPECT_EQ((std::vector<float>{l.XMin(), l.XMax(), l.YMin(), l.YMax(), l.Resolution()}), row.limits);
     if (!row.zRange.empty()) {
-      EXPECT_EQ(window.controls.Number(window::NumberBox::ZMin) + " " + window.controls.Number(window::NumberBox::ZMax), row.zRange);
+      EXPECT_EQ(window.controls.Number(window::NumberBox::ZMin) + " " +
+                    window.controls.Number(window::NumberBox::ZMax),
+                row.zRange);
     }
     if (row.messages.empty()) continue;
     EXPECT_EQ(window.form.Cells(), cells);

@@ -3,8 +3,8 @@
 
 #include <QImage>
 
-#include "testkit/ChangingInputs.h"
 #include "PlotWindowFixture.h"
+#include "testkit/ChangingInputs.h"
 
 class HeadlessHostileUse : public PlotWindowTest {
  protected:
