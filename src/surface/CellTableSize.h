@@ -7,12 +7,17 @@
 
 namespace surface {
 
-// The cap on the memory a surface takes: its cell table, plus what every redraw
-// keeps beside it to reorder the rows (a second table and two 8-byte sort keys per
-// cell). Resolution 1000 needs 152 MB in all; the cap stops short of what would
-// exhaust or swap the machine (about resolution 2650).
+// The cap on the memory a surface takes, per cell: the cell table and the one
+// shown before the last draw (kept for a cancel, then reused), the painter's order
+// of each (row number, centre, depth key and two sort keys: 36 bytes), and the
+// painter's working memory (corners in pixels, fill colour, the edge lines' ends
+// and border of "Lines", and a row number per band, for up to 8 bands). The cap
+// stops short of what would exhaust or swap the machine.
 constexpr std::size_t CellTableByteCap = std::size_t{1} << 30;
-constexpr std::size_t SurfaceBytesPerCell = 2 * sizeof(Cell) + 2 * sizeof(uint64_t);
+constexpr std::size_t PainterOrderBytesPerCell = 36;
+constexpr std::size_t PainterBytesPerCell = 32 + 4 + 32 + 1 + 8 * 4;
+constexpr std::size_t SurfaceBytesPerCell =
+    2 * sizeof(Cell) + 2 * PainterOrderBytesPerCell + PainterBytesPerCell;
 
 // Index N of the table's last row: Resolution² - 1, the square taken in double,
 // rounded half to even. It depends on the resolution alone, not on how many cells
