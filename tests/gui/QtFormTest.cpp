@@ -235,9 +235,4 @@ TEST_F(QtFormTest, OnlyANewPictureRepaintsTheDrawingArea) {
   area->removeEventFilter(&counter);
 }
 
-TEST_F(QtFormTest, ExitClosesTheWindowAndSoEndsTheProgram) {
-  Click(Control("Command1"), {48, 12});
-  EXPECT_FALSE(form.isVisible());
-}
-
 }  // namespace

@@ -333,20 +333,22 @@ class CountingProgress : public runtime::Progress {
 
 constexpr auto Never = uint64_t{1} << 62;
 
+// On the calling thread, shared out, and kept to one ordered pass by RND.
+const struct {
+  unsigned threads;
+  const char* formula;
+} ProgressRuns[] = {{1, "X * Y"}, {3, "X * Y"}, {3, "Rnd(1)"}};
+
 // 37 points of X by 37 of Y at resolution 37 (the counter steps past 1 by rounding),
 // 36 x 36 cells of a table of 1369 rows. Every step of each stage is reported, the
 // stages begun and polled on the calling thread.
 TEST(ProgressOfTheDraw, EveryStepIsReported) {
   const Limits limits = MakeLimits(-1, 1, -1, 1, 37);
-  const struct {
-    unsigned threads;
-    bool pure;
-  } rows[] = {{1, true}, {3, true}, {3, false}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(std::to_string(row.threads) + " threads, " + (row.pure ? "pure" : "RND"));
+  for (const auto& row : ProgressRuns) {
+    SCOPED_TRACE(std::to_string(row.threads) + " threads, " + row.formula);
     runtime::WorkerPool pool(row.threads);
     CountingProgress progress(runtime::Stage::Drawing, Never, true);
-    const FormulaPoints formula = CompiledForThreads(row.pure ? "X * Y" : "Rnd(1)");
+    const FormulaPoints formula = CompiledForThreads(row.formula);
     Limits scanned = limits;
     const ZRangeScanResult scan = surface::ScanZRange(scanned, formula, pool, progress);
     EXPECT_TRUE(scan.completed);
@@ -381,40 +383,32 @@ TEST(ProgressOfTheDraw, AWatchedOneIsPolled) {
 // A cancel between parts stops the work early: a cancelled scan leaves the limits as
 // they were, a cancelled build reports it. Resolution 300 makes more parts than one.
 TEST(ProgressOfTheDraw, ACancelStopsTheWorkAndLeavesTheLimits) {
-  const struct {
-    unsigned threads;
-    const char* formula;
-    runtime::Stage cancelIn;
-  } rows[] = {
-      {1, "X * Y", runtime::Stage::ScanningZRange},  {3, "X * Y", runtime::Stage::ScanningZRange},
-      {3, "Rnd(1)", runtime::Stage::ScanningZRange}, {1, "X * Y", runtime::Stage::BuildingCells},
-      {3, "X * Y", runtime::Stage::BuildingCells},   {3, "Rnd(1)", runtime::Stage::BuildingCells},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(std::to_string(row.threads) + " threads, " + row.formula + ", cancel in stage " +
-                 std::to_string(static_cast<int>(row.cancelIn)));
-    runtime::WorkerPool pool(row.threads);
-    CountingProgress progress(row.cancelIn, 1, false);
-    const FormulaPoints formula = CompiledForThreads(row.formula);
-    Limits limits = MakeLimits(-1, 1, -1, 1, 300);
-    limits.ZMin() = -123;
-    limits.ZMax() = 456;
-    const Limits before = limits;
-    const ZRangeScanResult scan = surface::ScanZRange(limits, formula, pool, progress);
-    const bool scanCancelled = row.cancelIn == runtime::Stage::ScanningZRange;
-    EXPECT_EQ(scan.completed, !scanCancelled);
-    if (scanCancelled) {
-      EXPECT_EQ(std::memcmp(&limits, &before, sizeof(Limits)), 0);
+  for (const auto cancelIn : {runtime::Stage::ScanningZRange, runtime::Stage::BuildingCells})
+    for (const auto& row : ProgressRuns) {
+      SCOPED_TRACE(std::to_string(row.threads) + " threads, " + row.formula + ", cancel in stage " +
+                   std::to_string(static_cast<int>(cancelIn)));
+      runtime::WorkerPool pool(row.threads);
+      CountingProgress progress(cancelIn, 1, false);
+      const FormulaPoints formula = CompiledForThreads(row.formula);
+      Limits limits = MakeLimits(-1, 1, -1, 1, 300);
+      limits.ZMin() = -123;
+      limits.ZMax() = 456;
+      const Limits before = limits;
+      const ZRangeScanResult scan = surface::ScanZRange(limits, formula, pool, progress);
+      const bool scanCancelled = cancelIn == runtime::Stage::ScanningZRange;
+      EXPECT_EQ(scan.completed, !scanCancelled);
+      if (scanCancelled) {
+        EXPECT_EQ(std::memcmp(&limits, &before, sizeof(Limits)), 0);
+        EXPECT_LT(progress.Done(), progress.Stages().back().total);
+        continue;
+      }
+      Coefficients coefficients;
+      ComputeCoefficients(limits, coefficients);
+      CellTable cells;
+      EXPECT_FALSE(
+          surface::BuildCellTable(limits, coefficients, formula, ColorMode::Grid, cells, pool, progress));
       EXPECT_LT(progress.Done(), progress.Stages().back().total);
-      continue;
     }
-    Coefficients coefficients;
-    ComputeCoefficients(limits, coefficients);
-    CellTable cells;
-    EXPECT_FALSE(
-        surface::BuildCellTable(limits, coefficients, formula, ColorMode::Grid, cells, pool, progress));
-    EXPECT_LT(progress.Done(), progress.Stages().back().total);
-  }
 }
 
 }  // namespace
