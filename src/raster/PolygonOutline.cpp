@@ -36,7 +36,8 @@ void DrawPolygonOutline(const PixelBuffer& buffer, const Vertex* points, int cou
       // The corner: a square of the line's width, rows of it as horizontal lines.
       if (pattern.on == pattern.period)
         for (int64_t dy = -(width - 1) / 2; dy <= width / 2; ++dy)
-          DrawLine(buffer, a.x - (width - 1) / 2, a.y + dy, a.x + width / 2, a.y + dy, pixel);
+          DrawLine(buffer, int64_t{a.x} - (width - 1) / 2, a.y + dy, int64_t{a.x} + width / 2, a.y + dy,
+                   pixel);
     }
     return;
   }

@@ -171,8 +171,10 @@ void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t cou
     return;
   }
   for (std::size_t part = 0; part < parts_; ++part) {
-    const uint32_t* listed = &bandCells_[k * cells_ + PartOf(cells_, parts_, part).first];
-    for (std::size_t i = 0; i < listed_[part * bands_ + k]; ++i) {
+    const std::size_t listedCount = listed_[part * bands_ + k];
+    if (listedCount == 0) continue;
+    const uint32_t* listed = bandCells_.data() + k * cells_ + PartOf(cells_, parts_, part).first;
+    for (std::size_t i = 0; i < listedCount; ++i) {
       if (listed[i] >= count) return;
       DrawCell(band, listed[i], mode);
     }
