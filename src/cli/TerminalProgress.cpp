@@ -11,18 +11,6 @@ namespace {
 constexpr auto QuietTime = std::chrono::milliseconds(500);
 constexpr int BarWidth = 30;
 
-const char* StageText(runtime::Stage stage) {
-  switch (stage) {
-    case runtime::Stage::ScanningZRange:
-      return "finding the Z range";
-    case runtime::Stage::BuildingCells:
-      return "building the cells ";
-    case runtime::Stage::Drawing:
-      return "drawing            ";
-  }
-  return "";
-}
-
 }  // namespace
 
 TerminalProgress::TerminalProgress(std::FILE* terminal)
@@ -46,8 +34,8 @@ void TerminalProgress::Poll() {
   const uint64_t done = std::min<uint64_t>(done_, total);
   const int filled = total == 0 ? 0 : static_cast<int>(done * BarWidth / total);
   const int percent = total == 0 ? 0 : static_cast<int>(done * 100 / total);
-  std::fprintf(terminal_, "\rsurfplot: %s [%s%s] %3d%%", StageText(stage_), std::string(filled, '#').c_str(),
-               std::string(BarWidth - filled, '.').c_str(), percent);
+  std::fprintf(terminal_, "\rsurfplot: %-19s [%s%s] %3d%%", runtime::StageName(stage_),
+               std::string(filled, '#').c_str(), std::string(BarWidth - filled, '.').c_str(), percent);
   std::fflush(terminal_);
 }
 

@@ -9,17 +9,7 @@ namespace {
 constexpr qint64 QuietMilliseconds = 500;
 constexpr int BarSteps = 1000;
 
-QString StageText(runtime::Stage stage) {
-  switch (stage) {
-    case runtime::Stage::ScanningZRange:
-      return "Finding the Z range...";
-    case runtime::Stage::BuildingCells:
-      return "Building the cells...";
-    case runtime::Stage::Drawing:
-      return "Drawing...";
-  }
-  return {};
-}
+QString StageText(runtime::Stage stage) { return QString(runtime::StageName(stage)) + "..."; }
 
 }  // namespace
 

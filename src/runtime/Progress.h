@@ -7,6 +7,18 @@ namespace runtime {
 // The stages of a draw, as the user is told of them.
 enum class Stage { ScanningZRange, BuildingCells, Drawing };
 
+constexpr const char* StageName(Stage stage) {
+  switch (stage) {
+    case Stage::ScanningZRange:
+      return "Finding the Z range";
+    case Stage::BuildingCells:
+      return "Building the cells";
+    case Stage::Drawing:
+      return "Drawing";
+  }
+  return "";
+}
+
 // Where long work reports how far it got and learns whether the user asked it to
 // stop. Work calls Advance and Cancelled from any of its threads; BeginStage and
 // Poll only from the thread that started it, which is the one a window answers on.
