@@ -58,6 +58,15 @@ QString SaveInDialog(e2e::SurfplotUser& user, const QString& path) {
   return dialog;
 }
 
+// Types a name into the open file dialog: the file written is the drawing area of `shown`.
+void ExpectSavedThroughTheDialog(e2e::SurfplotUser& user, const QString& name, const QImage& shown) {
+  const QTemporaryDir folder;
+  const QString path = folder.filePath(name);
+  ASSERT_FALSE(SaveInDialog(user, path).isEmpty()) << "no file dialog";
+  ASSERT_TRUE(e2e::WaitForFile(path, 10000));
+  EXPECT_EQ(PictureIn(path), AreaOf(shown));
+}
+
 TEST_F(PictureMenu, SavePictureAsFromTheMenuWritesTheDrawnPicture) {
   user.Click("CommandDraw");
   const QImage drawn = user.SteadyScreenshot();
@@ -68,11 +77,7 @@ TEST_F(PictureMenu, SavePictureAsFromTheMenuWritesTheDrawnPicture) {
         QDir(qEnvironmentVariable("SURFPLOT_SCREENSHOT_DIR")).filePath("picture-menu.png"));
   user.Keys("Down Return");
 
-  const QTemporaryDir folder;
-  const QString path = folder.filePath("drawn.png");
-  ASSERT_FALSE(SaveInDialog(user, path).isEmpty()) << "no file dialog";
-  ASSERT_TRUE(e2e::WaitForFile(path, 10000));
-  EXPECT_EQ(PictureIn(path), AreaOf(drawn));
+  ExpectSavedThroughTheDialog(user, "drawn.png", drawn);
   EXPECT_TRUE(user.OtherWindows().isEmpty()) << "a window stayed open";
 }
 
@@ -84,11 +89,7 @@ TEST_F(PictureMenu, CtrlSSavesFromTheFormulaBox) {
   user.Click("Code");
   user.Keys("ctrl+s");
 
-  const QTemporaryDir folder;
-  const QString path = folder.filePath("turned.png");
-  ASSERT_FALSE(SaveInDialog(user, path).isEmpty()) << "Ctrl+S opened no file dialog";
-  ASSERT_TRUE(e2e::WaitForFile(path, 10000));
-  EXPECT_EQ(PictureIn(path), AreaOf(turned));
+  ExpectSavedThroughTheDialog(user, "turned.png", turned);
 }
 
 TEST_F(PictureMenu, CopyPicturePutsTheDrawnPictureOnTheClipboard) {
