@@ -136,7 +136,8 @@ void ImageBand::Lines(const float* ends, int count, render::Color color) {
 
 void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
   if (count < 1) return;
-  if (work_ != nullptr) ++work_[std::clamp<int64_t>(points[0].y, pixels_.top, pixels_.height - 1)];
+  // Only on the band's own rows: the rows either side of a band edge share a cache line.
+  if (work_ != nullptr && points[0].y >= pixels_.top && points[0].y < pixels_.height) ++work_[points[0].y];
   const bool filled = fillStyle_ == render::FillStyle::Solid;
   // Most cells of a fine grid lie within 2 x 2 pixels.
   if (lineWidth_ == 1 && lineStyle_ == render::LineStyle::Solid &&

@@ -15,8 +15,9 @@ namespace gui {
 // Lines and polygons rasterized into a band of an image's rows, with the drawing
 // state they use. An ImageSurface draws its own lines and polygons through one
 // that spans every row, and hands out one per band to threads that draw at once.
-// Text is the image's business: a band ignores it.
-class ImageBand final : public render::DrawingSurface {
+// Text is the image's business: a band ignores it. Bands set their colours cell
+// by cell from threads of their own, so each keeps to cache lines of its own.
+class alignas(64) ImageBand final : public render::DrawingSurface {
  public:
   ImageBand(double pixelScale, render::Color background);
 
@@ -42,8 +43,8 @@ class ImageBand final : public render::DrawingSurface {
     return {pixels_.top - lineWidth_ - 1.0, pixels_.height + lineWidth_ + 1.0};
   }
   // Where to draw: the band's rows of the image's pixels. With `work`, a counter
-  // per row of the image, each polygon drawn counts on the band's row nearest its
-  // first vertex; bands of one split count on rows of their own.
+  // per row of the image, each polygon whose first vertex lies on the band's rows
+  // counts on that row; bands of one split count on rows of their own.
   void SetPixels(const raster::PixelBuffer& pixels, uint32_t* work = nullptr) {
     pixels_ = pixels;
     work_ = work;
