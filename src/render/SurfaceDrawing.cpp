@@ -76,8 +76,10 @@ void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_
                         runtime::WorkerPool& pool) {
   area.Clear();
   DrawAxes(area, axes, view);
-  bands_ = static_cast<std::size_t>(
-      area.SplitIntoBands(static_cast<int>(std::min<std::size_t>(pool.Size(), MostBands))));
+  // A few thousand cells are drawn sooner than a second thread wakes up.
+  const std::size_t wanted =
+      order.size() < LeastCellsPerPart ? 1 : std::min<std::size_t>(pool.Size(), MostBands);
+  bands_ = static_cast<std::size_t>(area.SplitIntoBands(static_cast<int>(wanted)));
   const std::size_t placed = PlaceCells(cells, order, view, area, pool);
   RunParts(pool, bands_,
            [&](std::size_t band) { DrawCells(area.Band(static_cast<int>(band)), band, placed, view.mode); });

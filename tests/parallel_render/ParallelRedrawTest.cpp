@@ -115,7 +115,7 @@ TEST(ParallelRedraw, EveryModeDrawsThePicturesOfOneThread) {
 
 // On a dense screen lines are two pixels wide and reach across band edges.
 TEST(ParallelRedraw, TwoPixelsPerPixelDrawTheSamePictures) {
-  const CellTable cells = WavySheet(60);
+  const CellTable cells = WavySheet(100);
   EXPECT_EQ(Dragged(cells, ColorMode::Lines, 3, 2).pictures, Dragged(cells, ColorMode::Lines, 1, 2).pictures);
 }
 
