@@ -58,7 +58,6 @@ CellTable DefaultSurface(int resolution) {
                   CoefXY * xm,
                   CoefXY * ym,
                   Height(xm, ym),
-                  0,
                   0};
     }
   }

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "render/LargeBuffer.h"
+#include "runtime/LargeBuffer.h"
 #include "render/View.h"
 #include "runtime/Conversions.h"
 #include "runtime/WorkerPool.h"
@@ -95,12 +95,12 @@ class DepthOrder {
   void RadixSort(runtime::WorkerPool& pool);
   uint32_t* Counts(std::size_t part, int digit);
 
-  LargeBuffer<uint32_t> order_;
-  LargeBuffer<CellCentre> centres_;
+  runtime::LargeBuffer<uint32_t> order_;
+  runtime::LargeBuffer<CellCentre> centres_;
   // The depth key of each row, by row number.
-  LargeBuffer<uint32_t> keys_;
-  LargeBuffer<KeyedRow> keyed_;
-  LargeBuffer<KeyedRow> spare_;
+  runtime::LargeBuffer<uint32_t> keys_;
+  runtime::LargeBuffer<KeyedRow> keyed_;
+  runtime::LargeBuffer<KeyedRow> spare_;
   // Per part of the work and digit of the key: how many rows fall in each bucket,
   // then where the part's rows of that bucket go.
   std::vector<uint32_t> counts_;

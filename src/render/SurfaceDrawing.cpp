@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 #include "render/Axes.h"
 #include "render/Parts.h"
@@ -69,6 +70,10 @@ void EnsureSize(Buffer& buffer, std::size_t size) {
   if (buffer.size() < size) buffer.resize(size);
 }
 
+bool FitsNarrow(int32_t coordinate) {
+  return coordinate >= std::numeric_limits<int16_t>::min() && coordinate <= std::numeric_limits<int16_t>::max();
+}
+
 }  // namespace
 
 void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_t> order,
@@ -86,50 +91,66 @@ void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_
   if (placed < order.size()) throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
 }
 
-// Each part places its share of the order and stops at its first misfit: the
-// cells after one are never drawn.
 std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order,
                                     const View& view, const DrawingSurface& area, runtime::WorkerPool& pool) {
-  cells_ = order.size();
+  const std::size_t count = order.size();
+  if (FillsByCode(view.mode)) EnsureSize(fills_, count);
+  if (view.mode == ColorMode::Lines) {
+    EnsureSize(ends_, count);
+    EnsureSize(borders_, count);
+  }
+  if (bands_ > 1) EnsureSize(spans_, count);
+  reaches_.resize(bands_);
+  for (std::size_t band = 0; band < bands_; ++band) reaches_[band] = area.BandReach(static_cast<int>(band));
+  parts_ = PartsFor(count, pool, LeastCellsPerPart);
+  // The corners take the width the last redraw needed. Only one width is held at
+  // a time: the memory a surface may take counts the wide corners alone.
+  if (!wideNeeded_) {
+    wide_ = false;
+    wideCorners_ = {};
+    EnsureSize(narrowCorners_, count);
+    if (const auto placed = PlaceCellsAs(narrowCorners_, cells, order, view, area, pool)) return *placed;
+    narrowCorners_ = {};
+  }
+  wide_ = true;
+  EnsureSize(wideCorners_, count);
+  const std::size_t placed = *PlaceCellsAs(wideCorners_, cells, order, view, area, pool);
+  wideNeeded_ = std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char beyond) { return beyond != 0; });
+  return placed;
+}
+
+// Each part places its share of the order and stops at its first misfit: the
+// cells after one are never drawn. Narrow corners also stop at the first corner
+// beyond them: the whole order is then placed again in wide ones.
+template <class Corners>
+std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corners>& corners,
+                                                     const surface::CellTable& cells,
+                                                     std::span<const uint32_t> order, const View& view,
+                                                     const DrawingSurface& area, runtime::WorkerPool& pool) {
+  using Coordinate = decltype(Corners{}[0].x);
+  constexpr bool narrow = std::is_same_v<Corners, NarrowCorners>;
+  const std::size_t count = order.size();
   const bool lines = view.mode == ColorMode::Lines;
   const bool byCode = FillsByCode(view.mode);
-  EnsureSize(corners_, cells_);
-  if (byCode) EnsureSize(fills_, cells_);
-  if (lines) {
-    EnsureSize(ends_, cells_);
-    EnsureSize(borders_, cells_);
-  }
-  parts_ = PartsFor(cells_, pool, LeastCellsPerPart);
-  misfits_.assign(parts_, cells_);
-  const bool listing = bands_ > 1;
-  if (listing) {
-    EnsureSize(bandCells_, bands_ * cells_);
-    listed_.assign(parts_ * bands_, 0);
-    reaches_.resize(bands_);
-    for (std::size_t band = 0; band < bands_; ++band) reaches_[band] = area.BandReach(static_cast<int>(band));
-  }
+  misfits_.assign(parts_, count);
+  beyondNarrow_.assign(parts_, 0);
   const ViewProjector projector(view, area.PixelScale());
   RunParts(pool, parts_, [&](std::size_t part) {
-    const PartRange range = PartOf(cells_, parts_, part);
-    // Counted here and stored at the end: the parts' counts share cache lines.
-    std::array<std::size_t, MostBands> listed{};
-    const auto store = [&] {
-      if (listing) std::copy_n(listed.begin(), bands_, &listed_[part * bands_]);
-    };
+    const PartRange range = PartOf(count, parts_, part);
+    bool beyondNarrow = false;
     for (std::size_t k = range.first; k < range.end; ++k) {
       // The order jumps about the table, so each row is a wait on memory: ask for
-      // the rows some way ahead while this one is placed.
-      if (k + PrefetchDistance < range.end) {
-        const char* ahead = reinterpret_cast<const char*>(&cells[order[k + PrefetchDistance]]);
-        __builtin_prefetch(ahead);
-        __builtin_prefetch(ahead + sizeof(Cell) - 1);
-      }
+      // the row some way ahead while this one is placed.
+      if (k + PrefetchDistance < range.end) __builtin_prefetch(&cells[order[k + PrefetchDistance]]);
       const Cell& row = cells[order[k]];
-      bool fits = true;
+      bool fits = true, fitsNarrow = true;
       double top = std::numeric_limits<double>::infinity(), bottom = -top;
       for (std::size_t c = 0; c < 4; ++c) {
         const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
-        fits = NearestLong(p.x, corners_[k][c].x) && NearestLong(p.y, corners_[k][c].y) && fits;
+        int32_t x = 0, y = 0;
+        fits = NearestLong(p.x, x) && NearestLong(p.y, y) && fits;
+        fitsNarrow = fitsNarrow && FitsNarrow(x) && FitsNarrow(y);
+        corners[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
         // Within 32-bit integers, the 32-bit float is finite: no fault to check.
@@ -147,46 +168,54 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
       if (lines) borders_[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
       if (!fits) {
         misfits_[part] = k;
-        store();
-        return;
+        break;
       }
-      if (!listing) continue;
-      // Rounding moves a point by half a pixel at most, a float's rounding far less
-      // where the point fits 32 bits: the reach leaves room for both.
-      for (std::size_t band = 0; band < bands_; ++band) {
-        if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
-        bandCells_[band * cells_ + range.first + listed[band]++] = static_cast<uint32_t>(k);
-      }
+      beyondNarrow = beyondNarrow || !fitsNarrow;
+      if (narrow && beyondNarrow) break;
+      if (bands_ > 1) spans_[k] = SpanOf(top, bottom);
     }
-    store();
+    beyondNarrow_[part] = beyondNarrow;
   });
+  if (narrow && std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char b) { return b != 0; }))
+    return std::nullopt;
   // The cells up to the first misfit are drawn, as one at a time would have drawn them.
   return *std::min_element(misfits_.begin(), misfits_.end());
+}
+
+// Rounding moves a point by half a pixel at most, a float's rounding far less
+// where the point fits 32 bits: the reach leaves room for both.
+CellPainter::BandSpan CellPainter::SpanOf(double top, double bottom) const {
+  BandSpan span{1, 0};
+  for (std::size_t band = 0; band < bands_; ++band) {
+    if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
+    if (span.first > span.last) span.first = static_cast<uint8_t>(band);
+    span.last = static_cast<uint8_t>(band);
+  }
+  return span;
 }
 
 void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t count, ColorMode mode) const {
   band.SetForeColor(OutlineColor(mode));
   band.SetFillStyle(FillStyle::Solid);
   band.SetFillColor(PlainFill(mode));
-  if (bands_ == 1) {
-    for (std::size_t cell = 0; cell < count; ++cell) DrawCell(band, cell, mode);
-    return;
+  for (std::size_t cell = 0; cell < count; ++cell) {
+    if (bands_ > 1 && (k < spans_[cell].first || k > spans_[cell].last)) continue;
+    DrawCell(band, cell, mode);
   }
-  for (std::size_t part = 0; part < parts_; ++part) {
-    const std::size_t listedCount = listed_[part * bands_ + k];
-    if (listedCount == 0) continue;
-    const uint32_t* listed = bandCells_.data() + k * cells_ + PartOf(cells_, parts_, part).first;
-    for (std::size_t i = 0; i < listedCount; ++i) {
-      if (listed[i] >= count) return;
-      DrawCell(band, listed[i], mode);
-    }
-  }
+}
+
+CellPainter::WideCorners CellPainter::CornersOf(std::size_t cell) const {
+  if (wide_) return wideCorners_[cell];
+  WideCorners corners;
+  for (std::size_t c = 0; c < 4; ++c) corners[c] = {narrowCorners_[cell][c].x, narrowCorners_[cell][c].y};
+  return corners;
 }
 
 void CellPainter::DrawCell(DrawingSurface& band, std::size_t cell, ColorMode mode) const {
   if (FillsByCode(mode)) band.SetFillColor(fills_[cell]);
   // The quadrilateral of the cell's corners.
-  band.Polygon(corners_[cell].data(), 4);
+  const WideCorners corners = CornersOf(cell);
+  band.Polygon(corners.data(), 4);
   if (mode != ColorMode::Lines) return;
   // The edges of constant y always, and the border edges at the ends of the X
   // range of the cells whose codes mark them.

@@ -3,13 +3,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/DrawingSurface.h"
-#include "render/LargeBuffer.h"
+#include "runtime/LargeBuffer.h"
 #include "render/View.h"
 #include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
@@ -34,38 +35,60 @@ class CellPainter {
              const AxisPoints& axes, const View& view, runtime::WorkerPool& pool);
 
  private:
-  using Corners = std::array<PolygonPoint, 4>;
+  // A cell's corners in pixels. Sixteen bits hold them for any picture and most
+  // zooms; a redraw with a corner beyond is placed again in 32 bits.
+  template <class Coordinate>
+  struct PointOf {
+    Coordinate x;
+    Coordinate y;
+  };
+  using NarrowCorners = std::array<PointOf<int16_t>, 4>;
+  using WideCorners = std::array<PolygonPoint, 4>;
   // The corners as the edge lines of "Lines" take them: 32-bit floats.
   using EdgeEnds = std::array<float, 8>;
   // The border edge a cell of "Lines" draws besides the two of constant y, by its
   // colour code: from corner 0 to 1, from corner 2 to 3, or none.
   enum Border : uint8_t { NoBorder, FirstBorder, LastBorder };
+  // The bands a cell may reach, first to last; first > last when none.
+  struct BandSpan {
+    uint8_t first;
+    uint8_t last;
+  };
 
-  // Places the cells in the painter's order and, with several bands, lists for
-  // each band the cells that may reach it. Returns how many cells come before the
-  // first misfit.
+  // Places the cells in the painter's order and notes the bands each may reach.
+  // Returns how many cells come before the first misfit.
   std::size_t PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order, const View& view,
                          const DrawingSurface& area, runtime::WorkerPool& pool);
+  // The same into corners of one width; nothing when a corner does not fit it.
+  template <class Corners>
+  std::optional<std::size_t> PlaceCellsAs(runtime::LargeBuffer<Corners>& corners,
+                                          const surface::CellTable& cells, std::span<const uint32_t> order,
+                                          const View& view, const DrawingSurface& area,
+                                          runtime::WorkerPool& pool);
   // Draws the placed cells before `count` that band k may show.
   void DrawCells(DrawingSurface& band, std::size_t k, std::size_t count, surface::ColorMode mode) const;
   void DrawCell(DrawingSurface& band, std::size_t cell, surface::ColorMode mode) const;
+  WideCorners CornersOf(std::size_t cell) const;
+  BandSpan SpanOf(double top, double bottom) const;
 
-  // In the painter's order: the corners in pixels, the fill colours in "Colors"
-  // and "Rnd Colors", and in "Lines" the edge lines' ends and the border edges.
-  LargeBuffer<Corners> corners_;
-  LargeBuffer<Color> fills_;
-  LargeBuffer<EdgeEnds> ends_;
-  LargeBuffer<Border> borders_;
-  std::size_t cells_ = 0;
+  // In the painter's order: the corners in pixels (narrow, or wide when a redraw
+  // needs it), the bands each cell may reach, the fill colours in "Colors" and
+  // "Rnd Colors", and in "Lines" the edge lines' ends and the border edges.
+  runtime::LargeBuffer<NarrowCorners> narrowCorners_;
+  runtime::LargeBuffer<WideCorners> wideCorners_;
+  bool wide_ = false;
+  // Whether the last wide placing had a corner beyond narrow ones.
+  bool wideNeeded_ = false;
+  runtime::LargeBuffer<BandSpan> spans_;
+  runtime::LargeBuffer<Color> fills_;
+  runtime::LargeBuffer<EdgeEnds> ends_;
+  runtime::LargeBuffer<Border> borders_;
   std::size_t parts_ = 1;
   std::size_t bands_ = 1;
-  // Per part of the placing: where in the order its first misfit lies, or the order's size.
+  // Per part of the placing: where in the order its first misfit lies, or the
+  // order's size; and whether a corner went beyond narrow corners.
   std::vector<std::size_t> misfits_;
-  // Per band, part after part, the cells that may reach the band, in the painter's
-  // order: part p of band k starts at k * cells_ + the part's first cell, and holds
-  // listed_[p * bands_ + k] of them. Each band so goes over its own cells alone.
-  LargeBuffer<uint32_t> bandCells_;
-  std::vector<std::size_t> listed_;
+  std::vector<char> beyondNarrow_;
   std::vector<DrawingSurface::Reach> reaches_;
 };
 

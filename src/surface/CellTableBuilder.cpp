@@ -25,9 +25,8 @@ std::vector<float> CellLows(float min, float max, float step, float resolution) 
 
 // A table of rows 0 .. lastRow, their content left to the fill. A table of that size
 // already is kept as it is; otherwise the previous table is released before the new
-// one is made, so that only one is ever held. (A new table comes zeroed: the zeroing
-// costs little beside the page faults that the first writes would take anyway.)
-// False when even a table within the cap cannot be had.
+// one is made, so that only one is ever held. A new table's rows are not zeroed:
+// the fills write every row they reach. False when even a table within the cap cannot be had.
 bool SizeTable(int32_t lastRow, CellTable& cells) {
   const std::size_t rows = lastRow < 0 ? 0 : static_cast<std::size_t>(lastRow) + 1;
   if (cells.size() == rows) return true;

@@ -10,12 +10,12 @@ namespace surface {
 // The cap on the memory a surface takes, per cell: the cell table and the one
 // shown before the last draw (kept for a cancel, then reused), the painter's order
 // of each (row number, centre, depth key and two sort keys: 36 bytes), and the
-// painter's working memory (corners in pixels, fill colour, the edge lines' ends
-// and border of "Lines", and a row number per band, for up to 8 bands). The cap
+// painter's working memory (corners in pixels, 32-bit at worst, fill colour, the
+// edge lines' ends and border of "Lines", and the bands a cell reaches). The cap
 // stops short of what would exhaust or swap the machine.
 constexpr std::size_t CellTableByteCap = std::size_t{1} << 30;
 constexpr std::size_t PainterOrderBytesPerCell = 36;
-constexpr std::size_t PainterBytesPerCell = 32 + 4 + 32 + 1 + 8 * 4;
+constexpr std::size_t PainterBytesPerCell = 32 + 4 + 32 + 1 + 2;
 constexpr std::size_t SurfaceBytesPerCell =
     2 * sizeof(Cell) + 2 * PainterOrderBytesPerCell + PainterBytesPerCell;
 

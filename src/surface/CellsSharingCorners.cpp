@@ -92,7 +92,7 @@ class SharedCornerFiller {
     return heights;
   }
 
-  // Writes every column of each row, the depth key too: the rows may hold anything before.
+  // Writes every column of each row: the rows may hold anything before.
   void FillPass(const FormulaPoints& formula, CellTable& cells, int64_t firstRow, std::size_t j,
                 const std::vector<float>& low, const std::vector<float>& high) const {
     const float lowY = ScaledY(y_.corners[j]);
@@ -113,7 +113,6 @@ class SharedCornerFiller {
       row[MidX] = midX_[i];
       row[MidY] = midY;
       row[MidZ] = ScaledHeight(formula, x_.mids[i], y_.mids[j]);
-      row[Depth] = 0;
       row[ColorCode] = StoredValue([&] {
         return surface::CellColorCode(grid_.mode, grid_.xs[i], grid_.dx, grid_.limits.XMin(),
                                       grid_.limits.XMax(), row[MidZ]);

@@ -61,7 +61,7 @@ CellTable WavySheet(int side) {
       const float x2 = x + step, y2 = y + step, xm = x + step / 2, ym = y + step / 2;
       const float code = i == 0 ? 1.0f : i == side - 1 ? 2.0f : std::round(z(xm, ym) * 100000 + 5000000);
       cells.push_back(
-          {x, y, z(x, y), x, y2, z(x, y2), x2, y2, z(x2, y2), x2, y, z(x2, y), xm, ym, z(xm, ym), 0, code});
+          {x, y, z(x, y), x, y2, z(x, y2), x2, y2, z(x2, y2), x2, y, z(x2, y), xm, ym, z(xm, ym), code});
     }
   return cells;
 }

@@ -32,25 +32,34 @@ struct RecordingSurface : render::DrawingSurface {
 };
 
 // A wavy sheet of 20 x 20 cells in "Lines", so that edge lines come too.
-RecordingSurface Recorded(double scale) {
+surface::CellTable WavySheet() {
   surface::CellTable cells;
   const auto z = [](float x, float y) { return 40 * std::sin(x / 23) * std::cos(y / 17); };
   for (float y = -100; y < 100; y += 10)
     for (float x = -100; x < 100; x += 10)
       cells.push_back({x, y, z(x, y), x, y + 10, z(x, y + 10), x + 10, y + 10, z(x + 10, y + 10), x + 10, y,
-                       z(x + 10, y), x + 5, y + 5, z(x + 5, y + 5), 0, x < -95 ? 1.0f : 0.0f});
+                       z(x + 10, y), x + 5, y + 5, z(x + 5, y + 5), x < -95 ? 1.0f : 0.0f});
+  return cells;
+}
+
+RecordingSurface Recorded(double scale, render::CellPainter& painter) {
   RecordingSurface area(scale);
   render::DepthOrder order;
-  render::CellPainter painter;
   runtime::WorkerPool pool(1);
-  render::DrawSurface(cells, area, render::StandardAxisPoints(), {-25, 105, 100, surface::ColorMode::Lines},
-                      order, painter, pool);
+  render::DrawSurface(WavySheet(), area, render::StandardAxisPoints(),
+                      {-25, 105, 100, surface::ColorMode::Lines}, order, painter, pool);
   return area;
+}
+
+RecordingSurface Recorded(double scale) {
+  render::CellPainter painter;
+  return Recorded(scale, painter);
 }
 
 TEST(PixelScale, MultipliesBeforeRounding) {
   const RecordingSurface plain = Recorded(1);
-  for (const double scale : {2.0, 8192.0 / 326}) {
+  // At 200 the corners lie beyond 16-bit integers.
+  for (const double scale : {2.0, 8192.0 / 326, 200.0}) {
     const RecordingSurface scaled = Recorded(scale);
     ASSERT_EQ(scaled.floats.size(), plain.floats.size()) << scale;
     ASSERT_EQ(scaled.vertices.size(), plain.vertices.size()) << scale;
@@ -65,6 +74,13 @@ TEST(PixelScale, MultipliesBeforeRounding) {
     }
     EXPECT_GT(offGrid, static_cast<int>(plain.vertices.size()) / 4) << scale << ": enlarged, not redrawn";
   }
+}
+
+// The painter keeps its corners in the width the last redraw needed.
+TEST(PixelScale, OnePainterFollowsTheScaleBothWays) {
+  render::CellPainter painter;
+  for (const double scale : {1.0, 200.0, 200.0, 1.0, 200.0})
+    EXPECT_EQ(Recorded(scale, painter).vertices, Recorded(scale).vertices) << scale;
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   }
   const float rowZero[CellColumnCount] = {-75,     -75,     69.068f, -75,    -62.5f, 54.999f,
                                           -62.5f,  -62.5f,  69.068f, -62.5f, -75,    83.138f,
-                                          -68.75f, -68.75f, 69.068f, 0,      1};
+                                          -68.75f, -68.75f, 69.068f, 1};
   for (int column = 0; column < CellColumnCount; ++column)
     EXPECT_NEAR(startup[0][column], rowZero[column], 1e-3) << "start-up row 0, column " << column;
 }

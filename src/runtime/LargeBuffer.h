@@ -5,14 +5,18 @@
 #include <cstddef>
 #include <cstdlib>
 #include <new>
+#include <utility>
 #include <vector>
 
-namespace render {
+namespace runtime {
 
-// An allocator for the large working buffers of a redraw, which are read and
-// written all over at random: a buffer of megabytes gets memory in 2 MB pages
-// where the system offers them, so that each access does not also miss the
-// address translation cache (a 4 kB page per access, millions of them).
+// An allocator for the cell table and the large working buffers of a redraw,
+// which are read and written all over at random: a buffer of megabytes gets
+// memory in 2 MB pages where the system offers them, so that each access does not
+// also miss the address translation cache (a 4 kB page per access, millions of
+// them). New elements are left uninitialized, as their owners write every one
+// before reading it: zeroing a table of tens of megabytes first would cost as much
+// again as the page faults.
 template <class T>
 struct LargePageAllocator {
   using value_type = T;
@@ -41,6 +45,15 @@ struct LargePageAllocator {
   }
 
   template <class U>
+  void construct(U* element) noexcept {
+    ::new (static_cast<void*>(element)) U;
+  }
+  template <class U, class... Arguments>
+  void construct(U* element, Arguments&&... arguments) {
+    ::new (static_cast<void*>(element)) U(std::forward<Arguments>(arguments)...);
+  }
+
+  template <class U>
   bool operator==(const LargePageAllocator<U>&) const {
     return true;
   }
@@ -49,4 +62,4 @@ struct LargePageAllocator {
 template <class T>
 using LargeBuffer = std::vector<T, LargePageAllocator<T>>;
 
-}  // namespace render
+}  // namespace runtime
