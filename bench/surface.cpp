@@ -1,10 +1,12 @@
 // Range scan plus cell table for the default formula, as "Draw Function" runs them,
 // at resolutions 100, 300 and 1000, and each stage on its own: the shared-corner path
-// that the pure formula takes, and the literal path (every evaluation) for
-// comparison. The second argument is the number of threads: 1, and all the machine
-// has, so that the speed-up shows. Reports the largest single allocation and the
-// peak of bytes held, counted by the global operator new, and the peak resident set
-// of the process.
+// that the pure formula takes, through lattice rows as the window hands them over;
+// the same path one point at a time, as before there were rows; and the literal path
+// (every evaluation) for comparison. The second argument is the number of threads:
+// 1, and all the machine has, so that the speed-up shows; timed by the wall clock, as
+// the calling thread only waits while the pool works. Reports the largest single
+// allocation and the peak of bytes held, counted by the global operator new, and the
+// peak resident set of the process.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -21,6 +23,7 @@
 #include "runtime/WorkerPool.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/Coefficients.h"
+#include "surface/CompiledRowEvaluation.h"
 #include "surface/ZRangeScan.h"
 #include "window/WindowLayout.h"
 
@@ -66,10 +69,15 @@ surface::PointEvaluation DefaultEvaluation() {
   };
 }
 
-// As the window hands it over: a pure formula can make evaluations for other threads.
-surface::FormulaPoints DefaultFormula(bool usePurity) {
-  const bool pure = usePurity && formula::Formula(std::string(window::DefaultFormula)).IsPure();
-  return {DefaultEvaluation(), pure, pure ? DefaultEvaluation : std::function<surface::PointEvaluation()>()};
+enum class Evaluations { Literal, PointByPoint, LatticeRows };
+
+// As the window hands it over: a pure formula can make evaluations and rows for other threads.
+surface::FormulaPoints DefaultFormula(Evaluations evaluations) {
+  if (evaluations == Evaluations::Literal) return {DefaultEvaluation(), false};
+  surface::FormulaPoints formula{DefaultEvaluation(), true, DefaultEvaluation};
+  if (evaluations == Evaluations::LatticeRows)
+    formula.MakeRowEvaluation = surface::CompiledRowEvaluations(std::string(window::DefaultFormula));
+  return formula;
 }
 
 surface::Limits DefaultLimits(benchmark::State& state) {
@@ -82,9 +90,9 @@ surface::Limits DefaultLimits(benchmark::State& state) {
 
 // A draw at a new resolution allocates its table afresh (page faults included); a
 // redraw at the same resolution writes over the previous table.
-void Draw(benchmark::State& state, bool usePurity, bool freshTable) {
+void Draw(benchmark::State& state, Evaluations evaluations, bool freshTable) {
   surface::Limits limits = DefaultLimits(state);
-  const surface::FormulaPoints formula = DefaultFormula(usePurity);
+  const surface::FormulaPoints formula = DefaultFormula(evaluations);
   runtime::WorkerPool pool(static_cast<unsigned>(state.range(1)));
   runtime::NoProgress progress;
   surface::CellTable cells;
@@ -112,13 +120,14 @@ void Draw(benchmark::State& state, bool usePurity, bool freshTable) {
   state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1e3;
 }
 
-void BM_RedrawSharedCorners(benchmark::State& state) { Draw(state, true, false); }
-void BM_FirstDrawSharedCorners(benchmark::State& state) { Draw(state, true, true); }
-void BM_RedrawEveryEvaluation(benchmark::State& state) { Draw(state, false, false); }
+void BM_RedrawSharedCorners(benchmark::State& state) { Draw(state, Evaluations::LatticeRows, false); }
+void BM_FirstDrawSharedCorners(benchmark::State& state) { Draw(state, Evaluations::LatticeRows, true); }
+void BM_RedrawPointByPoint(benchmark::State& state) { Draw(state, Evaluations::PointByPoint, false); }
+void BM_RedrawEveryEvaluation(benchmark::State& state) { Draw(state, Evaluations::Literal, false); }
 
 void BM_ScanZRange(benchmark::State& state) {
   surface::Limits limits = DefaultLimits(state);
-  const surface::FormulaPoints formula = DefaultFormula(true);
+  const surface::FormulaPoints formula = DefaultFormula(Evaluations::LatticeRows);
   runtime::WorkerPool pool(static_cast<unsigned>(state.range(1)));
   runtime::NoProgress progress;
   for (auto _ : state) benchmark::DoNotOptimize(surface::ScanZRange(limits, formula, pool, progress));
@@ -127,7 +136,7 @@ void BM_ScanZRange(benchmark::State& state) {
 // The table of the same size written over, as a redraw at the same resolution does.
 void BM_BuildCellTable(benchmark::State& state) {
   surface::Limits limits = DefaultLimits(state);
-  const surface::FormulaPoints formula = DefaultFormula(true);
+  const surface::FormulaPoints formula = DefaultFormula(Evaluations::LatticeRows);
   runtime::WorkerPool pool(static_cast<unsigned>(state.range(1)));
   runtime::NoProgress progress;
   surface::ScanZRange(limits, formula, pool, progress);
@@ -146,10 +155,25 @@ const int64_t AllThreads = std::max(1u, std::thread::hardware_concurrency());
 
 BENCHMARK(BM_RedrawSharedCorners)
     ->ArgsProduct({{100, 300, 1000}, {1, AllThreads}})
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FirstDrawSharedCorners)->ArgsProduct({{1000}, {1, AllThreads}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstDrawSharedCorners)
+    ->ArgsProduct({{1000}, {1, AllThreads}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawPointByPoint)
+    ->ArgsProduct({{100, 300, 1000}, {1, AllThreads}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawEveryEvaluation)
     ->ArgsProduct({{100, 300, 1000}, {1, AllThreads}})
+    ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ScanZRange)->ArgsProduct({{300, 1000}, {1, AllThreads}})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BuildCellTable)->ArgsProduct({{300, 1000}, {1, AllThreads}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanZRange)
+    ->ArgsProduct({{300, 1000}, {1, AllThreads}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildCellTable)
+    ->ArgsProduct({{300, 1000}, {1, AllThreads}})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);

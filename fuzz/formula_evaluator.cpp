@@ -1,6 +1,8 @@
 // Fuzz target for the formula language: the bytes are a formula text, after a
 // header that chooses X and Y. The compiled formula must agree with the exact
-// evaluator on value, kind, ParseError, passed-on faults and RND's sequence.
+// evaluator on value, kind, ParseError, passed-on faults and RND's sequence, and a
+// lattice of points around X and Y, evaluated row by row, with the compiled formula
+// at each point.
 //
 // Layout: byte 0 picks the kinds of X (bits 0-1) and Y (bits 2-3): 32-bit float,
 // 64-bit float, 16-bit or 32-bit integer; bytes 1-4 and 5-8 hold their bits; the
@@ -11,8 +13,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "formula/Formula.h"
+#include "formula/LatticeEvaluation.h"
 #include "formula/PathAgreement.h"
 #include "formula/RandomSequence.h"
 
@@ -49,6 +53,18 @@ void Compare(const std::string& text, formula::Formula& compiled, const Value& X
   std::abort();
 }
 
+void CompareLattice(const std::string& text, formula::Formula& compiled, float x, float y) {
+  const std::vector<float> xs = {x, y, 0.5f}, ys = {y, -2.0f, x};
+  formula::LatticeEvaluation lattice(text, xs);
+  const auto disagreement = formula::FindLatticeDisagreement(lattice, compiled, xs, ys, {2, 0, 1, 0});
+  if (!disagreement) return;
+  std::fprintf(stderr, "the lattice disagrees with the compiled formula on \"%s\" at X = %.9g, Y = %.9g\n",
+               text.c_str(), static_cast<double>(disagreement->X), static_cast<double>(disagreement->Y));
+  std::fprintf(stderr, "  lattice:  %s\n", formula::Describe(disagreement->lattice).c_str());
+  std::fprintf(stderr, "  compiled: %s\n", formula::Describe(disagreement->pointByPoint).c_str());
+  std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -68,5 +84,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Compare(text, compiled, Y, X, random);
   Compare(text, compiled, X, X, random);
   Compare(text, compiled, X, Y, random);
+  CompareLattice(text, compiled, static_cast<float>(X.ToDouble()), static_cast<float>(Y.ToDouble()));
   return 0;
 }

@@ -119,4 +119,10 @@ bool Formula::TooLong() const { return impl_->scanFault.has_value(); }
 
 uint64_t Formula::ExactFallbacks() const { return impl_->exactFallbacks; }
 
+const Program* Formula::PureProgram(Value::Kind kindX, Value::Kind kindY) {
+  Impl& impl = *impl_;
+  if (impl.scanFault || impl.count < 0 || impl.callsRandom) return nullptr;
+  return &impl.ProgramFor(kindX, kindY);
+}
+
 }  // namespace formula

@@ -10,6 +10,8 @@
 
 namespace formula {
 
+class Program;
+
 // One formula text, scanned and compiled once, evaluated at many points. Every
 // evaluation, RND's numbers and the sequence it leaves included, is bit for bit
 // what EvaluateExactly (ExactEvaluation.h) gives for the same text, arguments and
@@ -38,6 +40,11 @@ class Formula {
   // program could not give the answer (a fault there that the program cannot
   // follow, or arguments the program was not compiled for).
   uint64_t ExactFallbacks() const;
+
+  // The program that Evaluate runs for finite arguments of these kinds, when the
+  // formula is pure; null when it runs none (a text too long or not reducible as
+  // scanned) or draws from RND.
+  const Program* PureProgram(Value::Kind kindX, Value::Kind kindY);
 
  private:
   struct Impl;

@@ -25,7 +25,7 @@ inline constexpr std::array kPasses = {Pass::Functions, Pass::Power,     Pass::N
 constexpr bool IsPrefix(Pass pass) { return pass == Pass::Functions || pass == Pass::Negation; }
 
 // An operation's arithmetic on its operands as 64-bit floats (a prefix operation's
-// right operand is 0). Only RND uses the sequence.
+// right operand is not read). Only RND uses the sequence.
 using Step = arithmetic::Checked (*)(double left, double right, RandomSequence& random);
 
 template <arithmetic::Checked (*Function)(double)>

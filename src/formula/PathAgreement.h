@@ -1,16 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "formula/Evaluation.h"
 #include "formula/ExactEvaluation.h"
 #include "formula/Formula.h"
+#include "formula/LatticeEvaluation.h"
 #include "formula/RandomSequence.h"
 #include "formula/Value.h"
 
-// The compiled formula against the exact evaluator, for the checks that the two
-// agree in everything an evaluation leaves behind: the tests and the fuzz target.
+// The compiled formula against the exact evaluator, and a lattice evaluation against
+// the compiled formula, for the checks that they agree in everything an evaluation
+// leaves behind: the tests and the fuzz target.
 namespace formula {
 
 // An evaluation and the RND sequence as it left it.
@@ -38,6 +43,35 @@ inline BothOutcomes EvaluateBothPaths(Formula& compiled, const Value& X, const V
   both.compiled.evaluation = compiled.Evaluate(X, Y, random);
   both.compiled.sequenceAfter = random;
   return both;
+}
+
+// A point where a lattice evaluation and the formula point by point disagree.
+struct LatticeDisagreement {
+  float X = 0;
+  float Y = 0;
+  Evaluation lattice;
+  Evaluation pointByPoint;
+};
+
+// Evaluates `lattice` (made from compiled.text() and xs) row by row, one row for each
+// Y of `ys`, visiting the columns in the order of `columns` (repeats allowed), and
+// `compiled` at the same points in the same order, with one sequence carried along
+// as the lattice's own is. The first point where the two differ.
+inline std::optional<LatticeDisagreement> FindLatticeDisagreement(LatticeEvaluation& lattice,
+                                                                  Formula& compiled,
+                                                                  const std::vector<float>& xs,
+                                                                  const std::vector<float>& ys,
+                                                                  const std::vector<std::size_t>& columns) {
+  RandomSequence random;
+  for (const float y : ys) {
+    lattice.SetY(y);
+    for (const std::size_t column : columns) {
+      Evaluation byLattice = lattice.At(column);
+      Evaluation byPoint = compiled.Evaluate(Value::Single(xs[column]), Value::Single(y), random);
+      if (byLattice != byPoint) return LatticeDisagreement{xs[column], y, byLattice, byPoint};
+    }
+  }
+  return std::nullopt;
 }
 
 // "Double 0.5, ParseError 0, raised 0": the kind and the value to the last bit.

@@ -3,14 +3,18 @@
 namespace formula {
 
 Program::Program(const std::vector<double>& literals, Value::Kind kindX, Value::Kind kindY)
-    : registers_(2), kinds_{kindX, kindY} {
+    : registers_(2), kinds_{kindX, kindY}, dependence_{Dependence::OnX, Dependence::OnY} {
   registers_.insert(registers_.end(), literals.begin(), literals.end());
   kinds_.resize(registers_.size(), Value::Kind::Double);
+  dependence_.resize(registers_.size(), Dependence::None);
 }
 
 uint16_t Program::Emit(const Operation& operation, Value::Kind kind, StandIn onFault, uint16_t left,
                        uint16_t right) {
+  if (operation.IsPrefix()) right = left;
   const auto result = Constant(0, kind);
+  dependence_[result] = static_cast<Dependence>(static_cast<uint8_t>(dependence_[left]) |
+                                                static_cast<uint8_t>(dependence_[right]));
   code_.push_back(
       {operation.step.For(kinds_[left]), onFault, operation.DependsOnKinds(), result, left, right});
   return result;
@@ -19,6 +23,7 @@ uint16_t Program::Emit(const Operation& operation, Value::Kind kind, StandIn onF
 uint16_t Program::Constant(double value, Value::Kind kind) {
   registers_.push_back(value);
   kinds_.push_back(kind);
+  dependence_.push_back(Dependence::None);
   return static_cast<uint16_t>(registers_.size() - 1);
 }
 
@@ -40,6 +45,22 @@ std::optional<Evaluation> Program::Run(double x, double y, RandomSequence& rando
     registers[step.result] = outcome.value;
   }
   return Result(kinds_);
+}
+
+bool Program::RunUnfaulted(const std::vector<Instruction>& steps, double* registers, RandomSequence& random) {
+  for (const Instruction& step : steps) {
+    const arithmetic::Checked outcome = step.run(registers[step.left], registers[step.right], random);
+    if (outcome.Failed()) [[unlikely]] {
+      return false;
+    }
+    registers[step.result] = outcome.value;
+  }
+  return true;
+}
+
+Evaluation Program::UnfaultedResult(const double* registers) const {
+  if (malformed_) return Evaluation::Malformed();
+  return {Value::OfKind(kinds_[resultRegister_], registers[resultRegister_])};
 }
 
 // The rest of a run from its first faulted step on, with the kinds of the

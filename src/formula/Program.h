@@ -13,7 +13,8 @@
 namespace formula {
 
 // One step of a program: an operation's arithmetic, chosen for the kinds of its
-// operands when it compiles.
+// operands when it compiles. A prefix operation reads its one operand on both sides,
+// so that `left` and `right` name exactly the registers a step reads.
 struct Instruction {
   Step run;
   StandIn onFault;
@@ -23,6 +24,10 @@ struct Instruction {
   uint16_t left;
   uint16_t right;
 };
+
+// Which of the arguments a register's value depends on: a literal on neither, a
+// step's result on whatever its operands depend on.
+enum class Dependence : uint8_t { None = 0, OnX = 1, OnY = 2, OnBoth = 3 };
 
 // A formula's reduction, for X and Y of fixed kinds, as straight-line code over
 // registers of 64-bit floats (every kind's values are exact in them). Register 0
@@ -54,6 +59,21 @@ class Program {
   std::optional<Evaluation> Run(double x, double y, RandomSequence& random);
 
   const std::vector<Instruction>& Code() const { return code_; }
+  Dependence DependenceOf(uint16_t reg) const { return dependence_[reg]; }
+  uint16_t ResultRegister() const { return resultRegister_; }
+
+  // The registers as a run finds them: the literals in place; X, Y and the results
+  // are written before they are read.
+  const std::vector<double>& Registers() const { return registers_; }
+
+  // Runs some of the code's steps, in their order, on registers of this program's
+  // layout. Every register is written once, so steps whose operands are already in
+  // place can run apart from the others and give what a whole run gives them.
+  // False at the first step that faults: its result and the later ones stay unwritten.
+  static bool RunUnfaulted(const std::vector<Instruction>& steps, double* registers, RandomSequence& random);
+
+  // What a run comes to when none of its steps faulted, from its registers.
+  Evaluation UnfaultedResult(const double* registers) const;
 
  private:
   std::optional<Evaluation> RunAfterFault(size_t faulted, runtime::ErrorNumber fault, RandomSequence& random);
@@ -63,6 +83,7 @@ class Program {
   std::vector<Instruction> code_;
   std::vector<double> registers_;
   std::vector<Value::Kind> kinds_;
+  std::vector<Dependence> dependence_;
   std::vector<Value::Kind> runKinds_;
   uint16_t resultRegister_ = 0;
   bool malformed_ = false;

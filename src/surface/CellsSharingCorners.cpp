@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -41,8 +42,15 @@ std::optional<AxisLattice> LatticeOf(const std::vector<float>& lows, float step)
   return lattice;
 }
 
-// Fills whole outer passes; the formula is handed in by each run, as parts running
-// at once evaluate through evaluations of their own.
+// The formula along the rows of a fill: at the corners of a row and at the centres
+// of a pass.
+struct FillRows {
+  std::unique_ptr<RowEvaluation> corners;
+  std::unique_ptr<RowEvaluation> mids;
+};
+
+// Fills whole outer passes; the formula's rows are handed in by each run, as parts
+// running at once evaluate through rows of their own.
 class SharedCornerFiller {
  public:
   SharedCornerFiller(const CellGrid& grid, const AxisLattice& x, const AxisLattice& y)
@@ -60,13 +68,13 @@ class SharedCornerFiller {
   // Passes [firstPass, endPass); `lowHeights` holds the corner heights of the first
   // pass's low row, or is empty to have them evaluated, and ends with those of the
   // last pass's high row.
-  void Fill(const FormulaPoints& formula, std::size_t firstPass, std::size_t endPass,
-            std::vector<float>& lowHeights, CellTable& cells) const {
-    if (lowHeights.empty()) lowHeights = CornerHeights(formula, y_.corners[firstPass]);
+  void Fill(const FillRows& rows, std::size_t firstPass, std::size_t endPass, std::vector<float>& lowHeights,
+            CellTable& cells) const {
+    if (lowHeights.empty()) lowHeights = CornerHeights(*rows.corners, y_.corners[firstPass]);
     const int64_t cellsPerPass = static_cast<int64_t>(grid_.xs.size());
     for (std::size_t j = firstPass; j < endPass; ++j) {
-      std::vector<float> highHeights = CornerHeights(formula, y_.corners[j + 1]);
-      FillPass(formula, cells, static_cast<int64_t>(j) * cellsPerPass, j, lowHeights, highHeights);
+      std::vector<float> highHeights = CornerHeights(*rows.corners, y_.corners[j + 1]);
+      FillPass(*rows.mids, cells, static_cast<int64_t>(j) * cellsPerPass, j, lowHeights, highHeights);
       lowHeights = std::move(highHeights);
     }
   }
@@ -80,24 +88,26 @@ class SharedCornerFiller {
     return StoredValue(
         [&] { return CubeCoordinate(grid_.coefficients.scaleY, grid_.coefficients.centerY, v); });
   }
-  float ScaledHeight(const FormulaPoints& formula, float X, float Y) const {
+  float ScaledHeight(RowEvaluation& row, std::size_t column) const {
     const Coefficients& c = grid_.coefficients;
-    return StoredValue([&] { return CubeHeight(c.scaleZ, c.centerZ, EvaluateFinite(formula, X, Y)); });
+    return StoredValue([&] { return CubeHeight(c.scaleZ, c.centerZ, FiniteValue(row.At(column))); });
   }
 
-  std::vector<float> CornerHeights(const FormulaPoints& formula, float Y) const {
+  std::vector<float> CornerHeights(RowEvaluation& corners, float Y) const {
     std::vector<float> heights;
     heights.reserve(x_.corners.size());
-    for (const float X : x_.corners) heights.push_back(ScaledHeight(formula, X, Y));
+    corners.SetY(Y);
+    for (std::size_t i = 0; i < x_.corners.size(); ++i) heights.push_back(ScaledHeight(corners, i));
     return heights;
   }
 
   // Writes every column of each row: the rows may hold anything before.
-  void FillPass(const FormulaPoints& formula, CellTable& cells, int64_t firstRow, std::size_t j,
+  void FillPass(RowEvaluation& mids, CellTable& cells, int64_t firstRow, std::size_t j,
                 const std::vector<float>& low, const std::vector<float>& high) const {
     const float lowY = ScaledY(y_.corners[j]);
     const float highY = ScaledY(y_.corners[j + 1]);
     const float midY = ScaledY(y_.mids[j]);
+    mids.SetY(y_.mids[j]);
     for (std::size_t i = 0; i < grid_.xs.size(); ++i) {
       const int64_t r = firstRow + static_cast<int64_t>(i);
       if (r > grid_.lastRow) return;
@@ -112,7 +122,7 @@ class SharedCornerFiller {
       row[Corner3Z] = low[i + 1];
       row[MidX] = midX_[i];
       row[MidY] = midY;
-      row[MidZ] = ScaledHeight(formula, x_.mids[i], y_.mids[j]);
+      row[MidZ] = ScaledHeight(mids, i);
       row[ColorCode] = StoredValue([&] {
         return surface::CellColorCode(grid_.mode, grid_.xs[i], grid_.dx, grid_.limits.XMin(),
                                       grid_.limits.XMax(), row[MidZ]);
@@ -143,17 +153,20 @@ bool FillCellsSharingCorners(const CellGrid& grid, const FormulaPoints& formula,
   const RowParts parts(filler.Passes(), grid.xs.size(), grid.ReachedRows(), pool.Size());
   progress.BeginStage(runtime::Stage::BuildingCells, parts.TotalSteps());
   if (!SharesOut(formula, pool)) {
+    const FillRows rows{RowEvaluationOf(formula, x->corners), RowEvaluationOf(formula, x->mids)};
     std::vector<float> carried;
     return RunParts(parts, false, pool, progress, [&](std::size_t part) {
-      filler.Fill(formula, parts.FirstRow(part), parts.EndRow(part), carried, cells);
+      filler.Fill(rows, parts.FirstRow(part), parts.EndRow(part), carried, cells);
     });
   }
-  EvaluationShelf shelf(formula);
+  EvaluationShelf<FillRows> shelf([&] {
+    return FillRows{OwnRowEvaluationOf(formula, x->corners), OwnRowEvaluationOf(formula, x->mids)};
+  });
   return RunParts(parts, true, pool, progress, [&](std::size_t part) {
-    FormulaPoints own = shelf.Take();
+    FillRows rows = shelf.Take();
     std::vector<float> lowHeights;
-    filler.Fill(own, parts.FirstRow(part), parts.EndRow(part), lowHeights, cells);
-    shelf.PutBack(std::move(own));
+    filler.Fill(rows, parts.FirstRow(part), parts.EndRow(part), lowHeights, cells);
+    shelf.PutBack(std::move(rows));
   });
 }
 

@@ -7,12 +7,20 @@
 
 namespace surface {
 
-formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y, int16_t& parseError) {
-  formula::Evaluation evaluation = formula.Z(X, Y);
+formula::Value FiniteValue(formula::Evaluation evaluation, int16_t& parseError) {
   parseError = evaluation.parseError;
   if (evaluation.raised) throw runtime::RuntimeError(*evaluation.raised);
   if (evaluation.value.IsNumber()) runtime::FiniteDouble(evaluation.value.ToDouble());
   return std::move(evaluation.value);
+}
+
+formula::Value FiniteValue(formula::Evaluation evaluation) {
+  int16_t parseError = 0;
+  return FiniteValue(std::move(evaluation), parseError);
+}
+
+formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y, int16_t& parseError) {
+  return FiniteValue(formula.Z(X, Y), parseError);
 }
 
 formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y) {

@@ -2,15 +2,20 @@
 
 #include <cstdint>
 
+#include "formula/Evaluation.h"
 #include "formula/Value.h"
 #include "surface/FormulaPoints.h"
 
 namespace surface {
 
-// One evaluation of the formula at X, Y. A fault that stopped the evaluation is
+// The value of one evaluation of the formula. A fault that stopped the evaluation is
 // raised here, and a number that is infinite or not a number raises Overflow, so no
 // such value ever reaches a range or the cell table. `parseError` takes the
 // evaluation's ParseError before either is raised.
+formula::Value FiniteValue(formula::Evaluation evaluation, int16_t& parseError);
+formula::Value FiniteValue(formula::Evaluation evaluation);
+
+// The same for the evaluation at X, Y.
 formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y, int16_t& parseError);
 formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y);
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "formula/Evaluation.h"
+#include "surface/RowEvaluation.h"
 
 namespace surface {
 
@@ -17,10 +20,21 @@ using PointEvaluation = std::function<formula::Evaluation(float X, float Y)>;
 // serves one thread at a time. A pure formula may also say how to make further
 // evaluations of itself, each with state of its own, so that several threads can
 // evaluate it at once; without that, every evaluation runs on the calling thread.
+// It may also make row evaluations of its own, from any thread, which evaluate a
+// lattice of points faster than one point at a time.
 struct FormulaPoints {
   PointEvaluation Z;
   bool pure = false;
   std::function<PointEvaluation()> MakeEvaluation{};
+  RowEvaluationMaker MakeRowEvaluation{};
 };
+
+// The row evaluation of a pure formula over `xs`: its own when it makes them,
+// otherwise Z at each point in turn, on the calling thread.
+std::unique_ptr<RowEvaluation> RowEvaluationOf(const FormulaPoints& formula, const std::vector<float>& xs);
+
+// The same for a part that runs beside others: never through Z, which serves the
+// calling thread alone.
+std::unique_ptr<RowEvaluation> OwnRowEvaluationOf(const FormulaPoints& formula, const std::vector<float>& xs);
 
 }  // namespace surface

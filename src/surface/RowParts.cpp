@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <utility>
 
 namespace surface {
 namespace {
@@ -50,26 +49,8 @@ bool RunParts(const RowParts& parts, bool onPool, runtime::WorkerPool& pool, run
   return !cancelled.load(std::memory_order_relaxed);
 }
 
-FormulaPoints EvaluationShelf::Take() {
-  {
-    const std::lock_guard lock(mutex_);
-    if (!shelf_.empty()) {
-      FormulaPoints evaluation = std::move(shelf_.back());
-      shelf_.pop_back();
-      return evaluation;
-    }
-  }
-  // Made outside the lock: compiling the formula again takes a while.
-  return {formula_.MakeEvaluation(), true};
-}
-
-void EvaluationShelf::PutBack(FormulaPoints evaluation) {
-  const std::lock_guard lock(mutex_);
-  shelf_.push_back(std::move(evaluation));
-}
-
 bool SharesOut(const FormulaPoints& formula, const runtime::WorkerPool& pool) {
-  return formula.pure && formula.MakeEvaluation && pool.Size() > 1;
+  return formula.pure && (formula.MakeEvaluation || formula.MakeRowEvaluation) && pool.Size() > 1;
 }
 
 }  // namespace surface

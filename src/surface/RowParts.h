@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "runtime/Progress.h"
@@ -43,20 +44,37 @@ class RowParts {
 bool RunParts(const RowParts& parts, bool onPool, runtime::WorkerPool& pool, runtime::Progress& progress,
               const std::function<void(std::size_t part)>& task);
 
-// Evaluations of one pure formula for parts that run at once: a part takes one for
-// its run and puts it back, so no two threads ever evaluate through the same one,
-// and no more are made than threads take parts. Z itself is never handed out.
+// Evaluations of one pure formula for parts that run at once, each made by `make`
+// with state of its own: a part takes one for its run and puts it back, so no two
+// threads ever evaluate through the same one, and no more are made than threads take
+// parts.
+template <class Evaluation>
 class EvaluationShelf {
  public:
-  explicit EvaluationShelf(const FormulaPoints& formula) : formula_(formula) {}
+  explicit EvaluationShelf(std::function<Evaluation()> make) : make_(std::move(make)) {}
 
-  FormulaPoints Take();
-  void PutBack(FormulaPoints evaluation);
+  Evaluation Take() {
+    {
+      const std::lock_guard lock(mutex_);
+      if (!shelf_.empty()) {
+        Evaluation evaluation = std::move(shelf_.back());
+        shelf_.pop_back();
+        return evaluation;
+      }
+    }
+    // Made outside the lock: compiling the formula again takes a while.
+    return make_();
+  }
+
+  void PutBack(Evaluation evaluation) {
+    const std::lock_guard lock(mutex_);
+    shelf_.push_back(std::move(evaluation));
+  }
 
  private:
-  const FormulaPoints& formula_;
+  std::function<Evaluation()> make_;
   std::mutex mutex_;
-  std::vector<FormulaPoints> shelf_;
+  std::vector<Evaluation> shelf_;
 };
 
 // Whether the formula's evaluations may be shared out among the pool's threads.

@@ -1,5 +1,7 @@
 #include "surface/ZRangeScan.h"
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "runtime/Conversions.h"
@@ -39,14 +41,13 @@ void ScanEveryEvaluation(const FormulaPoints& formula, const ScanGrid& grid, std
 // For a formula whose evaluations at a point always agree: one evaluation stands
 // for all four. When it fails, each of the four statements would fail too.
 template <class Range>
-void ScanEachPointOnce(const FormulaPoints& formula, const ScanGrid& grid, std::size_t firstRow,
-                       std::size_t endRow, Range& range, int16_t& lastParseError) {
+void ScanEachPointOnce(RowEvaluation& row, const ScanGrid& grid, std::size_t firstRow, std::size_t endRow,
+                       Range& range, int16_t& lastParseError) {
   for (std::size_t j = firstRow; j < endRow; ++j) {
-    const float Y = grid.ys[j];
-    for (const float X : grid.xs) {
+    row.SetY(grid.ys[j]);
+    for (std::size_t i = 0; i < grid.xs.size(); ++i) {
       double value = 0;
-      if (Statement([&] { value = EvaluateFinite(formula, X, Y, lastParseError).ToDouble(); }))
-        range.Take(value);
+      if (Statement([&] { value = FiniteValue(row.At(i), lastParseError).ToDouble(); })) range.Take(value);
     }
   }
 }
@@ -55,9 +56,10 @@ void ScanEachPointOnce(const FormulaPoints& formula, const ScanGrid& grid, std::
 bool ScanInOrder(const FormulaPoints& formula, const ScanGrid& grid, const RowParts& parts,
                  runtime::WorkerPool& pool, runtime::Progress& progress, RunningRange& range,
                  int16_t& lastParseError) {
+  const std::unique_ptr<RowEvaluation> row = formula.pure ? RowEvaluationOf(formula, grid.xs) : nullptr;
   return RunParts(parts, false, pool, progress, [&](std::size_t part) {
-    if (formula.pure)
-      ScanEachPointOnce(formula, grid, parts.FirstRow(part), parts.EndRow(part), range, lastParseError);
+    if (row)
+      ScanEachPointOnce(*row, grid, parts.FirstRow(part), parts.EndRow(part), range, lastParseError);
     else
       ScanEveryEvaluation(formula, grid, parts.FirstRow(part), parts.EndRow(part), range, lastParseError);
   });
@@ -73,16 +75,16 @@ bool ScanSharedOut(const FormulaPoints& formula, const ScanGrid& grid, const Row
     int16_t lastParseError = 0;
   };
   std::vector<PartScan> scans(parts.Count());
-  EvaluationShelf shelf(formula);
+  EvaluationShelf<std::unique_ptr<RowEvaluation>> shelf([&] { return OwnRowEvaluationOf(formula, grid.xs); });
   const bool completed = RunParts(parts, true, pool, progress, [&](std::size_t part) {
-    FormulaPoints own = shelf.Take();
+    std::unique_ptr<RowEvaluation> row = shelf.Take();
     // Kept on this thread's stack until the part ends: neighbouring parts' results
     // share cache lines, and a store at every point would make the threads fight over them.
     PartScan scan;
-    ScanEachPointOnce(own, grid, parts.FirstRow(part), parts.EndRow(part), scan.extremes,
+    ScanEachPointOnce(*row, grid, parts.FirstRow(part), parts.EndRow(part), scan.extremes,
                       scan.lastParseError);
     scans[part] = scan;
-    shelf.PutBack(std::move(own));
+    shelf.PutBack(std::move(row));
   });
   if (!completed) return false;
   RangeExtremes all;

@@ -12,6 +12,7 @@
 #include "runtime/RuntimeError.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/Coefficients.h"
+#include "surface/CompiledRowEvaluation.h"
 #include "surface/ZRangeScan.h"
 #include "window/NumberReader.h"
 
@@ -299,7 +300,8 @@ surface::FormulaPoints PlotWindow::CurrentFormula() {
                                 },
                                 compiled->IsPure()};
   // Another thread's evaluations go through a formula compiled again from the same
-  // text. A pure formula never draws from RND's sequence, so a fresh one serves.
+  // text. A pure formula never draws from RND's sequence, so a fresh one serves; its
+  // rows of points compute what depends on X alone or Y alone once.
   if (points.pure) {
     points.MakeEvaluation = [text = compiled->text()]() -> surface::PointEvaluation {
       auto own = std::make_shared<formula::Formula>(text);
@@ -308,6 +310,7 @@ surface::FormulaPoints PlotWindow::CurrentFormula() {
         return own->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
       };
     };
+    points.MakeRowEvaluation = surface::CompiledRowEvaluations(compiled->text());
   }
   return points;
 }
