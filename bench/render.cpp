@@ -43,22 +43,10 @@ CellTable DefaultSurface(int resolution) {
   for (float y = -1; y <= end; y += step) {
     for (float x = -1; x <= end && r < rows; x += step, ++r) {
       const float x2 = x + step, y2 = y + step, xm = x + step / 2, ym = y + step / 2;
-      cells[r] = {CoefXY * x,
-                  CoefXY * y,
-                  Height(x, y),
-                  CoefXY * x,
-                  CoefXY * y2,
-                  Height(x, y2),
-                  CoefXY * x2,
-                  CoefXY * y2,
-                  Height(x2, y2),
-                  CoefXY * x2,
-                  CoefXY * y,
-                  Height(x2, y),
-                  CoefXY * xm,
-                  CoefXY * ym,
-                  Height(xm, ym),
-                  0};
+      cells[r] = {CoefXY * x,     CoefXY * y,    Height(x, y),   CoefXY * x,
+                  CoefXY * y2,    Height(x, y2), CoefXY * x2,    CoefXY * y2,
+                  Height(x2, y2), CoefXY * x2,   CoefXY * y,     Height(x2, y),
+                  CoefXY * xm,    CoefXY * ym,   Height(xm, ym), 0};
     }
   }
   return cells;

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "runtime/LargeBuffer.h"
 #include "render/View.h"
 #include "runtime/Conversions.h"
+#include "runtime/LargeBuffer.h"
 #include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 

@@ -71,7 +71,8 @@ void EnsureSize(Buffer& buffer, std::size_t size) {
 }
 
 bool FitsNarrow(int32_t coordinate) {
-  return coordinate >= std::numeric_limits<int16_t>::min() && coordinate <= std::numeric_limits<int16_t>::max();
+  return coordinate >= std::numeric_limits<int16_t>::min() &&
+         coordinate <= std::numeric_limits<int16_t>::max();
 }
 
 }  // namespace
@@ -115,7 +116,8 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
   wide_ = true;
   EnsureSize(wideCorners_, count);
   const std::size_t placed = *PlaceCellsAs(wideCorners_, cells, order, view, area, pool);
-  wideNeeded_ = std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char beyond) { return beyond != 0; });
+  wideNeeded_ =
+      std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char beyond) { return beyond != 0; });
   return placed;
 }
 

@@ -10,8 +10,8 @@
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/DrawingSurface.h"
-#include "runtime/LargeBuffer.h"
 #include "render/View.h"
+#include "runtime/LargeBuffer.h"
 #include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 
