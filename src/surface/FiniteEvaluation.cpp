@@ -7,16 +7,16 @@
 
 namespace surface {
 
-formula::Value FiniteValue(formula::Evaluation evaluation, int16_t& parseError) {
+const formula::Value& FiniteValue(const formula::Evaluation& evaluation, int16_t& parseError) {
   parseError = evaluation.parseError;
   if (evaluation.raised) throw runtime::RuntimeError(*evaluation.raised);
   if (evaluation.value.IsNumber()) runtime::FiniteDouble(evaluation.value.ToDouble());
-  return std::move(evaluation.value);
+  return evaluation.value;
 }
 
-formula::Value FiniteValue(formula::Evaluation evaluation) {
+const formula::Value& FiniteValue(const formula::Evaluation& evaluation) {
   int16_t parseError = 0;
-  return FiniteValue(std::move(evaluation), parseError);
+  return FiniteValue(evaluation, parseError);
 }
 
 formula::Value EvaluateFinite(const FormulaPoints& formula, float X, float Y, int16_t& parseError) {
