@@ -228,9 +228,14 @@ void ImageSurface::Polygon(const render::PolygonPoint* points, int count) {
 int ImageSurface::SplitIntoBands(int wanted) {
   const raster::PixelBuffer pixels = Pixels();
   const int count = std::clamp(wanted, 1, std::max(1, pixels.height));
-  rowWork_.resize(static_cast<std::size_t>(pixels.height));
-  const uint64_t total = std::accumulate(rowWork_.begin(), rowWork_.end(), uint64_t{0});
+  const std::size_t rows = static_cast<std::size_t>(pixels.height);
+  const std::vector<uint64_t>& work = CountedRowWork(rows);
+  const uint64_t total = std::accumulate(work.begin(), work.end(), uint64_t{0});
   bands_.resize(static_cast<std::size_t>(count), whole_);
+  // A cache line of counters between one band's copy and the next.
+  rowWorkStride_ = (rows + 31) / 16 * 16;
+  countingBands_ = static_cast<std::size_t>(count);
+  rowWork_.assign(countingBands_ * rowWorkStride_, 0u);
   int first = 0;
   uint64_t done = 0;
   for (int k = 0; k < count; ++k) {
@@ -241,19 +246,26 @@ int ImageSurface::SplitIntoBands(int wanted) {
     } else if (total == 0) {
       end = std::max(end, (k + 1) * pixels.height / count);
     } else {
-      done += rowWork_[static_cast<std::size_t>(first)];
+      done += work[static_cast<std::size_t>(first)];
       const uint64_t share = total * static_cast<uint64_t>(k + 1) / static_cast<uint64_t>(count);
-      while (end < pixels.height - (count - 1 - k) && done < share)
-        done += rowWork_[static_cast<std::size_t>(end++)];
+      while (end < pixels.height - (count - 1 - k) && done < share) done += work[static_cast<std::size_t>(end++)];
     }
     // Each band starts from the whole image's colours and styles.
     ImageBand& band = bands_[static_cast<std::size_t>(k)];
     band = whole_;
-    band.SetPixels(pixels.Rows(first, end), rowWork_.data());
+    band.SetPixels(pixels.Rows(first, end), rowWork_.data() + static_cast<std::size_t>(k) * rowWorkStride_);
     first = end;
   }
-  std::fill(rowWork_.begin(), rowWork_.end(), 0u);
   return count;
+}
+
+const std::vector<uint64_t>& ImageSurface::CountedRowWork(std::size_t rows) {
+  rowTotals_.assign(rows, 0);
+  // Counts of another size of image say nothing about this one.
+  if (rowWorkStride_ < rows) return rowTotals_;
+  for (std::size_t k = 0; k < countingBands_; ++k)
+    for (std::size_t row = 0; row < rows; ++row) rowTotals_[row] += rowWork_[k * rowWorkStride_ + row];
+  return rowTotals_;
 }
 
 render::Color ImageSurface::PixelAt(int x, int y) const {

@@ -115,12 +115,19 @@ class ImageSurface : public render::DrawingSurface {
  private:
   // The image's pixels, ready to be written by the band that spans every row.
   raster::PixelBuffer Pixels();
+  // The polygons drawn per row since the last split, all bands' counts summed.
+  const std::vector<uint64_t>& CountedRowWork(std::size_t rows);
 
   QImage image_;
   ImageBand whole_;
   std::vector<ImageBand> bands_;
-  // Polygons drawn per row since the last split, as the bands count them.
+  // Polygons drawn per row since the last split: each band of that split counts on
+  // a copy of the rows of its own, cache lines apart from the others' (threads
+  // counting on one line would wait on each other at every polygon).
   std::vector<uint32_t> rowWork_;
+  std::size_t rowWorkStride_ = 0;
+  std::size_t countingBands_ = 0;
+  std::vector<uint64_t> rowTotals_;
   QFont font_;
   QPointF currentPosition_;
   raster::PixelBuffer pixels_{};
