@@ -248,7 +248,8 @@ int ImageSurface::SplitIntoBands(int wanted) {
     } else {
       done += work[static_cast<std::size_t>(first)];
       const uint64_t share = total * static_cast<uint64_t>(k + 1) / static_cast<uint64_t>(count);
-      while (end < pixels.height - (count - 1 - k) && done < share) done += work[static_cast<std::size_t>(end++)];
+      while (end < pixels.height - (count - 1 - k) && done < share)
+        done += work[static_cast<std::size_t>(end++)];
     }
     // Each band starts from the whole image's colours and styles.
     ImageBand& band = bands_[static_cast<std::size_t>(k)];
