@@ -15,23 +15,9 @@ namespace {
 
 using namespace surface_test;
 
-struct DrawnSurface {
-  Limits limits;
-  int16_t scanParseError = 0;
-  CellTable cells;
-};
-
-DrawnSurface DrawOn(runtime::WorkerPool& pool, const Limits& limits, const FormulaPoints& formula,
-                    ColorMode mode) {
-  DrawnSurface drawn;
-  std::tie(drawn.limits, drawn.cells) = Draw(limits, formula, mode, &drawn.scanParseError, pool);
-  return drawn;
-}
-
 // As the window hands a pure formula over: evaluations and rows for any thread.
 FormulaPoints CompiledWithRows(const std::string& text) {
-  FormulaPoints points = Compiled(text);
-  points.MakeEvaluation = [text] { return Compiled(text).Z; };
+  FormulaPoints points = CompiledForThreads(text);
   points.MakeRowEvaluation = CompiledRowEvaluations(text);
   return points;
 }

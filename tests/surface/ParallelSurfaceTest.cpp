@@ -164,26 +164,6 @@ FormulaPoints TouchyFormula(uint32_t seed) {
   return {z, true, [z] { return z; }};
 }
 
-// The formula text compiled once per evaluation handed out, as the window does.
-FormulaPoints CompiledForThreads(const std::string& text) {
-  FormulaPoints points = Compiled(text);
-  points.MakeEvaluation = [text] { return Compiled(text).Z; };
-  return points;
-}
-
-struct DrawnSurface {
-  Limits limits;
-  int16_t scanParseError = 0;
-  CellTable cells;
-};
-
-DrawnSurface DrawOn(runtime::WorkerPool& pool, const Limits& limits, const FormulaPoints& formula,
-                    ColorMode mode) {
-  DrawnSurface drawn;
-  std::tie(drawn.limits, drawn.cells) = Draw(limits, formula, mode, &drawn.scanParseError, pool);
-  return drawn;
-}
-
 // Bit for bit: the seven limits, the scan's last ParseError and every cell.
 void ExpectSameSurface(const DrawnSurface& shared, const DrawnSurface& alone) {
   EXPECT_EQ(std::memcmp(&shared.limits, &alone.limits, sizeof(Limits)), 0)

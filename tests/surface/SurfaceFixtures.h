@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "formula/Formula.h"
@@ -76,6 +77,27 @@ inline std::pair<Limits, CellTable> Draw(Limits limits, const FormulaPoints& for
   CellTable cells;
   BuildCellTable(limits, coefficients, formula, mode, cells, pool);
   return {limits, std::move(cells)};
+}
+
+// The formula text compiled once per evaluation handed out, as the window does.
+inline FormulaPoints CompiledForThreads(const std::string& text) {
+  FormulaPoints points = Compiled(text);
+  points.MakeEvaluation = [text] { return Compiled(text).Z; };
+  return points;
+}
+
+// What a draw leaves behind: the limits, the scan's last ParseError and the table.
+struct DrawnSurface {
+  Limits limits;
+  int16_t scanParseError = 0;
+  CellTable cells;
+};
+
+inline DrawnSurface DrawOn(runtime::WorkerPool& pool, const Limits& limits, const FormulaPoints& formula,
+                           ColorMode mode) {
+  DrawnSurface drawn;
+  std::tie(drawn.limits, drawn.cells) = Draw(limits, formula, mode, &drawn.scanParseError, pool);
+  return drawn;
 }
 
 }  // namespace surface_test
