@@ -13,6 +13,7 @@
 #include "raster/PolygonFill.h"
 #include "raster/PolygonOutline.h"
 #include "raster/TinyPolygon.h"
+#include "runtime/Conversions.h"
 
 namespace gui {
 namespace {
@@ -22,13 +23,6 @@ constexpr int DotsPerMeterAt96Dpi = 3780;
 // A colour number as a pixel of an RGB32 image.
 constexpr uint32_t PixelOf(render::Color color) {
   return 0xFF000000u | (render::RedOf(color) << 16) | (render::GreenOf(color) << 8) | render::BlueOf(color);
-}
-
-// Rounds to the nearest integer, ties to even, for |v| < 2^51: adding and taking
-// away 1.5 * 2^52 leaves no fraction bits under the default rounding mode.
-int64_t NearestInteger(double v) {
-  constexpr double Shift = 6755399441055744.0;
-  return static_cast<int64_t>((v + Shift) - Shift);
 }
 
 struct PixelSegment {
@@ -71,7 +65,8 @@ std::optional<PixelSegment> RoundedSegment(double x0, double y0, double x1, doub
       return std::nullopt;
     if (!ClipEnd(x0, y0, x1, y1) || !ClipEnd(x1, y1, x0, y0)) return std::nullopt;
   }
-  return PixelSegment{NearestInteger(x0), NearestInteger(y0), NearestInteger(x1), NearestInteger(y1)};
+  return PixelSegment{runtime::NearestWholeWithinReach(x0), runtime::NearestWholeWithinReach(y0),
+                      runtime::NearestWholeWithinReach(x1), runtime::NearestWholeWithinReach(y1)};
 }
 
 // The dots grow with the lines' width, so that a wider line keeps their look.

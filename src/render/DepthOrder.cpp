@@ -13,6 +13,8 @@
 namespace render {
 namespace {
 
+using runtime::EnsureSize;
+
 using surface::CellTable;
 
 // Below this many rows a part is not worth a thread.
@@ -24,14 +26,6 @@ constexpr std::size_t PrefetchDistance = 16;
 constexpr int DigitBits = 11;
 constexpr std::size_t Buckets = std::size_t{1} << DigitBits;
 constexpr int Digits = 3;
-
-// Grows a buffer to at least `size` elements; one far too large for the current
-// table, left from a finer build, is given back first.
-template <class Buffer>
-void EnsureSize(Buffer& buffer, std::size_t size) {
-  if (buffer.capacity() > 4 * size + 4096) buffer = Buffer();
-  if (buffer.size() < size) buffer.resize(size);
-}
 
 std::size_t DigitOf(uint64_t keyed, int digit) {
   return static_cast<std::size_t>(keyed >> (32 + DigitBits * digit)) & (Buckets - 1);
@@ -52,8 +46,9 @@ void DepthOrder::Restart(const CellTable& cells, runtime::WorkerPool& pool) {
   const std::size_t count = cells.size();
   order_.resize(count);
   EnsureSize(centres_, count);
-  RunParts(pool, PartsFor(count, pool, LeastRowsPerPart), [&](std::size_t part) {
-    const PartRange rows = PartOf(count, PartsFor(count, pool, LeastRowsPerPart), part);
+  const std::size_t parts = PartsFor(count, pool, LeastRowsPerPart);
+  RunParts(pool, parts, [&](std::size_t part) {
+    const PartRange rows = PartOf(count, parts, part);
     for (std::size_t row = rows.first; row < rows.end; ++row) {
       order_[row] = static_cast<uint32_t>(row);
       centres_[row] = CentreOf(cells[row]);

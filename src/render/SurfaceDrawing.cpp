@@ -14,6 +14,8 @@
 namespace render {
 namespace {
 
+using runtime::EnsureSize;
+
 using surface::Cell;
 using surface::ColorMode;
 
@@ -49,25 +51,15 @@ bool FillsByCode(ColorMode mode) { return mode == ColorMode::Colors || mode == C
 Color PlainFill(ColorMode mode) { return mode == ColorMode::Lines ? LinesOutlineAndFill : GridFill; }
 
 // runtime::TryToLong, with the call only for values far out: nearest, ties to
-// even, false beyond the 32-bit range. Adding and taking away 1.5 * 2^52 leaves no
-// fraction bits under the default rounding mode.
+// even, false beyond the 32-bit range.
 bool NearestLong(double v, int32_t& whole) {
   if (v > -1073741824.0 && v < 1073741824.0) {
-    constexpr double Shift = 6755399441055744.0;
-    whole = static_cast<int32_t>((v + Shift) - Shift);
+    whole = static_cast<int32_t>(runtime::NearestWholeWithinReach(v));
     return true;
   }
   const std::optional<int32_t> far = runtime::TryToLong(v);
   if (far) whole = *far;
   return far.has_value();
-}
-
-// Grows a buffer to at least `size` elements; one far too large for the current
-// table, left from a finer build, is given back first.
-template <class Buffer>
-void EnsureSize(Buffer& buffer, std::size_t size) {
-  if (buffer.capacity() > 4 * size + 4096) buffer = Buffer();
-  if (buffer.size() < size) buffer.resize(size);
 }
 
 bool FitsNarrow(int32_t coordinate) {
@@ -116,8 +108,7 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
   wide_ = true;
   EnsureSize(wideCorners_, count);
   const std::size_t placed = *PlaceCellsAs(wideCorners_, cells, order, view, area, pool);
-  wideNeeded_ =
-      std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char beyond) { return beyond != 0; });
+  wideNeeded_ = AnyBeyondNarrow();
   return placed;
 }
 
@@ -178,10 +169,13 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
     }
     beyondNarrow_[part] = beyondNarrow;
   });
-  if (narrow && std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char b) { return b != 0; }))
-    return std::nullopt;
+  if (narrow && AnyBeyondNarrow()) return std::nullopt;
   // The cells up to the first misfit are drawn, as one at a time would have drawn them.
   return *std::min_element(misfits_.begin(), misfits_.end());
+}
+
+bool CellPainter::AnyBeyondNarrow() const {
+  return std::any_of(beyondNarrow_.begin(), beyondNarrow_.end(), [](char beyond) { return beyond != 0; });
 }
 
 // Rounding moves a point by half a pixel at most, a float's rounding far less

@@ -70,6 +70,8 @@ class CellPainter {
   void DrawCell(DrawingSurface& band, std::size_t cell, surface::ColorMode mode) const;
   WideCorners CornersOf(std::size_t cell) const;
   BandSpan SpanOf(double top, double bottom) const;
+  // Whether a part of the last placing met a corner beyond narrow corners.
+  bool AnyBeyondNarrow() const;
 
   // In the painter's order: the corners in pixels (narrow, or wide when a redraw
   // needs it), the bands each cell may reach, the fill colours in "Colors" and

@@ -62,4 +62,12 @@ struct LargePageAllocator {
 template <class T>
 using LargeBuffer = std::vector<T, LargePageAllocator<T>>;
 
+// Grows a working buffer to at least `size` elements; one far too large for the
+// current table, left from a finer build, is given back first.
+template <class Buffer>
+void EnsureSize(Buffer& buffer, std::size_t size) {
+  if (buffer.capacity() > 4 * size + 4096) buffer = Buffer();
+  if (buffer.size() < size) buffer.resize(size);
+}
+
 }  // namespace runtime

@@ -91,6 +91,11 @@ DrawOutcome PlotWindow::Draw() {
     outcome = DrawOutcome::Failed;
     runtime::Progress& progress = controls_.DrawProgress();
     const ProgressSession session(progress);
+    const auto cancel = [&](bool tableSwapped) {
+      PutBack(before, tableSwapped);
+      SetPointers(PointerShape::Default);
+      outcome = DrawOutcome::Cancelled;
+    };
     const std::optional<int16_t> lastParseError = ScanZRange();
     if (!lastParseError) {
       PutBack(before, /*tableSwapped=*/false);
@@ -105,21 +110,11 @@ DrawOutcome PlotWindow::Draw() {
     surface::ComputeCoefficients(limits_, coefficients_);
     SetPointers(PointerShape::Busy);
     const bool built = BuildCellTable();
-    if (!built || progress.Cancelled()) {
-      PutBack(before, /*tableSwapped=*/built);
-      SetPointers(PointerShape::Default);
-      outcome = DrawOutcome::Cancelled;
-      return;
-    }
+    if (!built || progress.Cancelled()) return cancel(/*tableSwapped=*/built);
     controls_.SetDrawingAreaEnabled(true);
     progress.BeginStage(runtime::Stage::Drawing, cells_.size());
     DrawSurface();
-    if (progress.Cancelled()) {
-      PutBack(before, /*tableSwapped=*/true);
-      SetPointers(PointerShape::Default);
-      outcome = DrawOutcome::Cancelled;
-      return;
-    }
+    if (progress.Cancelled()) return cancel(/*tableSwapped=*/true);
     SetPointers(PointerShape::Default);
     outcome = DrawOutcome::Drawn;
   });
@@ -169,13 +164,17 @@ bool PlotWindow::BuildCellTable() {
   const bool completed = surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(),
                                                  previousCells_, pool_, controls_.DrawProgress());
   if (!completed) return false;
+  SwapWithPreviousSurface();
+  // Whatever the build leaves in the table, its rows are in build order.
+  depthOrder_.Restart(cells_, pool_);
+  return true;
+}
+
+void PlotWindow::SwapWithPreviousSurface() {
   std::swap(cells_, previousCells_);
   std::swap(depthOrder_, previousOrder_);
   std::swap(surfaceShown_, previousSurfaceShown_);
   std::swap(shownView_, previousShownView_);
-  // Whatever the build leaves in the table, its rows are in build order.
-  depthOrder_.Restart(cells_, pool_);
-  return true;
 }
 
 void PlotWindow::PutBack(const PlotBefore& before, bool tableSwapped) {
@@ -185,10 +184,7 @@ void PlotWindow::PutBack(const PlotBefore& before, bool tableSwapped) {
   controls_.SetNumberText(Limit::ZMax, before.zMaxText);
   controls_.SetDrawingAreaEnabled(before.drawingAreaEnabled);
   if (!tableSwapped) return;
-  std::swap(cells_, previousCells_);
-  std::swap(depthOrder_, previousOrder_);
-  std::swap(surfaceShown_, previousSurfaceShown_);
-  std::swap(shownView_, previousShownView_);
+  SwapWithPreviousSurface();
   // The picture on screen may be half drawn: the one before comes back.
   DrawPictureOn(controls_.DrawingArea());
 }

@@ -90,6 +90,8 @@ class PlotWindow {
   bool BuildCellTable();
   // Undoes a cancelled draw; with the table swapped in, the one before and its
   // picture come back too.
+  // Trades the surface on show (table, order, view) for the one kept beside it.
+  void SwapWithPreviousSurface();
   void PutBack(const PlotBefore& before, bool tableSwapped);
   void DrawAxes();
   void DrawSurface();
