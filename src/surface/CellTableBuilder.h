@@ -15,7 +15,9 @@ namespace surface {
 
 // Why a grid cannot be drawn, before any work starts: a walk whose step cannot move
 // its 32-bit float counter, or a cell table beyond the memory cap. Empty when fine.
-std::optional<std::string> GridRefusal(const Limits& limits);
+// concernedLimit, when given, receives the input to change: the resolution for a
+// table too large, else the minimum of the refused axis.
+std::optional<std::string> GridRefusal(const Limits& limits, Limit* concernedLimit = nullptr);
 
 // Builds the cell table anew: scaled corners, centre and colour code of every cell
 // in walk order; rows beyond the walks' reach are 0. Carries on past its own

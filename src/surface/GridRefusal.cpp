@@ -56,11 +56,19 @@ std::optional<std::string> AxisRefusal(const char* axis, float min, float max, f
 
 }  // namespace
 
-std::optional<std::string> GridRefusal(const Limits& limits) {
+std::optional<std::string> GridRefusal(const Limits& limits, Limit* concernedLimit) {
+  Limit concerned = Limit::Resolution;
+  std::optional<std::string> refusal;
   // The table first: it bounds the resolution, and with it the cost of the walks below.
-  if (!CellTableFits(limits.Resolution())) return TableTooLarge(limits.Resolution());
-  if (auto refusal = AxisRefusal("X", limits.XMin(), limits.XMax(), limits.Resolution())) return refusal;
-  return AxisRefusal("Y", limits.YMin(), limits.YMax(), limits.Resolution());
+  if (!CellTableFits(limits.Resolution())) {
+    refusal = TableTooLarge(limits.Resolution());
+  } else if ((refusal = AxisRefusal("X", limits.XMin(), limits.XMax(), limits.Resolution()))) {
+    concerned = Limit::XMin;
+  } else if ((refusal = AxisRefusal("Y", limits.YMin(), limits.YMax(), limits.Resolution()))) {
+    concerned = Limit::YMin;
+  }
+  if (refusal && concernedLimit != nullptr) *concernedLimit = concerned;
+  return refusal;
 }
 
 }  // namespace surface

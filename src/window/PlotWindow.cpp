@@ -1,5 +1,7 @@
 #include "window/PlotWindow.h"
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -31,6 +33,11 @@ constexpr float StartLimits[] = {-1, 1, -1, 1, 12};
 constexpr auto FormulaTooLongMessage =
     "The formula is too long: it may hold at most 98 numbers, names, operators and parentheses, "
     "and at most 32764 characters.";
+
+int16_t TurnedAngle(int16_t angle, int degrees) {
+  constexpr int lowest = std::numeric_limits<int16_t>::min(), highest = std::numeric_limits<int16_t>::max();
+  return static_cast<int16_t>(std::clamp(angle + degrees, lowest, highest));
+}
 
 std::string RuntimeErrorMessage(const runtime::RuntimeError& error) {
   return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();
@@ -78,8 +85,10 @@ DrawOutcome PlotWindow::Draw() {
     if (!InputsAccepted()) return;
     // A grid that could never be walked, or whose table would not fit, is refused
     // before anything changes.
-    if (const auto refusal = surface::GridRefusal(limits_)) {
+    Limit concerned{};
+    if (const auto refusal = surface::GridRefusal(limits_, &concerned)) {
       controls_.ShowMessage(*refusal, MessageIcon::Critical);
+      controls_.SelectRefusedBox(concerned);
       return;
     }
     // Such a formula yields no value anywhere; drawing it would show a flat
@@ -127,25 +136,25 @@ bool PlotWindow::InputsAccepted() {
     if (!IsAcceptedNumberText(text)) {
       limits_[box] = 0;
       controls_.ShowMessage("Wrong value", MessageIcon::Critical);
+      controls_.SelectRefusedBox(box);
       return false;
     }
     // A number beyond the float range leaves the limit as it was.
     runtime::Statement([&] { limits_[box] = runtime::ToSingle(ReadLenientNumber(text)); });
   }
-  bool accepted = true;
-  if (!(limits_.XMin() < limits_.XMax())) {
-    controls_.ShowMessage(" Maximum 'X' Must be Greater than Minimum 'X'", MessageIcon::Critical);
-    accepted = false;
-  }
-  if (!(limits_.YMin() < limits_.YMax())) {
-    controls_.ShowMessage(" Maximum 'Y' Must be Greater than Minimum 'Y'", MessageIcon::Critical);
-    accepted = false;
-  }
-  if (!(limits_.Resolution() > 1)) {
-    controls_.ShowMessage("Resolution Must be Greater than '1'", MessageIcon::Critical);
-    accepted = false;
-  }
-  return accepted;
+  // Every broken rule is reported; the keyboard goes to the box of the first.
+  std::optional<Limit> refused;
+  const auto refuse = [&](const char* message, Limit box) {
+    controls_.ShowMessage(message, MessageIcon::Critical);
+    if (!refused) refused = box;
+  };
+  if (!(limits_.XMin() < limits_.XMax()))
+    refuse(" Maximum 'X' Must be Greater than Minimum 'X'", Limit::XMax);
+  if (!(limits_.YMin() < limits_.YMax()))
+    refuse(" Maximum 'Y' Must be Greater than Minimum 'Y'", Limit::YMax);
+  if (!(limits_.Resolution() > 1)) refuse("Resolution Must be Greater than '1'", Limit::Resolution);
+  if (refused) controls_.SelectRefusedBox(*refused);
+  return !refused;
 }
 
 std::optional<int16_t> PlotWindow::ScanZRange() {
@@ -244,11 +253,20 @@ void PlotWindow::Turn(int16_t buttons, float x, float y) {
         const float width = static_cast<float>(controls_.DrawingAreaWidth());
         theta_ = runtime::ToInteger(x - width + 360.0f);
         phi_ = runtime::ToInteger(width - y - 360.0f);
-        controls_.SetAngleText(AngleReadout::Theta, std::to_string(theta_));
-        controls_.SetAngleText(AngleReadout::Phi, std::to_string(phi_));
+        ShowAngles();
         Redraw();
       },
       /*fromDrag=*/true);
+}
+
+void PlotWindow::TurnBy(int thetaDegrees, int phiDegrees) {
+  if (!controls_.DrawingAreaEnabled()) return;
+  RunHandler([&] {
+    theta_ = TurnedAngle(theta_, thetaDegrees);
+    phi_ = TurnedAngle(phi_, phiDegrees);
+    ShowAngles();
+    Redraw();
+  });
 }
 
 void PlotWindow::ScaleChanged() {
@@ -274,6 +292,10 @@ void PlotWindow::Exit() { controls_.Close(); }
 void PlotWindow::SetViewAngles(int16_t theta, int16_t phi) {
   theta_ = theta;
   phi_ = phi;
+  ShowAngles();
+}
+
+void PlotWindow::ShowAngles() {
   controls_.SetAngleText(AngleReadout::Theta, std::to_string(theta_));
   controls_.SetAngleText(AngleReadout::Phi, std::to_string(phi_));
 }

@@ -45,6 +45,10 @@ class PlotWindow {
   // The pointer moved over the drawing area with these buttons held (1 left,
   // 2 right, 4 middle, added), at x, y pixels of its inner area.
   void Turn(int16_t buttons, float x, float y);
+  // The view turned by so many degrees from the keyboard, each angle stopping at the
+  // ends of its 16-bit range: the same redraw as a drag that ends at the new angles,
+  // and nothing before the first draw.
+  void TurnBy(int thetaDegrees, int phiDegrees);
   void ScaleChanged();
   void ShowColorModeMenu();
   void ChooseColorMode(surface::ColorMode mode);
@@ -70,6 +74,10 @@ class PlotWindow {
   std::span<const uint32_t> PainterOrder() const { return depthOrder_.Rows(); }
   int16_t Theta() const { return theta_; }
   int16_t Phi() const { return phi_; }
+  // What the drawing area shows: the view of its last redraw, and whether that drew
+  // a surface or the axes alone.
+  const render::View& ShownView() const { return shownView_; }
+  bool SurfaceShown() const { return surfaceShown_; }
 
  private:
   // Reads the five input boxes into the limits and checks the ranges; false, after
@@ -105,6 +113,7 @@ class PlotWindow {
   formula::Formula& CompiledFormula();
   surface::FormulaPoints CurrentFormula();
   void SetPointers(PointerShape shape);
+  void ShowAngles();
 
   template <class Body>
   void RunHandler(Body&& body, bool fromDrag = false);

@@ -55,6 +55,10 @@ class WindowControls {
   // Where a draw reports its stages and learns that the user asked to stop.
   virtual runtime::Progress& DrawProgress() = 0;
 
+  // After a refusal: the box whose text was refused gets the keyboard, its text
+  // selected, ready to be typed over. Without a screen there is nothing to select.
+  virtual void SelectRefusedBox(NumberBox) {}
+
   // The decimal separator of the user's number settings.
   virtual char DecimalSeparator() const = 0;
 
