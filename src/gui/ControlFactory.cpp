@@ -88,7 +88,6 @@ QWidget* BuildControl(const window::ControlLayout& layout, QWidget* parent) {
   QWidget* widget = MakeWidget(layout, parent);
   const QString name = FromUtf8(layout.name);
   widget->setObjectName(name);
-  widget->setAccessibleName(name);
   widget->setGeometry(PixelRect(layout.twips));
   if (const auto font = window::FontOf(layout.font)) widget->setFont(QtFont(*font));
   ApplyColours(layout, widget);

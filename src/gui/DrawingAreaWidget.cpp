@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gui/ViewKeys.h"
+
 namespace gui {
 
 DrawingAreaWidget::DrawingAreaWidget(QWidget* parent) : QFrame(parent) {
@@ -50,6 +52,21 @@ bool DrawingAreaWidget::event(QEvent* event) {
 void DrawingAreaWidget::mouseMoveEvent(QMouseEvent* event) {
   const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
   emit mouseMoved(ButtonMask(event->buttons()), static_cast<float>(inner.x()), static_cast<float>(inner.y()));
+}
+
+void DrawingAreaWidget::keyPressEvent(QKeyEvent* event) {
+  const std::optional<ViewKeyCommand> command = ViewKeyCommandOf(event->key(), event->modifiers());
+  if (!command) {
+    QFrame::keyPressEvent(event);
+    return;
+  }
+  if (command->openMenu)
+    emit pictureMenuRequested(mapToGlobal(contentsRect().topLeft()));
+  else if (command->scaleSteps != 0)
+    emit scaleStepRequested(command->scaleSteps);
+  else
+    emit turnRequested(command->thetaDegrees, command->phiDegrees);
+  event->accept();
 }
 
 int16_t ButtonMask(Qt::MouseButtons buttons) {

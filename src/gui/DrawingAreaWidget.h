@@ -23,14 +23,19 @@ class DrawingAreaWidget : public QFrame {
  signals:
   // buttons: 1 left, 2 right, 4 middle, added.
   void mouseMoved(int16_t buttons, float x, float y);
-  // A right click while the left button is not held, disabled or not: the picture's
-  // own menu belongs at that global position.
+  // A right click while the left button is not held, disabled or not, or the Menu
+  // key or Shift+F10: the picture's own menu belongs at that global position.
   void pictureMenuRequested(QPoint globalPosition);
+  // Keys pressed while the area has the keyboard (see ViewKeys.h): turn the view by
+  // so many degrees, or step the scale as its arrows do.
+  void turnRequested(int thetaDegrees, int phiDegrees);
+  void scaleStepRequested(int steps);
 
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // A disabled area looks like an enabled one.

@@ -1,7 +1,6 @@
 #include "gui/MainWindow.h"
 
 #include <QClipboard>
-#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -9,6 +8,7 @@
 #include <QStandardPaths>
 #include <stdexcept>
 
+#include "gui/AccessibleControls.h"
 #include "gui/ControlFactory.h"
 #include "gui/DecimalSeparator.h"
 #include "gui/DrawingAreaImage.h"
@@ -44,12 +44,15 @@ QString ColorModeActionName(ColorMode mode) {
 // On a dense screen the picture has the screen's pixels; the window and the
 // logic keep counting in logical ones.
 MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), logic_(*this) {
+  InstallAccessibleControls();
   BuildWindow();
   BuildControls();
   BuildColorModeMenu();
   BuildPictureMenu();
   SetTabOrder();
   ConnectEvents();
+  ConnectKeys();
+  accessibility_ = new WindowAccessibility(*this, logic_);
   progress_ = std::make_unique<gui::DrawProgress>(*this, *drawingArea_, picture_);
   Dispatch([this] { logic_.Load(); });
 }
@@ -148,7 +151,13 @@ void MainWindow::SetTabOrder() {
 }
 
 void MainWindow::ConnectEvents() {
-  connect(drawButton_, &QPushButton::clicked, this, [this] { Dispatch([this] { logic_.Draw(); }); });
+  connect(drawButton_, &QPushButton::clicked, this, [this] {
+    Dispatch([this] {
+      const uint64_t revision = picture_.Revision();
+      const window::DrawOutcome outcome = logic_.Draw();
+      accessibility_->DrawEnded(outcome, picture_.Revision() != revision);
+    });
+  });
   connect(exitButton_, &QPushButton::clicked, this, [this] { Dispatch([this] { logic_.Exit(); }); });
   connect(colorModeButton_, &QPushButton::clicked, this,
           [this] { Dispatch([this] { logic_.ShowColorModeMenu(); }); });
@@ -156,6 +165,9 @@ void MainWindow::ConnectEvents() {
           [this] { Dispatch([this] { logic_.ScaleChanged(); }); });
   connect(drawingArea_, &DrawingAreaWidget::mouseMoved, this,
           [this](int16_t buttons, float x, float y) { Dispatch([&] { logic_.Turn(buttons, x, y); }); });
+  connect(drawingArea_, &DrawingAreaWidget::turnRequested, this, [this](int thetaDegrees, int phiDegrees) {
+    Dispatch([&] { logic_.TurnBy(thetaDegrees, phiDegrees); });
+  });
   connect(drawingArea_, &DrawingAreaWidget::pictureMenuRequested, this,
           [this](QPoint at) { pictureMenu_->popup(at); });
   for (const ColorMode mode : surface::AllColorModes) {
@@ -201,10 +213,11 @@ void MainWindow::SetAngleText(window::AngleReadout readout, const std::string& t
 bool MainWindow::ColorModeChecked(ColorMode mode) const { return ColorModeAction(mode)->isChecked(); }
 
 void MainWindow::SetColorModeChecked(ColorMode mode, bool checked) {
-  ColorModeAction(mode)->setChecked(checked);
+  QAction* action = ColorModeAction(mode);
+  if (action->isChecked() == checked) return;
+  action->setChecked(checked);
+  WindowAccessibility::AnnounceCheckedChange(*colorModeMenu_, *action);
 }
-
-void MainWindow::PopupColorModeMenu() { colorModeMenu_->exec(QCursor::pos()); }
 
 int32_t MainWindow::ScaleValue() const { return scale_->value(); }
 

@@ -12,6 +12,7 @@
 #include "gui/DrawingAreaWidget.h"
 #include "gui/ImageSurface.h"
 #include "gui/UpDownControl.h"
+#include "gui/WindowAccessibility.h"
 #include "window/PlotWindow.h"
 #include "window/WindowControls.h"
 
@@ -42,6 +43,7 @@ class MainWindow : public QWidget, public window::WindowControls {
   runtime::Progress& DrawProgress() override { return *progress_; }
   char DecimalSeparator() const override;
   void Close() override;
+  void SelectRefusedBox(window::NumberBox box) override;
 
   // The window's logic and the drawing area's picture, for tests.
   window::PlotWindow& Logic() { return logic_; }
@@ -65,6 +67,8 @@ class MainWindow : public QWidget, public window::WindowControls {
   void SetTabOrder();
   void BuildPictureMenu();
   void ConnectEvents();
+  // What the keyboard does beyond Qt's own (MainWindowKeys.cpp).
+  void ConnectKeys();
   void AskAndSavePicture();
   // Runs one handler of the window's logic, then shows what it drew.
   template <class Handler>
@@ -90,6 +94,9 @@ class MainWindow : public QWidget, public window::WindowControls {
   std::array<QAction*, 4> colorModeActions_{};  // MenuColorModeItem(1) to (4), one per mode
   QMenu* pictureMenu_ = nullptr;
   std::unique_ptr<gui::DrawProgress> progress_;
+  WindowAccessibility* accessibility_ = nullptr;
+  // The colour-mode menu was asked for with a key, not a click.
+  bool colorModeMenuByKey_ = false;
 };
 
 }  // namespace gui

@@ -55,9 +55,11 @@ void UpDownControl::resizeEvent(QResizeEvent*) {
 void UpDownControl::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Up:
+    case Qt::Key_Plus:
       StepUp();
       break;
     case Qt::Key_Down:
+    case Qt::Key_Minus:
       StepDown();
       break;
     default:

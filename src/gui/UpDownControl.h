@@ -10,7 +10,7 @@ namespace gui {
 
 // A spin control without a text box: two arrow buttons stacked, a 32-bit value
 // that moves by a fixed increment and stays within its bounds. The arrows
-// repeat while held; Up and Down keys work while it has the focus.
+// repeat while held; Up and Down, + and - work while it has the focus.
 class UpDownControl : public QWidget {
   Q_OBJECT
 
