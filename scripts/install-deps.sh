@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool xclip imagemagick x11-utils desktop-file-utils
   lintian appstream man-db
   librsvg2-bin
+  at-spi2-core dbus-daemon python3-pyatspi
 )
 
 missing=()
