@@ -69,6 +69,9 @@ std::vector<QCommandLineOption> AllOptions() {
                                .arg(gui::SmallestPictureSize)
                                .arg(gui::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
+  options.emplace_back("values",
+                       "Write values on the picture: round values along the axes, a key of the colours "
+                       "in colors mode, and the formula and ranges along the bottom.");
   options.emplace_back("help", "Show this help and exit.");
   options.emplace_back("version", "Show the program's version and exit.");
   return options;
@@ -139,6 +142,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   ParsedCommandLine parsed = WithAction(Action::Render);
   RenderRequest& request = parsed.request;
   request.output = parser.value("output").toStdString();
+  request.values = parser.isSet("values");
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
   for (std::size_t k = 0; k < InputOptions.size(); ++k)
     if (parser.isSet(InputOptions[k].name))

@@ -10,6 +10,7 @@
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/SurfaceDrawing.h"
+#include "render/Values.h"
 #include "render/View.h"
 #include "runtime/Progress.h"
 #include "runtime/WorkerPool.h"
@@ -48,6 +49,9 @@ class PlotWindow {
   void ScaleChanged();
   void ShowColorModeMenu();
   void ChooseColorMode(surface::ColorMode mode);
+  // Values on the picture (ticks, key, caption) or not, for every redraw from now
+  // on; the picture on show gets them, or loses them, at once.
+  void ShowValues(bool shown);
   void Exit();
 
   // Sets the view angles as the read-outs show them, without drawing: the next draw
@@ -70,6 +74,7 @@ class PlotWindow {
   std::span<const uint32_t> PainterOrder() const { return depthOrder_.Rows(); }
   int16_t Theta() const { return theta_; }
   int16_t Phi() const { return phi_; }
+  bool ValuesShown() const { return valuesShown_; }
 
  private:
   // Reads the five input boxes into the limits and checks the ranges; false, after
@@ -128,6 +133,10 @@ class PlotWindow {
   bool surfaceShown_ = false;
   render::View previousShownView_{};
   bool previousSurfaceShown_ = false;
+  // What the cells on show, and those kept beside them, were made from.
+  render::PlotFacts shownFacts_;
+  render::PlotFacts previousFacts_;
+  bool valuesShown_ = false;
 
   std::optional<formula::Formula> compiled_;
   // RND's numbers: one sequence for every evaluation of the window's life.
