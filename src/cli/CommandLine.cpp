@@ -70,8 +70,7 @@ std::vector<QCommandLineOption> AllOptions() {
                                .arg(gui::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
   options.emplace_back("values",
-                       "Write values on the picture: round values along the axes, a key of the colours "
-                       "in colors mode, and the formula and ranges along the bottom.");
+                       "Write values on the picture: ticks along the axes, a colour key, a caption.");
   options.emplace_back("help", "Show this help and exit.");
   options.emplace_back("version", "Show the program's version and exit.");
   return options;
