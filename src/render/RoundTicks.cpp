@@ -56,9 +56,11 @@ std::string PlainText(const std::string& digits, int exponent) {
 std::string PowerText(std::string digits, int exponent) {
   const int power = exponent + static_cast<int>(digits.size()) - 1;
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  std::string text = digits.substr(0, 1);
-  if (digits.size() > 1) text += "." + digits.substr(1);
-  return text + "e" + std::to_string(power);
+  // One digit before the point: the point goes in after it.
+  if (digits.size() > 1) digits.insert(1, 1, '.');
+  digits += 'e';
+  digits += std::to_string(power);
+  return digits;
 }
 
 // The float a label reads as; nothing beyond the float range.
