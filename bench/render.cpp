@@ -14,6 +14,7 @@
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/SurfaceDrawing.h"
+#include "render/Values.h"
 #include "runtime/Conversions.h"
 #include "runtime/WorkerPool.h"
 
@@ -92,6 +93,45 @@ void BM_Redraw(benchmark::State& state, surface::ColorMode mode) {
   state.counters["cells"] = static_cast<double>(s.cells.size());
 }
 
+// The facts of the default surface, for the values.
+render::PlotFacts DefaultFacts(int resolution) {
+  render::PlotFacts facts{"(Cos(X) ^ 2 + Sin(Y) ^ 2)",
+                          {},
+                          {CoefXY, CoefXY, CoefZ, 0.0f, 0.0f, CenterZ},
+                          surface::ColorMode::Colors,
+                          '.'};
+  for (int k = 0;
+       const float limit : {-1.0f, 1.0f, -1.0f, 1.0f, static_cast<float>(resolution), 0.0f, 1.708f})
+    facts.limits[static_cast<surface::Limit>(k++)] = limit;
+  return facts;
+}
+
+// The same redraw with Show Values on: ticks, the colour key and the caption after
+// the cells, measured against BM_Redraw/Colors.
+void BM_RedrawWithValues(benchmark::State& state) {
+  Setting s(state);
+  render::View view;
+  view.mode = surface::ColorMode::Colors;
+  const render::PlotFacts facts = DefaultFacts(static_cast<int>(state.range(0)));
+  int event = 0;
+  for (auto _ : state) {
+    const render::View turned = TurnedView(view, event++);
+    render::DrawSurface(s.cells, s.area, render::StandardAxisPoints(), turned, s.order, s.painter, s.pool);
+    render::DrawValues(s.area, facts, render::StandardAxisPoints(), turned);
+  }
+}
+
+// The values alone, what Show Values adds to every redraw whatever the table's size.
+void BM_Values(benchmark::State& state) {
+  gui::ImageSurface area{326, 326, 0xE0E0E0, AreaFont()};
+  render::View view;
+  view.mode = surface::ColorMode::Colors;
+  const render::PlotFacts facts = DefaultFacts(1000);
+  int event = 0;
+  for (auto _ : state)
+    render::DrawValues(area, facts, render::StandardAxisPoints(), TurnedView(view, event++));
+}
+
 // The depth and order steps alone.
 void BM_DepthAndSort(benchmark::State& state) {
   Setting s(state);
@@ -138,6 +178,8 @@ BENCHMARK_CAPTURE(BM_Redraw, Grid, ColorMode::Grid)->Apply([](auto* b) {
 BENCHMARK_CAPTURE(BM_Redraw, Lines, ColorMode::Lines)->Apply(Fine);
 BENCHMARK_CAPTURE(BM_Redraw, Colors, ColorMode::Colors)->Apply(Fine);
 BENCHMARK_CAPTURE(BM_Redraw, RndColors, ColorMode::RndColors)->Apply(Fine);
+BENCHMARK(BM_RedrawWithValues)->Apply(Fine);
+BENCHMARK(BM_Values)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DepthAndSort)->Apply(Fine);
 BENCHMARK_CAPTURE(BM_Paint, Grid, ColorMode::Grid)->Apply(Fine);
 BENCHMARK_CAPTURE(BM_Paint, Lines, ColorMode::Lines)->Apply(Fine);

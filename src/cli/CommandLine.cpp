@@ -69,6 +69,8 @@ std::vector<QCommandLineOption> AllOptions() {
                                .arg(gui::SmallestPictureSize)
                                .arg(gui::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
+  options.emplace_back("values",
+                       "Write values on the picture: ticks along the axes, a colour key, a caption.");
   options.emplace_back("help", "Show this help and exit.");
   options.emplace_back("version", "Show the program's version and exit.");
   return options;
@@ -139,6 +141,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   ParsedCommandLine parsed = WithAction(Action::Render);
   RenderRequest& request = parsed.request;
   request.output = parser.value("output").toStdString();
+  request.values = parser.isSet("values");
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
   for (std::size_t k = 0; k < InputOptions.size(); ++k)
     if (parser.isSet(InputOptions[k].name))

@@ -21,6 +21,7 @@ struct RenderRequest {
   std::optional<int16_t> theta, phi;
   std::optional<int32_t> scale;
   std::optional<int> size;
+  bool values = false;
 };
 
 struct ParsedCommandLine {

@@ -33,6 +33,7 @@ void EnterInputs(const RenderRequest& request, HeadlessControls& controls, windo
   if (request.formula) controls.formula = *request.formula;
   if (request.scale) controls.scale = *request.scale;
   logic.ChooseColorMode(request.mode);
+  logic.ShowValues(request.values);
   if (request.theta || request.phi)
     logic.SetViewAngles(request.theta.value_or(logic.Theta()), request.phi.value_or(logic.Phi()));
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/LayoutFonts.h"
+#include "gui/QtText.h"
 #include "window/WindowLayout.h"
 
 namespace gui {
@@ -60,7 +61,19 @@ svg::SvgSurface MakePictureSvg(int size) {
   svgFont.bold = style.bold;
   svgFont.ascent = metrics.ascent();
   svgFont.lineHeight = metrics.height();
-  return svg::SvgSurface(window::DrawingAreaPixels(), size, Background(), std::move(svgFont));
+  // Small print is measured at a large size, where the face's hinting no longer
+  // rounds its widths, and scaled: a document's letters scale freely.
+  constexpr double MeasuringSize = 100;
+  const QFontMetricsF small(SmallPrintFont(MeasuringSize));
+  svg::SvgSmallPrint smallPrint;
+  smallPrint.family = std::string(SmallPrintFamily).append(", Arial, Helvetica, sans-serif");
+  smallPrint.ascent = small.ascent() / MeasuringSize;
+  smallPrint.lineHeight = small.height() / MeasuringSize;
+  smallPrint.width = [small](std::string_view text) {
+    return small.horizontalAdvance(FromUtf8(text)) / MeasuringSize;
+  };
+  return svg::SvgSurface(window::DrawingAreaPixels(), size, Background(), std::move(svgFont),
+                         std::move(smallPrint));
 }
 
 }  // namespace gui

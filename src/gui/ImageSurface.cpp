@@ -92,6 +92,14 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
 
 }  // namespace
 
+QFont SmallPrintFont(double size) {
+  QFont font(SmallPrintFamily);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
 QColor ToQColor(render::Color color) {
   return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color));
 }
@@ -207,12 +215,23 @@ void ImageSurface::Print(std::string_view text) {
   // Positions and the font are in image pixels, whatever the ratio the image is shown at.
   const double ratio = image_.devicePixelRatio();
   if (ratio != 1) painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-  painter.setFont(font_);
+  painter.setFont(smallPrint_ ? smallFont_ : font_);
   painter.setPen(ToQColor(whole_.ForeColor()));
   const QString qtext = FromUtf8(text);
   const QFontMetricsF metrics = painter.fontMetrics();
   painter.drawText(currentPosition_ + QPointF(0, metrics.ascent()), qtext);
   currentPosition_ = QPointF(0, currentPosition_.y() + metrics.height());
+}
+
+void ImageSurface::SetSmallPrint(double size) {
+  smallPrint_ = size > 0;
+  if (!smallPrint_) return;
+  smallFont_ = SmallPrintFont(size);
+}
+
+render::DrawingSurface::TextExtent ImageSurface::MeasureText(std::string_view text) const {
+  const QFontMetricsF metrics(smallPrint_ ? smallFont_ : font_, &image_);
+  return {metrics.horizontalAdvance(FromUtf8(text)), metrics.height()};
 }
 
 void ImageSurface::Polygon(const render::PolygonPoint* points, int count) {

@@ -90,6 +90,9 @@ class ImageSurface : public render::DrawingSurface {
   void SetCurrentPosition(float x, float y) override;
   // Afterwards the current position is at the start of the next line, as after a Print.
   void Print(std::string_view text) override;
+  // Small print is antialiased: at a few pixels high, smooth letters read better.
+  void SetSmallPrint(double size) override;
+  TextExtent MeasureText(std::string_view text) const override;
   void SetFillStyle(render::FillStyle style) override { whole_.SetFillStyle(style); }
   void SetFillColor(render::Color color) override { whole_.SetFillColor(color); }
   // Fill first, then the outline over it, so the outline pixels show the
@@ -129,11 +132,17 @@ class ImageSurface : public render::DrawingSurface {
   std::size_t countingBands_ = 0;
   std::vector<uint64_t> rowTotals_;
   QFont font_;
+  QFont smallFont_;
+  bool smallPrint_ = false;
   QPointF currentPosition_;
   raster::PixelBuffer pixels_{};
   uint64_t revision_ = 0;
 };
 
 QColor ToQColor(render::Color color);
+
+// The face of the values written on a picture: plain and narrow, legible when small.
+inline constexpr const char* SmallPrintFamily = "Liberation Sans";
+QFont SmallPrintFont(double size);
 
 }  // namespace gui

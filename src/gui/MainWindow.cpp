@@ -114,6 +114,11 @@ void MainWindow::BuildPictureMenu() {
   addAction(save);
   QAction* copy = pictureMenu_->addAction("Copy Picture", this, &MainWindow::CopyPicture);
   copy->setObjectName("CopyPicture");
+  QAction* values = pictureMenu_->addAction("Show Values");
+  values->setObjectName("ShowValues");
+  values->setCheckable(true);
+  connect(values, &QAction::toggled, this,
+          [this](bool shown) { Dispatch([&] { logic_.ShowValues(shown); }); });
 }
 
 void MainWindow::AskAndSavePicture() {

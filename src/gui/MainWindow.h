@@ -52,7 +52,7 @@ class MainWindow : public QWidget, public window::WindowControls {
   QMenu& ColorModeMenu() const { return *colorModeMenu_; }
 
   // The drawing area's own menu, with "Save Picture As..." (also Ctrl+S anywhere in
-  // the window) and "Copy Picture".
+  // the window), "Copy Picture" and the check item "Show Values".
   QMenu& PictureMenu() const { return *pictureMenu_; }
   // Saves the drawing area's picture as it stands, at its logical size, in the format
   // the name's extension asks for; a failure is shown in a critical box.

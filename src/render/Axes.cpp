@@ -6,7 +6,6 @@
 #include "runtime/Conversions.h"
 
 namespace render {
-namespace {
 
 // "X" stands at the end of the negative X half-axis, "Y" and "Z" at the positive ends.
 std::string_view AxisLabel(int segment) {
@@ -21,8 +20,6 @@ std::string_view AxisLabel(int segment) {
       return {};
   }
 }
-
-}  // namespace
 
 void DrawAxes(DrawingSurface& area, const AxisPoints& axes, const View& view) {
   const double pixelScale = area.PixelScale();

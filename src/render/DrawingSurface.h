@@ -44,6 +44,17 @@ class DrawingSurface {
   virtual void SetCurrentPosition(float x, float y) = 0;
   // Writes one line of text in the area's font and the foreground colour.
   virtual void Print(std::string_view text) = 0;
+  // From now on Print writes in the surface's plain face for small print, `size`
+  // pixels of the surface high (its em); 0 goes back to the area's font.
+  virtual void SetSmallPrint(double /*size*/) {}
+  // The room a Print of the text would take now, in pixels of the surface: its
+  // advance and the height of its line. This default, for surfaces that cannot
+  // measure, guesses a plain face of 10 pixels.
+  struct TextExtent {
+    double width;
+    double height;
+  };
+  virtual TextExtent MeasureText(std::string_view text) const;
   virtual void SetFillStyle(FillStyle style) = 0;
   virtual void SetFillColor(Color color) = 0;
   // Outlines the polygon in the foreground colour and line style and fills its

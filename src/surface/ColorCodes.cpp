@@ -29,19 +29,15 @@ float RndColorsCode(float midZ) {
   return static_cast<float>(red + 256 * green + 65536 * blue);
 }
 
-// Bands of 30 cube units; a value on a limit belongs to the lower band.
-float ColorsCode(float v) {
-  if (v < -90) return 14836592;
-  if (v <= -60) return 9103237;
-  if (v <= -30) return 12244339;
-  if (v <= 0) return 14799240;
-  if (v <= 30) return 15524795;
-  if (v <= 60) return 14707633;
-  if (v <= 90) return 7855338;
-  return 1752042;
-}
-
 }  // namespace
+
+std::size_t ColorsBandOf(float v) {
+  if (v < ColorsBands[0].top) return 0;
+  std::size_t band = 1;
+  // A centre that is no number falls through to the highest band.
+  while (band + 1 < ColorsBands.size() && !(v <= ColorsBands[band].top)) ++band;
+  return band;
+}
 
 float CellColorCode(ColorMode mode, float x, float dx, float xMin, float xMax, float midZ) {
   switch (mode) {
@@ -50,7 +46,7 @@ float CellColorCode(ColorMode mode, float x, float dx, float xMin, float xMax, f
     case ColorMode::RndColors:
       return RndColorsCode(midZ);
     case ColorMode::Colors:
-      return ColorsCode(midZ);
+      return ColorsBands[ColorsBandOf(midZ)].code;
     case ColorMode::Grid:
       break;
   }

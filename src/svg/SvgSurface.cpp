@@ -105,8 +105,12 @@ std::string EscapeXmlText(std::string_view text) {
   return escaped;
 }
 
-SvgSurface::SvgSurface(int side, int size, render::Color background, SvgFont font)
-    : side_(side), size_(size), background_(background), font_(std::move(font)) {
+SvgSurface::SvgSurface(int side, int size, render::Color background, SvgFont font, SvgSmallPrint smallPrint)
+    : side_(side),
+      size_(size),
+      background_(background),
+      font_(std::move(font)),
+      smallPrint_(std::move(smallPrint)) {
   Clear();
 }
 
@@ -136,14 +140,27 @@ void SvgSurface::SetCurrentPosition(float x, float y) {
 void SvgSurface::Print(std::string_view text) {
   // The position is the top left of the text, the document's is its baseline;
   // the half unit takes back the pixel-centre shift of the picture's group.
-  const std::string geometry =
-      " x=\"" + Number(currentX_ - 0.5) + "\" y=\"" + Number(currentY_ + font_.ascent - 0.5) + "\"";
+  const bool small = smallPrintSize_ > 0;
+  const double ascent = small ? smallPrint_.ascent * smallPrintSize_ : font_.ascent;
+  std::string geometry =
+      " x=\"" + Number(currentX_ - 0.5) + "\" y=\"" + Number(currentY_ + ascent - 0.5) + "\"";
+  if (small)
+    geometry += " font-family=\"" + EscapeXmlText(smallPrint_.family) + "\" font-size=\"" +
+                Number(smallPrintSize_) + "\" font-weight=\"normal\"";
   FlushPending();
   if (!runAttributes_.empty()) body_ += "</g>";
   runAttributes_.clear();
   body_ += "<text" + geometry + " fill=\"" + Hex(foreColor_) + "\">" + EscapeXmlText(text) + "</text>";
   currentX_ = 0;
-  currentY_ = static_cast<float>(currentY_ + font_.lineHeight);
+  currentY_ =
+      static_cast<float>(currentY_ + (small ? smallPrint_.lineHeight * smallPrintSize_ : font_.lineHeight));
+}
+
+render::DrawingSurface::TextExtent SvgSurface::MeasureText(std::string_view text) const {
+  // The area's font is measured only roughly: wide letters take about 0.7 of its size.
+  if (smallPrintSize_ == 0) return {0.7 * font_.size * static_cast<double>(text.size()), font_.lineHeight};
+  const double width = smallPrint_.width ? smallPrint_.width(text) : 0.55 * static_cast<double>(text.size());
+  return {width * smallPrintSize_, smallPrint_.lineHeight * smallPrintSize_};
 }
 
 void SvgSurface::Polygon(const render::PolygonPoint* points, int count) {

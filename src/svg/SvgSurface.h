@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,15 @@ struct SvgFont {
   double lineHeight = 15;
 };
 
+// The plain face of small print, with its measures per unit of size (em).
+struct SvgSmallPrint {
+  std::string family = "sans-serif";
+  double ascent = 0.9;
+  double lineHeight = 1.15;
+  // A text's advance at size 1; unset, about half an em per character.
+  std::function<double(std::string_view)> width;
+};
+
 // A drawing surface that writes an SVG document: the drawing area's picture as
 // vectors, one element per drawing call in painter's order. User units are
 // pixels of the drawing area, so at pixel scale 1 every polygon vertex is a whole
@@ -32,7 +42,7 @@ struct SvgFont {
 class SvgSurface : public render::DrawingSurface {
  public:
   // A picture `side` units square shown at `size` pixels square.
-  SvgSurface(int side, int size, render::Color background, SvgFont font);
+  SvgSurface(int side, int size, render::Color background, SvgFont font, SvgSmallPrint smallPrint = {});
 
   void Clear() override;
   void SetForeColor(render::Color color) override { foreColor_ = color; }
@@ -41,7 +51,10 @@ class SvgSurface : public render::DrawingSurface {
   // with an end beyond the float range is left out.
   void Line(float x1, float y1, float x2, float y2, render::Color color) override;
   void SetCurrentPosition(float x, float y) override;
+  // Small print is a text element with its own face and size.
   void Print(std::string_view text) override;
+  void SetSmallPrint(double size) override { smallPrintSize_ = size > 0 ? size : 0; }
+  TextExtent MeasureText(std::string_view text) const override;
   void SetFillStyle(render::FillStyle style) override { fillStyle_ = style; }
   void SetFillColor(render::Color color) override { fillColor_ = color; }
   void Polygon(const render::PolygonPoint* points, int count) override;
@@ -62,6 +75,8 @@ class SvgSurface : public render::DrawingSurface {
   int size_;
   render::Color background_;
   SvgFont font_;
+  SvgSmallPrint smallPrint_;
+  double smallPrintSize_ = 0;
   render::Color foreColor_ = 0;
   render::Color fillColor_ = 0;
   render::LineStyle lineStyle_ = render::LineStyle::Solid;

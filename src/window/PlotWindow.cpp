@@ -173,6 +173,8 @@ bool PlotWindow::BuildCellTable() {
   const bool completed = surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(),
                                                  previousCells_, pool_, controls_.DrawProgress());
   if (!completed) return false;
+  previousFacts_ = {controls_.FormulaText(), limits_, coefficients_, MarkedColorMode(),
+                    controls_.DecimalSeparator()};
   SwapWithPreviousSurface();
   // Whatever the build leaves in the table, its rows are in build order.
   depthOrder_.Restart(cells_, pool_);
@@ -184,6 +186,7 @@ void PlotWindow::SwapWithPreviousSurface() {
   std::swap(depthOrder_, previousOrder_);
   std::swap(surfaceShown_, previousSurfaceShown_);
   std::swap(shownView_, previousShownView_);
+  std::swap(shownFacts_, previousFacts_);
 }
 
 void PlotWindow::PutBack(const PlotBefore& before, bool tableSwapped) {
@@ -212,6 +215,7 @@ void PlotWindow::DrawSurface() {
   shownView_ = view;
   surfaceShown_ = true;
   painter_.Paint(cells_, depthOrder_.Rows(), controls_.DrawingArea(), axisPoints_, view, pool_);
+  if (valuesShown_) render::DrawValues(controls_.DrawingArea(), shownFacts_, axisPoints_, view);
 }
 
 void PlotWindow::Redraw() {
@@ -230,6 +234,7 @@ void PlotWindow::DrawPictureOn(render::DrawingSurface& surface) const {
       runtime::WorkerPool here(1);
       render::CellPainter painter;
       painter.Paint(cells_, depthOrder_.Rows(), surface, axisPoints_, shownView_, here);
+      if (valuesShown_) render::DrawValues(surface, shownFacts_, axisPoints_, shownView_);
     } else {
       surface.Clear();
       render::DrawAxes(surface, axisPoints_, shownView_);
@@ -284,6 +289,13 @@ void PlotWindow::ChooseColorMode(ColorMode mode) {
   RunHandler([&] {
     for (const ColorMode other : surface::AllColorModes) controls_.SetColorModeChecked(other, false);
     controls_.SetColorModeChecked(mode, true);
+  });
+}
+
+void PlotWindow::ShowValues(bool shown) {
+  RunHandler([&] {
+    valuesShown_ = shown;
+    if (surfaceShown_) DrawPictureOn(controls_.DrawingArea());
   });
 }
 

@@ -10,6 +10,7 @@
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/SurfaceDrawing.h"
+#include "render/Values.h"
 #include "render/View.h"
 #include "runtime/Progress.h"
 #include "runtime/WorkerPool.h"
@@ -52,6 +53,9 @@ class PlotWindow {
   void ScaleChanged();
   void ShowColorModeMenu();
   void ChooseColorMode(surface::ColorMode mode);
+  // Values on the picture (ticks, key, caption) or not, for every redraw from now
+  // on; the picture on show gets them, or loses them, at once.
+  void ShowValues(bool shown);
   void Exit();
 
   // Sets the view angles as the read-outs show them, without drawing: the next draw
@@ -78,6 +82,7 @@ class PlotWindow {
   // a surface or the axes alone.
   const render::View& ShownView() const { return shownView_; }
   bool SurfaceShown() const { return surfaceShown_; }
+  bool ValuesShown() const { return valuesShown_; }
 
  private:
   // Reads the five input boxes into the limits and checks the ranges; false, after
@@ -137,6 +142,10 @@ class PlotWindow {
   bool surfaceShown_ = false;
   render::View previousShownView_{};
   bool previousSurfaceShown_ = false;
+  // What the cells on show, and those kept beside them, were made from.
+  render::PlotFacts shownFacts_;
+  render::PlotFacts previousFacts_;
+  bool valuesShown_ = false;
 
   std::optional<formula::Formula> compiled_;
   // RND's numbers: one sequence for every evaluation of the window's life.

@@ -31,7 +31,7 @@ class PictureMenuTest : public ::testing::Test {
 TEST_F(PictureMenuTest, TheMenuOffersSaveAndCopy) {
   QStringList items;
   for (const QAction* action : form.PictureMenu().actions()) items << action->text();
-  EXPECT_EQ(items, QStringList({"Save Picture As...", "Copy Picture"}));
+  EXPECT_EQ(items, QStringList({"Save Picture As...", "Copy Picture", "Show Values"}));
 }
 
 TEST_F(PictureMenuTest, TheExtensionPicksTheFormatWhateverItsCase) {

@@ -1,0 +1,171 @@
+// Values on the picture: ticks stand exactly where the cells of their value do,
+// small print never overlaps, the caption fits, the key tells the colours' ranges,
+// and the check item changes the picture on show at once and back.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <utility>
+
+#include "PlotWindowFixture.h"
+#include "gui/DrawingAreaImage.h"
+#include "render/Projection.h"
+#include "render/Values.h"
+
+namespace {
+
+// What the values layer writes: where its strokes start, and each text's box.
+struct ValuesRecorder : render::DrawingSurface {
+  struct Text {
+    std::string text;
+    double left, top, right, bottom;
+  };
+  explicit ValuesRecorder(double s = 1) : scale(s) {}
+  double PixelScale() const override { return scale; }
+  void Clear() override {}
+  void SetForeColor(render::Color) override {}
+  void SetLineStyle(render::LineStyle) override {}
+  void Line(float x1, float y1, float, float, render::Color) override { starts.emplace(x1, y1); }
+  void SetCurrentPosition(float x, float y) override { at = {x, y}; }
+  void SetSmallPrint(double size) override { small = size; }
+  TextExtent MeasureText(std::string_view text) const override {
+    const double em = small > 0 ? small : 13 * scale;
+    return {0.6 * em * static_cast<double>(text.size()), 1.2 * em};
+  }
+  void Print(std::string_view text) override {
+    const TextExtent e = MeasureText(text);
+    if (small > 0)
+      texts.push_back({std::string(text), at.first, at.second, at.first + e.width, at.second + e.height});
+  }
+  void SetFillStyle(render::FillStyle) override {}
+  void SetFillColor(render::Color) override {}
+  void Polygon(const render::PolygonPoint*, int) override {}
+
+  double scale, small = 0;
+  std::pair<double, double> at;
+  std::set<std::pair<float, float>> starts;
+  std::vector<Text> texts;
+};
+
+struct Drawn : LoadedForm {
+  Drawn(const Strings& inputs, const std::string& formula,
+        surface::ColorMode mode = surface::ColorMode::Grid) {
+    SetInputs(inputs);
+    controls.formula = formula;
+    form.ChooseColorMode(mode);
+    form.Draw();
+  }
+  ValuesRecorder Values(render::View view, double scale = 1) const {
+    ValuesRecorder recorder(scale);
+    view.mode = mode();
+    render::DrawValues(
+        recorder, {controls.formula, form.Limits(), form.Coefficients(), mode(), controls.decimalSeparator},
+        render::StandardAxisPoints(), view);
+    return recorder;
+  }
+  surface::ColorMode mode() const {
+    return controls.checked[2] ? surface::ColorMode::Colors : surface::ColorMode::Grid;
+  }
+};
+
+struct RangesCase {
+  const char* name;
+  Strings inputs;
+};
+
+class TicksOnCells : public testing::TestWithParam<RangesCase> {};
+
+// With Z = X and ranges cut into cells of the finest step, every tick of every axis
+// starts on a pixel where a corner coordinate of that axis projects.
+TEST_P(TicksOnCells, EachTickStartsWhereItsCellsStand) {
+  const Drawn plot(GetParam().inputs, "X");
+  const render::View view{-25, 105, 100};
+  const render::ViewProjector projector(view);
+  std::set<std::pair<float, float>> corners;
+  for (const surface::Cell& cell : plot.form.Cells())
+    for (std::size_t axis = 0; axis < 3; ++axis)
+      for (std::size_t corner = 0; corner < 4; ++corner) {
+        std::array<double, 3> cube{};
+        cube[axis] = cell[3 * corner + axis];
+        const render::ScreenPoint p = projector.Project(cube[0], cube[1], cube[2]);
+        corners.emplace(std::nearbyint(p.x), std::nearbyint(p.y));
+      }
+  const ValuesRecorder values = plot.Values(view);
+  EXPECT_GE(values.starts.size(), 6u);
+  for (const auto& [x, y] : values.starts) EXPECT_EQ(corners.count({x, y}), 1u) << x << ", " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, TicksOnCells,
+                         testing::Values(RangesCase{"Symmetric", {"-1", "1", "-1", "1", "4"}},
+                                         RangesCase{"OffsetCentreOfAnEighth", {"0", "4", "-3", "-1", "4"}},
+                                         RangesCase{"NegativeOnly", {"-2", "0", "-4", "-2", "4"}}),
+                         [](const testing::TestParamInfo<RangesCase>& row) { return row.param.name; });
+
+TEST(ValuesLayout, SmallPrintNeitherOverlapsNorLeavesThePicture) {
+  const Drawn plot({"-3", "7", "-1", "1", "12"}, "X * Y * 1000", surface::ColorMode::Colors);
+  for (const double size : {326.0, 1200.0, 4000.0})
+    for (const auto& [theta, phi] : {std::pair{-25, 105}, {0, 90}, {45, 30}, {90, 0}, {200, -40}, {10, 170}})
+      for (const int32_t zoom : {30, 100, 250}) {
+        const ValuesRecorder values =
+            plot.Values({static_cast<int16_t>(theta), static_cast<int16_t>(phi), zoom}, size / 326);
+        for (auto a = values.texts.begin(); a != values.texts.end(); ++a) {
+          EXPECT_TRUE(a->left >= 0 && a->top >= 0 && a->right <= size && a->bottom <= size) << a->text;
+          for (auto b = a + 1; b != values.texts.end(); ++b)
+            // Floats place the texts: boxes may touch to within a hair.
+            EXPECT_FALSE(a->left < b->right - 1e-3 && b->left < a->right - 1e-3 &&
+                         a->top < b->bottom - 1e-3 && b->top < a->bottom - 1e-3)
+                << a->text << " over " << b->text << " at " << theta << "/" << phi << "/" << zoom << ", "
+                << size;
+        }
+      }
+}
+
+TEST(ValuesLayout, ALongCaptionIsCutWithAnEllipsisAndKeepsTheRanges) {
+  const Drawn plot({"-1", "1", "-1", "1", "12"}, std::string(60, '(') + "X" + std::string(60, ')'));
+  const std::string caption = plot.Values({-25, 105, 100}).texts.front().text;
+  EXPECT_EQ(caption.substr(0, 14), "Z = ((((((((((");
+  EXPECT_NE(caption.find("\xE2\x80\xA6, X -1..1, Y -1..1"), std::string::npos) << caption;
+}
+
+struct KeyCase {
+  const char* name;
+  std::string formula;
+  Strings labels;
+};
+
+class ColorKey : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(ColorKey, TellsTheRangeOfEachColourInUse) {
+  const Drawn plot({"-1", "1", "-1", "1", "12"}, GetParam().formula, surface::ColorMode::Colors);
+  Strings labels;
+  for (const ValuesRecorder::Text& text : plot.Values({-25, 105, 100}).texts)
+    if (text.text.find("..") != std::string::npos && text.text[0] != 'Z') labels.push_back(text.text);
+  EXPECT_EQ(labels, GetParam().labels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, ColorKey,
+    testing::Values(KeyCase{"DefaultSurface",
+                            "(Cos(X) ^ 2 + Sin(Y) ^ 2)",
+                            {"1.24..1.71", "0.9..1.24", "0.56..0.9", "0.21..0.56", "0..0.21"}},
+                    KeyCase{"FlatAtZero", "0", {"0..0"}},
+                    KeyCase{"NegativeValuesWithTheRangeUpToZero",
+                            "X - 3",
+                            {"-0.5..0", "-1.3..-0.5", "-2.1..-1.3", "-2.9..-2.1", "-4..-2.9"}}),
+    [](const testing::TestParamInfo<KeyCase>& row) { return row.param.name; });
+
+TEST_F(PlotWindowTest, ShowingValuesChangesThePictureAtOnceAndHidingThemRestoresIt) {
+  form.Draw();
+  const QImage plain = controls.surface.image().copy();
+  form.ShowValues(true);
+  const QImage withValues = controls.surface.image().copy();
+  EXPECT_NE(withValues, plain);
+  gui::ImageSurface replay = gui::MakeDrawingAreaImage();
+  form.DrawPictureOn(replay);
+  EXPECT_EQ(replay.image(), withValues) << "a saved picture shows the values as the area does";
+  form.ShowValues(false);
+  EXPECT_EQ(controls.surface.image(), plain);
+}
+
+}  // namespace
