@@ -63,8 +63,6 @@ WindowAccessibility::WindowAccessibility(MainWindow& form, const window::PlotWin
     DescribePicture();
   });
   Control(form_, "Picture1")->installEventFilter(this);
-  for (size_t k = 0; k < announcedAngles_.size(); ++k)
-    announcedAngles_[k] = SpokenText(Control(form_, k == 0 ? "Label1" : "Label2"));
   DescribePicture();
 }
 

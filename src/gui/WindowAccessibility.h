@@ -41,7 +41,7 @@ class WindowAccessibility : public QObject {
   const window::PlotWindow& logic_;
   // The formula and limits of the surface on show, from the draw that showed it.
   std::optional<window::DrawnSurface> drawn_;
-  // What the angle read-outs said when they were last announced.
+  // What the angle read-outs said when they were last announced: nothing at start.
   std::array<QString, 2> announcedAngles_;
 };
 

@@ -12,8 +12,7 @@ CODE_NAME = re.compile(r"^(Form1|Picture1|Code|Data\(\d\)|Label\d+|Shape1|GraphS
 
 def wait_for(what, find):
     for _ in range(75):
-        found = find()
-        if found is not None:
+        if (found := find()) is not None:
             return found
         time.sleep(0.2)
     sys.exit("not found: " + what)

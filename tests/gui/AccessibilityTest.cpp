@@ -1,5 +1,4 @@
-// The window as a screen reader (through Qt's accessibility) and the keyboard alone
-// meet it, offscreen.
+// The window as a screen reader (through Qt's accessibility) and the keyboard meet it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -203,7 +202,7 @@ TEST_F(AccessibilityTest, FocusRingsShowForKeysOnlyAndOutsideTheControl) {
     Press(control, {{Qt::Key_Shift, {}}});
     EXPECT_TRUE(ring->isVisible()) << "a key pressed since";
     Control("Code")->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(ring->isVisible());
+    EXPECT_FALSE(ring->isVisible()) << "focus gone";
     Control(control)->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(ring->isVisible()) << "focus by Tab";
   }
