@@ -1,6 +1,5 @@
 // Values on the picture: ticks stand exactly where the cells of their value do,
-// small print never overlaps, the caption fits, the key tells the colours' ranges,
-// and the check item changes the picture on show at once and back.
+// small print never overlaps, the caption fits, the key tells the colours' ranges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +8,6 @@
 #include <utility>
 
 #include "PlotWindowFixture.h"
-#include "gui/DrawingAreaImage.h"
 #include "render/Projection.h"
 #include "render/Values.h"
 
@@ -48,9 +46,10 @@ struct ValuesRecorder : render::DrawingSurface {
   std::vector<Text> texts;
 };
 
+// A surface drawn by the window, and its values written onto a recorder.
 struct Drawn : LoadedForm {
-  Drawn(const Strings& inputs, const std::string& formula,
-        surface::ColorMode mode = surface::ColorMode::Grid) {
+  Drawn(const Strings& inputs, const std::string& formula, surface::ColorMode m = surface::ColorMode::Grid)
+      : mode(m) {
     SetInputs(inputs);
     controls.formula = formula;
     form.ChooseColorMode(mode);
@@ -58,15 +57,12 @@ struct Drawn : LoadedForm {
   }
   ValuesRecorder Values(render::View view, double scale = 1) const {
     ValuesRecorder recorder(scale);
-    view.mode = mode();
-    render::DrawValues(
-        recorder, {controls.formula, form.Limits(), form.Coefficients(), mode(), controls.decimalSeparator},
-        render::StandardAxisPoints(), view);
+    view.mode = mode;
+    render::DrawValues(recorder, {controls.formula, form.Limits(), form.Coefficients(), mode, '.'},
+                       render::StandardAxisPoints(), view);
     return recorder;
   }
-  surface::ColorMode mode() const {
-    return controls.checked[2] ? surface::ColorMode::Colors : surface::ColorMode::Grid;
-  }
+  surface::ColorMode mode;
 };
 
 struct RangesCase {
@@ -154,18 +150,5 @@ INSTANTIATE_TEST_SUITE_P(
                             "X - 3",
                             {"-0.5..0", "-1.3..-0.5", "-2.1..-1.3", "-2.9..-2.1", "-4..-2.9"}}),
     [](const testing::TestParamInfo<KeyCase>& row) { return row.param.name; });
-
-TEST_F(PlotWindowTest, ShowingValuesChangesThePictureAtOnceAndHidingThemRestoresIt) {
-  form.Draw();
-  const QImage plain = controls.surface.image().copy();
-  form.ShowValues(true);
-  const QImage withValues = controls.surface.image().copy();
-  EXPECT_NE(withValues, plain);
-  gui::ImageSurface replay = gui::MakeDrawingAreaImage();
-  form.DrawPictureOn(replay);
-  EXPECT_EQ(replay.image(), withValues) << "a saved picture shows the values as the area does";
-  form.ShowValues(false);
-  EXPECT_EQ(controls.surface.image(), plain);
-}
 
 }  // namespace
