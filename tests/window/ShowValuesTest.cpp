@@ -1,15 +1,14 @@
 // Values on the picture: ticks stand exactly where the cells of their value do,
-// small print never overlaps, the caption fits, the key tells the colours' ranges,
-// and the check item changes the picture on show at once and back.
+// small print never overlaps, the caption fits, the key tells the colours' ranges.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <tuple>
 #include <utility>
 
 #include "PlotWindowFixture.h"
-#include "gui/DrawingAreaImage.h"
 #include "render/Projection.h"
 #include "render/Values.h"
 
@@ -48,9 +47,10 @@ struct ValuesRecorder : render::DrawingSurface {
   std::vector<Text> texts;
 };
 
+// A surface drawn by the window, and its values written onto a recorder.
 struct Drawn : LoadedForm {
-  Drawn(const Strings& inputs, const std::string& formula,
-        surface::ColorMode mode = surface::ColorMode::Grid) {
+  Drawn(const Strings& inputs, const std::string& formula, surface::ColorMode m = surface::ColorMode::Grid)
+      : mode(m) {
     SetInputs(inputs);
     controls.formula = formula;
     form.ChooseColorMode(mode);
@@ -58,49 +58,39 @@ struct Drawn : LoadedForm {
   }
   ValuesRecorder Values(render::View view, double scale = 1) const {
     ValuesRecorder recorder(scale);
-    view.mode = mode();
-    render::DrawValues(
-        recorder, {controls.formula, form.Limits(), form.Coefficients(), mode(), controls.decimalSeparator},
-        render::StandardAxisPoints(), view);
+    view.mode = mode;
+    render::DrawValues(recorder, {controls.formula, form.Limits(), form.Coefficients(), mode, '.'},
+                       render::StandardAxisPoints(), view);
     return recorder;
   }
-  surface::ColorMode mode() const {
-    return controls.checked[2] ? surface::ColorMode::Colors : surface::ColorMode::Grid;
-  }
+  surface::ColorMode mode;
 };
-
-struct RangesCase {
-  const char* name;
-  Strings inputs;
-};
-
-class TicksOnCells : public testing::TestWithParam<RangesCase> {};
 
 // With Z = X and ranges cut into cells of the finest step, every tick of every axis
 // starts on a pixel where a corner coordinate of that axis projects.
-TEST_P(TicksOnCells, EachTickStartsWhereItsCellsStand) {
-  const Drawn plot(GetParam().inputs, "X");
-  const render::View view{-25, 105, 100};
-  const render::ViewProjector projector(view);
-  std::set<std::pair<float, float>> corners;
-  for (const surface::Cell& cell : plot.form.Cells())
-    for (std::size_t axis = 0; axis < 3; ++axis)
-      for (std::size_t corner = 0; corner < 4; ++corner) {
-        std::array<double, 3> cube{};
-        cube[axis] = cell[3 * corner + axis];
-        const render::ScreenPoint p = projector.Project(cube[0], cube[1], cube[2]);
-        corners.emplace(std::nearbyint(p.x), std::nearbyint(p.y));
-      }
-  const ValuesRecorder values = plot.Values(view);
-  EXPECT_GE(values.starts.size(), 6u);
-  for (const auto& [x, y] : values.starts) EXPECT_EQ(corners.count({x, y}), 1u) << x << ", " << y;
+TEST(TicksOnCells, EachTickStartsWhereItsCellsStand) {
+  const std::pair<const char*, Strings> rows[] = {{"Symmetric", {"-1", "1", "-1", "1", "4"}},
+                                                  {"OffsetCentreOfAnEighth", {"0", "4", "-3", "-1", "4"}},
+                                                  {"NegativeOnly", {"-2", "0", "-4", "-2", "4"}}};
+  for (const auto& [name, inputs] : rows) {
+    SCOPED_TRACE(name);
+    const Drawn plot(inputs, "X");
+    const render::View view{-25, 105, 100};
+    const render::ViewProjector projector(view);
+    std::set<std::pair<float, float>> corners;
+    for (const surface::Cell& cell : plot.form.Cells())
+      for (std::size_t axis = 0; axis < 3; ++axis)
+        for (std::size_t corner = 0; corner < 4; ++corner) {
+          std::array<double, 3> cube{};
+          cube[axis] = cell[3 * corner + axis];
+          const render::ScreenPoint p = projector.Project(cube[0], cube[1], cube[2]);
+          corners.emplace(std::nearbyint(p.x), std::nearbyint(p.y));
+        }
+    const ValuesRecorder values = plot.Values(view);
+    EXPECT_GE(values.starts.size(), 6u);
+    for (const auto& [x, y] : values.starts) EXPECT_EQ(corners.count({x, y}), 1u) << x << ", " << y;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Ranges, TicksOnCells,
-                         testing::Values(RangesCase{"Symmetric", {"-1", "1", "-1", "1", "4"}},
-                                         RangesCase{"OffsetCentreOfAnEighth", {"0", "4", "-3", "-1", "4"}},
-                                         RangesCase{"NegativeOnly", {"-2", "0", "-4", "-2", "4"}}),
-                         [](const testing::TestParamInfo<RangesCase>& row) { return row.param.name; });
 
 TEST(ValuesLayout, SmallPrintNeitherOverlapsNorLeavesThePicture) {
   const Drawn plot({"-3", "7", "-1", "1", "12"}, "X * Y * 1000", surface::ColorMode::Colors);
@@ -128,44 +118,22 @@ TEST(ValuesLayout, ALongCaptionIsCutWithAnEllipsisAndKeepsTheRanges) {
   EXPECT_NE(caption.find("\xE2\x80\xA6, X -1..1, Y -1..1"), std::string::npos) << caption;
 }
 
-struct KeyCase {
-  const char* name;
-  std::string formula;
-  Strings labels;
-};
-
-class ColorKey : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(ColorKey, TellsTheRangeOfEachColourInUse) {
-  const Drawn plot({"-1", "1", "-1", "1", "12"}, GetParam().formula, surface::ColorMode::Colors);
-  Strings labels;
-  for (const ValuesRecorder::Text& text : plot.Values({-25, 105, 100}).texts)
-    if (text.text.find("..") != std::string::npos && text.text[0] != 'Z') labels.push_back(text.text);
-  EXPECT_EQ(labels, GetParam().labels);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Formulas, ColorKey,
-    testing::Values(KeyCase{"DefaultSurface",
-                            "(Cos(X) ^ 2 + Sin(Y) ^ 2)",
-                            {"1.24..1.71", "0.9..1.24", "0.56..0.9", "0.21..0.56", "0..0.21"}},
-                    KeyCase{"FlatAtZero", "0", {"0..0"}},
-                    KeyCase{"NegativeValuesWithTheRangeUpToZero",
-                            "X - 3",
-                            {"-0.5..0", "-1.3..-0.5", "-2.1..-1.3", "-2.9..-2.1", "-4..-2.9"}}),
-    [](const testing::TestParamInfo<KeyCase>& row) { return row.param.name; });
-
-TEST_F(PlotWindowTest, ShowingValuesChangesThePictureAtOnceAndHidingThemRestoresIt) {
-  form.Draw();
-  const QImage plain = controls.surface.image().copy();
-  form.ShowValues(true);
-  const QImage withValues = controls.surface.image().copy();
-  EXPECT_NE(withValues, plain);
-  gui::ImageSurface replay = gui::MakeDrawingAreaImage();
-  form.DrawPictureOn(replay);
-  EXPECT_EQ(replay.image(), withValues) << "a saved picture shows the values as the area does";
-  form.ShowValues(false);
-  EXPECT_EQ(controls.surface.image(), plain);
+TEST(ColorKey, TellsTheRangeOfEachColourInUse) {
+  const std::tuple<const char*, std::string, Strings> rows[] = {
+      {"DefaultSurface",
+       "(Cos(X) ^ 2 + Sin(Y) ^ 2)",
+       {"1.24..1.71", "0.9..1.24", "0.56..0.9", "0.21..0.56", "0..0.21"}},
+      {"FlatAtZero", "0", {"0..0"}},
+      {"NegativeValuesWithTheRangeUpToZero",
+       "X - 3",
+       {"-0.5..0", "-1.3..-0.5", "-2.1..-1.3", "-2.9..-2.1", "-4..-2.9"}}};
+  for (const auto& [name, formula, expected] : rows) {
+    const Drawn plot({"-1", "1", "-1", "1", "12"}, formula, surface::ColorMode::Colors);
+    Strings labels;
+    for (const ValuesRecorder::Text& text : plot.Values({-25, 105, 100}).texts)
+      if (text.text.find("..") != std::string::npos && text.text[0] != 'Z') labels.push_back(text.text);
+    EXPECT_EQ(labels, expected) << name;
+  }
 }
 
 }  // namespace
