@@ -2,11 +2,10 @@
 
 #include <QClipboard>
 #include <QCursor>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPalette>
-#include <QStandardPaths>
+#include <QSignalBlocker>
 #include <stdexcept>
 
 #include "gui/ControlFactory.h"
@@ -16,6 +15,7 @@
 #include "gui/MessageBox.h"
 #include "gui/PictureFile.h"
 #include "gui/QtText.h"
+#include "gui/SaveDialog.h"
 #include "window/WindowLayout.h"
 
 namespace gui {
@@ -50,6 +50,7 @@ MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), 
   BuildPictureMenu();
   SetTabOrder();
   ConnectEvents();
+  AddWindowShortcuts();
   progress_ = std::make_unique<gui::DrawProgress>(*this, *drawingArea_, picture_);
   Dispatch([this] { logic_.Load(); });
 }
@@ -60,6 +61,7 @@ void MainWindow::BuildWindow() {
   const window::WindowLayout& layout = window::MainWindowLayout();
   setObjectName("Form1");
   setWindowTitle(FromUtf8(layout.caption));
+  setWindowIcon(QIcon(":/surfplot.png"));
   setFixedSize(window::PixelsFromTwips(layout.clientWidthTwips),
                window::PixelsFromTwips(layout.clientHeightTwips));
   QPalette background = palette();
@@ -114,10 +116,7 @@ void MainWindow::BuildPictureMenu() {
 }
 
 void MainWindow::AskAndSavePicture() {
-  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  const QString folder = !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
-  const QString name = QFileDialog::getSaveFileName(
-      this, "Save Picture As", QDir(folder).filePath("surface.png"), "PNG image (*.png);;SVG image (*.svg)");
+  const QString name = AskPictureFileName(this, ProgramSettings());
   if (!name.isEmpty()) SavePicture(name);
 }
 
@@ -140,6 +139,17 @@ void MainWindow::CopyPicture() {
   logic_.DrawPictureOn(copy);
   QGuiApplication::clipboard()->setImage(copy.image());
 }
+
+void MainWindow::SetFormulaText(const std::string& text) {
+  formulaBox_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::SetScaleValue(int32_t value) {
+  const QSignalBlocker quiet(scale_);
+  scale_->setValue(value);
+}
+
+void MainWindow::DrawFunction() { drawButton_->click(); }
 
 void MainWindow::SetTabOrder() {
   const auto order = window::FocusOrder();
@@ -166,6 +176,23 @@ void MainWindow::ConnectEvents() {
       Dispatch([&] { logic_.ChooseColorMode(mode); });
     });
   }
+}
+
+void MainWindow::AddWindowShortcuts() {
+  auto* quit = new QAction(this);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit, &QAction::triggered, this, [this] { Dispatch([this] { logic_.Exit(); }); });
+  addAction(quit);
+  // The wheel over the picture scales it as over the arrows.
+  drawingArea_->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == drawingArea_ && event->type() == QEvent::Wheel) {
+    QCoreApplication::sendEvent(scale_, event);
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 template <class Handler>

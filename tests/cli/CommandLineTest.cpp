@@ -51,8 +51,8 @@ TEST_F(CommandLine, ExitStatusesSayWhatHappened) {
        0,
        "0. < Z < 1.706\n",
        ""},
-      {"unknown option", {"--output", File("c.png"), "--colour", "red"}, 1, "", "Unknown option 'colour'"},
-      {"missing value", {"--output"}, 1, "", "Missing value after '--output'"},
+      {"unknown option", {"--output", File("c.png"), "--colour", "red"}, 1, "", "unknown option '--colour'"},
+      {"missing value", {"--output"}, 1, "", "missing value after '--output'"},
       {"options without --output", {"--size", "100"}, 1, "", "--output FILE"},
       {"size out of range",
        {"--output", File("d.png"), "--size", "15"},
@@ -118,7 +118,7 @@ TEST_F(CommandLine, AMinusWritesThePngToStandardOutputAndTheRangeToStandardError
   const Outcome toFile = Surfplot({"--output", File("s.png")});
   const Outcome piped = Surfplot({"--output", "-"});
   ASSERT_EQ(piped.status, 0);
-  EXPECT_EQ(piped.err, "0. < Z < 1.708\n");
+  EXPECT_EQ(piped.err, "surfplot: 0. < Z < 1.708\n");
   QFile file(File("s.png"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(piped.out, file.readAll());

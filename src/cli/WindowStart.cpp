@@ -1,0 +1,13 @@
+#include "cli/WindowStart.h"
+
+#include "cli/EnterInputs.h"
+
+namespace cli {
+
+void StartWindowWith(const RenderRequest& request, gui::MainWindow& window) {
+  if (request.LeavesWindowAsItStarts()) return;
+  EnterInputs(request, window, window.Logic());
+  window.DrawFunction();
+}
+
+}  // namespace cli
