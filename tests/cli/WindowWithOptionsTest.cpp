@@ -81,7 +81,6 @@ TEST_F(WindowWithOptions, DrawsOnlyWhenAskedAndShowsRefusalsAsTheWindowDoes) {
       {"no options", {}, false, {}},
       {"a view option alone draws", {"--theta", "10"}, true, {}},
       {"refused", {"--x-min", "3"}, false, {" Maximum 'X' Must be Greater than Minimum 'X'"}},
-      {"malformed", {"--formula", "(X"}, false, {"Parse Error"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
