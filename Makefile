@@ -18,11 +18,11 @@ PLAIN_BUILD = -DCMAKE_BUILD_TYPE=Release $(OWN_BUILD)
 run: program
 	./$(BUILD)/surfplot
 
-# Only the program (with its manual page and data), and only what it needs installed.
-# A build that already has its tests keeps them.
+# Only the program (with its manual page and data), and only what it needs installed;
+# a user's build, whose warnings stay warnings. A build that has its tests keeps them.
 program: run-deps
 	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
-	  cmake -S . -B $(BUILD) -G Ninja $(PLAIN_BUILD) -DBUILD_TESTING=OFF; fi
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF; fi
 	cmake --build $(BUILD) -j $(JOBS) --target surfplot
 
 # The plain build runs every test; the sanitizer build runs the unit tests and the
@@ -38,7 +38,7 @@ test: build sanitize-build tsan lint
 configure = @if [ ! -f $(1)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ]; then \
 	cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS); fi
 
-# Configured again when `make run` made it without its tests.
+# Configured again when `make run` made it without its tests (and as a user's build).
 build: deps
 	@if [ ! -f $(BUILD)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ] || \
 	    ! grep -q '^BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt; then \
