@@ -97,8 +97,12 @@ bool ReadWhole(const QCommandLineParser& parser, const char* name, long long lea
   if (!parser.isSet(name)) return true;
   target = WholeNumber<Integer>(parser.value(name), least, greatest);
   if (!target)
-    error = "--" + std::string(name) + " takes a whole number from " + std::to_string(least) + " to " +
-            std::to_string(greatest) + ", not '" + parser.value(name).toStdString() + "'";
+    error = QString("--%1 takes a whole number from %2 to %3, not '%4'")
+                .arg(name)
+                .arg(least)
+                .arg(greatest)
+                .arg(parser.value(name))
+                .toStdString();
   return target.has_value();
 }
 
@@ -111,7 +115,7 @@ bool ReadMode(const QCommandLineParser& parser, std::optional<surface::ColorMode
       return true;
     }
   }
-  error = "--mode takes grid, lines, colors or rnd-colors, not '" + name.toStdString() + "'";
+  error = QString("--mode takes grid, lines, colors or rnd-colors, not '%1'").arg(name).toStdString();
   return false;
 }
 
@@ -124,7 +128,9 @@ std::optional<std::string> BeyondFloatRange(const char* name, const std::string&
     runtime::ToSingle(ReadLenientNumber(text));
     return std::nullopt;
   } catch (const runtime::RuntimeError&) {
-    return "--" + std::string(name) + " takes a number from -3.4E+38 to 3.4E+38, not '" + text + "'";
+    return QString("--%1 takes a number from -3.4E+38 to 3.4E+38, not '%2'")
+        .arg(name, QString::fromStdString(text))
+        .toStdString();
   }
 }
 
@@ -141,18 +147,20 @@ ParsedCommandLine WithError(Action action, std::string error) {
 }
 
 // The option as the user typed it: "--bogus" or "-x", not Qt's bare "bogus".
-std::string TypedOption(const QStringList& arguments, const QString& name) {
+QString TypedOption(const QStringList& arguments, const QString& name) {
   for (const QString& argument : arguments.mid(1)) {
     if (argument == "--") break;
-    if (argument == "--" + name || argument.startsWith("--" + name + "=")) return "--" + name.toStdString();
+    if (argument == "--" + name || argument.startsWith("--" + name + "=")) return "--" + name;
   }
-  return "-" + name.toStdString();
+  return "-" + name;
 }
 
 // Qt's own wording ("Missing value after '--output'.") in the style of the others.
 std::string ParserError(const QCommandLineParser& parser, const QStringList& arguments) {
   if (!parser.unknownOptionNames().isEmpty())
-    return "unknown option '" + TypedOption(arguments, parser.unknownOptionNames().first()) + "'";
+    return QString("unknown option '%1'")
+        .arg(TypedOption(arguments, parser.unknownOptionNames().first()))
+        .toStdString();
   QString text = parser.errorText();
   if (text.endsWith('.')) text.chop(1);
   if (!text.isEmpty()) text[0] = text[0].toLower();
@@ -172,8 +180,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   for (const QCommandLineOption& option : AllOptions()) parser.addOption(option);
   if (!parser.parse(arguments)) return WithError(Action::UsageError, ParserError(parser, arguments));
   if (!parser.positionalArguments().isEmpty())
-    return WithError(Action::UsageError,
-                     "unexpected argument '" + parser.positionalArguments().first().toStdString() + "'");
+    return WithError(
+        Action::UsageError,
+        QString("unexpected argument '%1'").arg(parser.positionalArguments().first()).toStdString());
   if (parser.isSet("help")) return WithAction(Action::Help);
   if (parser.isSet("version")) return WithAction(Action::Version);
 
