@@ -5,10 +5,25 @@ SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test lint build sanitize-build tsan package deps clean
+.PHONY: run program test lint build sanitize-build tsan package deps run-deps clean
 
-run: build
+# Our own builds hold every warning to be an error. The plain build compiles as a
+# release does (-O3, where optimisers find their warnings) with the distribution's
+# hardening flags, as the .deb is packed from it; the sanitizer build compiles with
+# clang, so that both compilers' warnings are met here before a user meets them.
+OWN_BUILD = -DSURFPLOT_WERROR=ON
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+PLAIN_BUILD = -DCMAKE_BUILD_TYPE=Release $(OWN_BUILD)
+
+run: program
 	./$(BUILD)/surfplot
+
+# Only the program (with its manual page and data), and only what it needs installed;
+# a user's build, whose warnings stay warnings. A build that has its tests keeps them.
+program: run-deps
+	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
+	  cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF; fi
+	cmake --build $(BUILD) -j $(JOBS) --target surfplot
 
 # The plain build runs every test; the sanitizer build runs the unit tests and the
 # fuzz corpora again under AddressSanitizer and UndefinedBehaviorSanitizer; the
@@ -23,17 +38,23 @@ test: build sanitize-build tsan lint
 configure = @if [ ! -f $(1)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ]; then \
 	cmake -S . -B $(1) -G Ninja $(2) $(CMAKE_ARGS); fi
 
+# Configured again when `make run` made it without its tests (and as a user's build).
 build: deps
-	$(call configure,$(BUILD),)
+	@if [ ! -f $(BUILD)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ] || \
+	    ! grep -q '^BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt; then \
+	  cmake -S . -B $(BUILD) -G Ninja $(PLAIN_BUILD) -DBUILD_TESTING=ON \
+	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) CPPFLAGS) $$($(HARDENING) CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) LDFLAGS)" $(CMAKE_ARGS); fi
 	cmake --build $(BUILD) -j $(JOBS)
 
 sanitize-build: deps
-	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF)
+	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF $(OWN_BUILD))
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 # The tests labelled parallel, built and run under ThreadSanitizer.
 tsan: deps
-	$(call configure,$(TSAN_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_TSAN=ON -DSURFPLOT_BENCH=OFF)
+	$(call configure,$(TSAN_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_TSAN=ON -DSURFPLOT_BENCH=OFF $(OWN_BUILD))
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_parallel
 	cd $(TSAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L parallel
 
@@ -44,7 +65,10 @@ package: build
 	cd $(BUILD) && cpack
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh all
+
+run-deps:
+	@scripts/install-deps.sh run
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD)

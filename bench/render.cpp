@@ -38,16 +38,16 @@ float Height(float x, float y) {
 CellTable DefaultSurface(int resolution) {
   const float step = 2.0f / static_cast<float>(resolution);
   const int rows = runtime::ToLong(static_cast<double>(resolution) * resolution - 1) + 1;
-  CellTable cells(rows, surface::Cell{});
+  CellTable cells(static_cast<std::size_t>(rows), surface::Cell{});
   const float end = 1.0f - step;
   int r = 0;
   for (float y = -1; y <= end; y += step) {
     for (float x = -1; x <= end && r < rows; x += step, ++r) {
       const float x2 = x + step, y2 = y + step, xm = x + step / 2, ym = y + step / 2;
-      cells[r] = {CoefXY * x,     CoefXY * y,    Height(x, y),   CoefXY * x,
-                  CoefXY * y2,    Height(x, y2), CoefXY * x2,    CoefXY * y2,
-                  Height(x2, y2), CoefXY * x2,   CoefXY * y,     Height(x2, y),
-                  CoefXY * xm,    CoefXY * ym,   Height(xm, ym), 0};
+      cells[static_cast<std::size_t>(r)] = {CoefXY * x,     CoefXY * y,    Height(x, y),   CoefXY * x,
+                                            CoefXY * y2,    Height(x, y2), CoefXY * x2,    CoefXY * y2,
+                                            Height(x2, y2), CoefXY * x2,   CoefXY * y,     Height(x2, y),
+                                            CoefXY * xm,    CoefXY * ym,   Height(xm, ym), 0};
     }
   }
   return cells;

@@ -40,6 +40,9 @@ if(CMAKE_OBJCOPY)
 endif()
 install(FILES ${packaging_sources}/${SURFPLOT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging_sources}/surfplot.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Where bash-completion looks for a command's completion, by the command's name.
+install(FILES ${packaging_sources}/surfplot.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME surfplot)
 
 configure_file(${packaging_sources}/${SURFPLOT_APP_ID}.metainfo.xml.in ${packaging_output}/${SURFPLOT_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${packaging_output}/${SURFPLOT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -136,6 +136,17 @@ if [ -z "$window" ]; then
 fi
 echo "the installed program's window appeared"
 [ "$(readlink "/proc/$program_pid/exe")" = /usr/bin/surfplot ] || fail "the running program is not /usr/bin/surfplot"
+# Taskbars show its icon, and group it with the launcher whose StartupWMClass it bears.
+if command -v xprop >/dev/null; then
+  wm_class=$(DISPLAY=$display xprop -id "$window" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+  startup_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.surfplot.surfplot.desktop)
+  [ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] ||
+    fail "the window's WM_CLASS is '$wm_class', the desktop entry's StartupWMClass '$startup_class'"
+  DISPLAY=$display xprop -id "$window" _NET_WM_ICON | grep -q '_NET_WM_ICON(CARDINAL) = ' ||
+    fail "the window has no icon (_NET_WM_ICON)"
+else
+  echo "note: xprop is not installed (package x11-utils); the window's class and icon were not checked"
+fi
 
 DISPLAY=$display xdotool mousemove --window "$window" "${exit_button[@]}" click 1
 status=""

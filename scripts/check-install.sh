@@ -25,6 +25,7 @@ entry=$prefix/share/applications/org.surfplot.surfplot.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/surfplot.svg
 metainfo=$prefix/share/metainfo/org.surfplot.surfplot.metainfo.xml
 manual=$prefix/share/man/man1/surfplot.1.gz
+completion=$prefix/share/bash-completion/completions/surfplot
 
 [ -f "$program" ] && [ -x "$program" ] || fail "bin/surfplot is missing or not executable"
 [ -f "$entry" ] || fail "share/applications/org.surfplot.surfplot.desktop is missing"
@@ -46,6 +47,8 @@ if [ -f "$entry" ]; then
   grep -qx 'Exec=surfplot' "$entry" || fail "the desktop entry does not run surfplot"
   grep -qx 'Icon=surfplot' "$entry" || fail "the desktop entry does not name the icon surfplot"
   grep -qx 'Name=surfplot' "$entry" || fail "the desktop entry has no Name"
+  # Desktops group the window with its launcher by the window's WM_CLASS.
+  grep -qx 'StartupWMClass=surfplot' "$entry" || fail "the desktop entry's StartupWMClass is not the window's, surfplot"
   if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
   else
@@ -56,5 +59,18 @@ if [ -f "$icon" ]; then
   grep -q '<svg' "$icon" || fail "the icon is not an SVG document"
 fi
 
+# What bash completes after the installed program's name (bash-completion turns on extglob).
+complete_words() {
+  PATH=$prefix/bin:$PATH bash -c 'shopt -s extglob; source "$1"; shift
+    COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _surfplot; printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@"
+}
+if [ -f "$completion" ]; then
+  [ "$(complete_words surfplot --mode '' | sort | tr '\n' ' ')" = "colors grid lines rnd-colors " ] ||
+    fail "bash does not complete the four mode names after --mode"
+  [ "$(complete_words surfplot --out)" = "--output" ] || fail "bash does not complete --out into --output"
+else
+  fail "share/bash-completion/completions/surfplot is missing"
+fi
+
 [ "$failures" -eq 0 ] || exit 1
-echo "installed into $prefix: bin/surfplot, the desktop entry, icon, AppStream description, manual page, copyright file and changelog"
+echo "installed into $prefix: bin/surfplot, the desktop entry, icon, AppStream description, manual page, bash completion, copyright file and changelog"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the .deb from a finished build and checks it as a distribution would take it:
-# lintian reports no error and no warning, appstreamcli finds the packaged AppStream
+# lintian reports no error, warning or info tag, appstreamcli finds the packaged AppStream
 # description and the desktop entry it names valid, the changelog's top entry and the
 # AppStream description's newest release are the package's version, and the gzipped
 # files carry no name or time stamp (so the same sources give the same package).
@@ -73,14 +73,22 @@ done < <(find "$work/tree" -name '*.gz' -print0)
 # ---- lintian ----
 
 if command -v lintian >/dev/null; then
-  # Info and pedantic tags are shown but do not fail.
+  # Pedantic tags are shown but do not fail. The hardening flags are the build's
+  # (make test configures with dpkg-buildflags'); a build without them is only told so.
   lintian_status=0
-  lintian --fail-on error,warning --display-info --pedantic "$deb" >"$work/lintian.log" 2>&1 || lintian_status=$?
+  lintian --fail-on error,warning,info --display-info --pedantic "$deb" >"$work/lintian.log" 2>&1 || lintian_status=$?
   grep -v '^running with root privileges' "$work/lintian.log" || true
-  if [ "$lintian_status" -ne 0 ] || grep -q '^[EW]: ' "$work/lintian.log"; then
-    fail "lintian reports errors or warnings (status $lintian_status)"
+  unhardened=""
+  if ! grep -q -- '-D_FORTIFY_SOURCE=' "$build/CMakeCache.txt"; then
+    unhardened="hardening-no-fortify-functions"
+    echo "note: $build was configured without dpkg-buildflags' hardening flags; lintian's $unhardened is not held against it"
+  fi
+  if grep -E '^[EWI]: ' "$work/lintian.log" | grep -qv -e "^I: surfplot: ${unhardened:-(none)} "; then
+    fail "lintian reports errors, warnings or info tags (status $lintian_status)"
+  elif [ "$lintian_status" -ne 0 ] && [ -z "$unhardened" ]; then
+    fail "lintian failed (status $lintian_status)"
   else
-    echo "lintian: no error, no warning"
+    echo "lintian: no error, no warning, no info tag"
   fi
 else
   not_checked+=("lintian (package lintian)")

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when any is missing.
+# Installs the Debian packages that are missing.
+#   install-deps.sh run   what building and running the program needs (make run)
+#   install-deps.sh all   that, and what the tests, benchmarks, lint and package need (make test)
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build make pkg-config dpkg-dev
+run_packages=(
+  g++ cmake ninja-build make pkg-config
   qt6-base-dev libgl-dev fonts-liberation
+)
+test_packages=(
+  dpkg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xdotool xclip imagemagick x11-utils desktop-file-utils
@@ -12,6 +17,15 @@ packages=(
   librsvg2-bin
   at-spi2-core dbus-daemon python3-pyatspi
 )
+
+case "${1:-all}" in
+  run) packages=("${run_packages[@]}") ;;
+  all) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 [run|all]" >&2
+    exit 1
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,7 +1,11 @@
 #include <QApplication>
+#include <QTimer>
+#include <memory>
 
 #include "cli/CommandLine.h"
+#include "cli/DisplayGuard.h"
 #include "cli/Render.h"
+#include "cli/WindowStart.h"
 #include "gui/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -11,11 +15,18 @@ int main(int argc, char** argv) {
   if (parsed.action != cli::ParsedCommandLine::Action::OpenWindow)
     return static_cast<int>(cli::Run(parsed, argc, argv));
 
-  QApplication application(argc, argv);
+  std::unique_ptr<QApplication> application;
+  {
+    const cli::DisplayGuard guard;
+    application = std::make_unique<QApplication>(argc, argv);
+  }
   QApplication::setApplicationName("surfplot");
+  QGuiApplication::setDesktopFileName("org.surfplot.surfplot");
   // A style that honours the layout's colours on every desktop.
   QApplication::setStyle("Fusion");
   gui::MainWindow window;
   window.show();
-  return application.exec();
+  // Once the window is on screen, so that a refusal's box stands over it.
+  QTimer::singleShot(0, &window, [&] { cli::StartWindowWith(parsed.request, window); });
+  return QApplication::exec();
 }

@@ -1,10 +1,14 @@
 #include "cli/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
 #include "gui/DrawingAreaImage.h"
+#include "runtime/Conversions.h"
+#include "runtime/RuntimeError.h"
+#include "window/NumberReader.h"
 #include "window/PlotWindow.h"
 #include "window/WindowLayout.h"
 
@@ -35,8 +39,8 @@ constexpr std::array<std::pair<const char*, surface::ColorMode>, 4> ModeNames{{
     {"rnd-colors", surface::ColorMode::RndColors},
 }};
 
-QCommandLineOption Option(const char* name, const char* valueName, const QString& description) {
-  return QCommandLineOption(name, description, valueName);
+QCommandLineOption Option(const QStringList& names, const char* valueName, const QString& description) {
+  return QCommandLineOption(names, description, valueName);
 }
 
 QString DefaultFormulaText() {
@@ -45,34 +49,35 @@ QString DefaultFormulaText() {
 
 std::vector<QCommandLineOption> AllOptions() {
   std::vector<QCommandLineOption> options{
-      Option("output", "file",
+      Option({"o", "output"}, "file",
              "Draw without a window and write the picture to file (.png or .svg; - for PNG on standard "
              "output)."),
-      Option("formula", "formula", "The formula in X and Y (default " + DefaultFormulaText() + ")."),
+      Option({"formula"}, "formula", "The formula in X and Y (default " + DefaultFormulaText() + ")."),
   };
   for (const ValueOption& input : InputOptions)
-    options.push_back(Option(input.name, input.valueName, input.description));
-  options.push_back(Option("mode", "mode", "Colour mode: grid, lines, colors or rnd-colors (default grid)."));
+    options.push_back(Option({input.name}, input.valueName, input.description));
+  options.push_back(Option({"mode"}, "mode",
+                           "Colour mode: grid, lines, colors or rnd-colors, in any case (default grid)."));
   options.push_back(
-      Option("theta", "degrees",
+      Option({"theta"}, "degrees",
              QString("Turn of the view, as the window shows it (default %1).").arg(window::StartTheta)));
   options.push_back(
-      Option("phi", "degrees",
+      Option({"phi"}, "degrees",
              QString("Tilt of the view, as the window shows it (default %1).").arg(window::StartPhi)));
-  options.push_back(Option("scale", "value",
+  options.push_back(Option({"scale"}, "value",
                            QString("The window's scale control, %1 to %2 (default %3).")
                                .arg(window::ScaleSettings.min)
                                .arg(window::ScaleSettings.max)
                                .arg(window::ScaleSettings.value)));
-  options.push_back(Option("size", "pixels",
-                           QString("Width and height of the picture, %1 to %2 (default %3).")
+  options.push_back(Option({"size"}, "pixels",
+                           QString("Width and height of the --output picture, %1 to %2 (default %3).")
                                .arg(gui::SmallestPictureSize)
                                .arg(gui::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
   options.emplace_back("values",
                        "Write values on the picture: ticks along the axes, a colour key, a caption.");
-  options.emplace_back("help", "Show this help and exit.");
-  options.emplace_back("version", "Show the program's version and exit.");
+  options.emplace_back(QStringList{"h", "help"}, "Show this help and exit.");
+  options.emplace_back(QStringList{"V", "version"}, "Show the program's version and exit.");
   return options;
 }
 
@@ -94,22 +99,41 @@ bool ReadWhole(const QCommandLineParser& parser, const char* name, long long lea
   if (!parser.isSet(name)) return true;
   target = WholeNumber<Integer>(parser.value(name), least, greatest);
   if (!target)
-    error = "--" + std::string(name) + " takes a whole number from " + std::to_string(least) + " to " +
-            std::to_string(greatest) + ", not '" + parser.value(name).toStdString() + "'";
+    error = QString("--%1 takes a whole number from %2 to %3, not '%4'")
+                .arg(name)
+                .arg(least)
+                .arg(greatest)
+                .arg(parser.value(name))
+                .toStdString();
   return target.has_value();
 }
 
-bool ReadMode(const QCommandLineParser& parser, surface::ColorMode& mode, std::string& error) {
+bool ReadMode(const QCommandLineParser& parser, std::optional<surface::ColorMode>& mode, std::string& error) {
   if (!parser.isSet("mode")) return true;
   const QString name = parser.value("mode");
   for (const auto& [spelling, value] : ModeNames) {
-    if (name == spelling) {
+    if (name.compare(spelling, Qt::CaseInsensitive) == 0) {
       mode = value;
       return true;
     }
   }
-  error = "--mode takes grid, lines, colors or rnd-colors, not '" + name.toStdString() + "'";
+  error = QString("--mode takes grid, lines, colors or rnd-colors, not '%1'").arg(name).toStdString();
   return false;
+}
+
+// The window would keep a box's previous value for a number no 32-bit float holds,
+// and draw as if all were well; a script must hear of it. Texts the boxes refuse
+// outright are left to the draw, which says "Wrong value".
+std::optional<std::string> BeyondFloatRange(const char* name, const std::string& text) {
+  if (!IsAcceptedNumberText(text)) return std::nullopt;
+  try {
+    runtime::ToSingle(ReadLenientNumber(text));
+    return std::nullopt;
+  } catch (const runtime::RuntimeError&) {
+    return QString("--%1 takes a number from -3.4E+38 to 3.4E+38, not '%2'")
+        .arg(name, QString::fromStdString(text))
+        .toStdString();
+  }
 }
 
 ParsedCommandLine WithAction(Action action) {
@@ -118,34 +142,60 @@ ParsedCommandLine WithAction(Action action) {
   return parsed;
 }
 
-ParsedCommandLine UsageError(std::string error) {
-  ParsedCommandLine parsed = WithAction(Action::UsageError);
+ParsedCommandLine WithError(Action action, std::string error) {
+  ParsedCommandLine parsed = WithAction(action);
   parsed.error = std::move(error);
   return parsed;
 }
 
+// The option as the user typed it: "--bogus" or "-x", not Qt's bare "bogus".
+QString TypedOption(const QStringList& arguments, const QString& name) {
+  for (const QString& argument : arguments.mid(1)) {
+    if (argument == "--") break;
+    if (argument == "--" + name || argument.startsWith("--" + name + "=")) return "--" + name;
+  }
+  return "-" + name;
+}
+
+// Qt's own wording ("Missing value after '--output'.") in the style of the others.
+std::string ParserError(const QCommandLineParser& parser, const QStringList& arguments) {
+  if (!parser.unknownOptionNames().isEmpty())
+    return QString("unknown option '%1'")
+        .arg(TypedOption(arguments, parser.unknownOptionNames().first()))
+        .toStdString();
+  QString text = parser.errorText();
+  if (text.endsWith('.')) text.chop(1);
+  if (!text.isEmpty()) text[0] = text[0].toLower();
+  return text.toStdString();
+}
+
 }  // namespace
+
+bool RenderRequest::LeavesWindowAsItStarts() const {
+  return !formula && std::none_of(inputs.begin(), inputs.end(), [](const auto& input) { return input; }) &&
+         !mode && !theta && !phi && !scale && !values;
+}
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   if (arguments.size() <= 1) return {};
   QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const QCommandLineOption& option : AllOptions()) parser.addOption(option);
-  if (!parser.parse(arguments)) return UsageError(parser.errorText().toStdString());
+  if (!parser.parse(arguments)) return WithError(Action::UsageError, ParserError(parser, arguments));
   if (!parser.positionalArguments().isEmpty())
-    return UsageError("unexpected argument '" + parser.positionalArguments().first().toStdString() + "'");
+    return WithError(
+        Action::UsageError,
+        QString("unexpected argument '%1'").arg(parser.positionalArguments().first()).toStdString());
   if (parser.isSet("help")) return WithAction(Action::Help);
   if (parser.isSet("version")) return WithAction(Action::Version);
-  if (!parser.isSet("output")) return UsageError("the options draw a picture only with --output FILE");
 
-  ParsedCommandLine parsed = WithAction(Action::Render);
+  const bool toFile = parser.isSet("output");
+  if (!toFile && parser.isSet("size"))
+    return WithError(Action::UsageError, "--size sets the size of the picture that --output FILE writes");
+  ParsedCommandLine parsed = WithAction(toFile ? Action::Render : Action::OpenWindow);
   RenderRequest& request = parsed.request;
-  request.output = parser.value("output").toStdString();
+  if (toFile) request.output = parser.value("output").toStdString();
   request.values = parser.isSet("values");
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
-  for (std::size_t k = 0; k < InputOptions.size(); ++k)
-    if (parser.isSet(InputOptions[k].name))
-      request.inputs[k] = parser.value(InputOptions[k].name).toStdString();
   std::string& error = parsed.error;
   const bool valid =
       ReadMode(parser, request.mode, error) &&
@@ -156,38 +206,46 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
       ReadWhole(parser, "scale", window::ScaleSettings.min, window::ScaleSettings.max, request.scale,
                 error) &&
       ReadWhole(parser, "size", gui::SmallestPictureSize, gui::LargestPictureSize, request.size, error);
-  if (!valid) parsed.action = Action::UsageError;
+  if (!valid) return WithError(Action::UsageError, error);
+  for (std::size_t k = 0; k < InputOptions.size(); ++k) {
+    if (!parser.isSet(InputOptions[k].name)) continue;
+    const std::string text = parser.value(InputOptions[k].name).toStdString();
+    if (auto refusal = BeyondFloatRange(InputOptions[k].name, text))
+      return WithError(Action::Refused, std::move(*refusal));
+    request.inputs[k] = text;
+  }
   return parsed;
-}
-
-std::string UsageText() {
-  return "Usage: surfplot [--output FILE [options]]\n"
-         "Try 'surfplot --help' for the options.\n";
 }
 
 std::string HelpText() {
   std::string text =
-      "Usage: surfplot\n"
+      "Usage: surfplot [options]\n"
       "       surfplot --output FILE [options]\n"
       "\n"
-      "Without options, opens the window. With --output, draws the surface as the window's\n"
-      "Draw Function would, without any window or display, writes FILE and prints the range\n"
-      "of Z. Every option may also be written --name=value; numbers are read as the window's\n"
+      "Opens the window; any options fill in its boxes, mode, angles and scale, and\n"
+      "draw at once. With --output, draws the surface as the window's Draw Function\n"
+      "would, without any window or display, writes FILE and prints the range of Z.\n"
+      "Every option may also be written --name=value; numbers are read as the window's\n"
       "boxes read them (-1,5 is -1.5).\n"
       "\n"
       "Options:\n";
   for (const QCommandLineOption& option : AllOptions()) {
-    QString left = "  --" + option.names().first();
+    const QStringList names = option.names();
+    QString left =
+        names.size() > 1 ? "  -" + names.first() + ", --" + names.last() : "      --" + names.first();
     if (!option.valueName().isEmpty()) left += " " + option.valueName().toUpper();
-    text += left.leftJustified(24).toStdString() + option.description().toStdString() + "\n";
+    text += left.leftJustified(28).toStdString() + option.description().toStdString() + "\n";
   }
   text +=
       "\n"
       "Exit status: 0 drawn; 1 usage error; 2 inputs refused; 3 parse error;\n"
-      "4 the file could not be written; 5 the draw failed with a run-time error.\n"
+      "4 the file could not be written; 5 the draw failed with a run-time error;\n"
+      "6 no display to open the window on.\n"
       "\n"
       "Examples:\n"
-      "  surfplot --output surface.png --size 1000\n"
+      "  surfplot --formula 'X * Y' --x-min -2 --x-max 2 --mode colors\n"
+      "      Opens the window with a saddle drawn in Colors mode.\n"
+      "  surfplot -o surface.png --size 1000\n"
       "      The default surface as a 1000-pixel PNG.\n"
       "  surfplot --output ripple.svg --formula 'Sin(X * Y) / (X * Y)' --x-min -6 --x-max 6 \\\n"
       "           --y-min -6 --y-max 6 --resolution 60 --mode lines\n"

@@ -37,6 +37,8 @@ class HeadlessControls : public window::WindowControls {
   runtime::Progress& DrawProgress() override { return progress_; }
   char DecimalSeparator() const override { return decimalSeparator_; }
   void Close() override {}
+  void SetFormulaText(const std::string& text) { formula = text; }
+  void SetScaleValue(int32_t value) { scale = value; }
 
   std::string formula{window::DefaultFormula};
   int32_t scale = window::ScaleSettings.value;

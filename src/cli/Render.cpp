@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/EnterInputs.h"
 #include "cli/HeadlessControls.h"
 #include "gui/DecimalSeparator.h"
 #include "gui/PictureFile.h"
@@ -17,25 +18,18 @@ namespace {
 using window::NumberBox;
 
 ExitStatus ReportUsageError(const std::string& error) {
-  std::cerr << "surfplot: " << error << "\n" << UsageText();
+  std::cerr << "surfplot: " << error << "; 'surfplot --help' lists the options\n";
   return ExitStatus::Usage;
+}
+
+ExitStatus ReportRefused(const std::string& error) {
+  std::cerr << "surfplot: " << error << "\n";
+  return ExitStatus::Refused;
 }
 
 ExitStatus ReportNotWritten(const std::string& file, const std::string& reason) {
   std::cerr << "surfplot: cannot write '" << file << "': " << reason << "\n";
   return ExitStatus::NotWritten;
-}
-
-// The window's inputs from the request; those left out keep the start values.
-void EnterInputs(const RenderRequest& request, HeadlessControls& controls, window::PlotWindow& logic) {
-  for (std::size_t k = 0; k < request.inputs.size(); ++k)
-    if (request.inputs[k]) controls.SetNumberText(surface::InputLimits[k], *request.inputs[k]);
-  if (request.formula) controls.formula = *request.formula;
-  if (request.scale) controls.scale = *request.scale;
-  logic.ChooseColorMode(request.mode);
-  logic.ShowValues(request.values);
-  if (request.theta || request.phi)
-    logic.SetViewAngles(request.theta.value_or(logic.Theta()), request.phi.value_or(logic.Phi()));
 }
 
 ExitStatus StatusOf(window::DrawOutcome outcome) {
@@ -73,8 +67,9 @@ ExitStatus RenderPicture(const RenderRequest& request) {
     window::PlotWindow logic(controls);
     logic.Load();
     EnterInputs(request, controls, logic);
+    logic.ShowValues(request.values);
     status = StatusOf(logic.Draw());
-    for (const std::string& message : controls.messages) std::cerr << message << "\n";
+    for (const std::string& message : controls.messages) std::cerr << "surfplot: " << message << "\n";
     zRange = controls.NumberText(NumberBox::ZMin) + " < Z < " + controls.NumberText(NumberBox::ZMax);
   });
   if (status != ExitStatus::Drawn) return status;
@@ -84,7 +79,10 @@ ExitStatus RenderPicture(const RenderRequest& request) {
   } else if (const auto failure = gui::WriteFileAtomically(file, bytes)) {
     return ReportNotWritten(request.output, *failure);
   }
-  (toStandardOutput ? std::cerr : std::cout) << zRange << std::endl;
+  if (toStandardOutput)
+    std::cerr << "surfplot: " << zRange << std::endl;
+  else
+    std::cout << zRange << std::endl;
   return ExitStatus::Drawn;
 }
 
@@ -101,6 +99,8 @@ ExitStatus Run(const ParsedCommandLine& parsed, int argc, char** argv) {
       return ExitStatus::Drawn;
     case Action::UsageError:
       return ReportUsageError(parsed.error);
+    case Action::Refused:
+      return ReportRefused(parsed.error);
     case Action::OpenWindow:
     case Action::Render:
       break;
@@ -110,7 +110,8 @@ ExitStatus Run(const ParsedCommandLine& parsed, int argc, char** argv) {
   // bury the program's own messages on standard error.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+      std::cerr << "surfplot: " << message.toStdString() << "\n";
   });
   QGuiApplication application(argc, argv);
   return RenderPicture(parsed.request);

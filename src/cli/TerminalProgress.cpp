@@ -35,7 +35,8 @@ void TerminalProgress::Poll() {
   const int filled = total == 0 ? 0 : static_cast<int>(done * BarWidth / total);
   const int percent = total == 0 ? 0 : static_cast<int>(done * 100 / total);
   std::fprintf(terminal_, "\rsurfplot: %-19s [%s%s] %3d%%", runtime::StageName(stage_),
-               std::string(filled, '#').c_str(), std::string(BarWidth - filled, '.').c_str(), percent);
+               std::string(static_cast<std::size_t>(filled), '#').c_str(),
+               std::string(static_cast<std::size_t>(BarWidth - filled), '.').c_str(), percent);
   std::fflush(terminal_);
 }
 

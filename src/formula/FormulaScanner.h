@@ -83,7 +83,7 @@ class FormulaScanner {
     if (position == 1) return '(';
     if (static_cast<size_t>(position) == workingLength_) return ')';
     if (position < 1 || static_cast<size_t>(position) > workingLength_) return -1;
-    const auto c = static_cast<unsigned char>(formula_[position - 2]);
+    const auto c = static_cast<unsigned char>(formula_[static_cast<size_t>(position - 2)]);
     return (c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c;
   }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <utility>
 
 #include "runtime/RuntimeError.h"
@@ -17,7 +18,7 @@ class TokenTable {
  public:
   static constexpr int kSlots = 100;
 
-  const Slot& operator[](int k) const { return Holds(k) ? slots_[k - 1] : kOutside; }
+  const Slot& operator[](int k) const { return Holds(k) ? slots_[Index(k)] : kOutside; }
 
   void Require(int k) const {
     if (!Holds(k)) throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange);
@@ -25,11 +26,11 @@ class TokenTable {
 
   void Store(int k, Slot slot) {
     Require(k);
-    slots_[k - 1] = std::move(slot);
+    slots_[Index(k)] = std::move(slot);
   }
 
   void Put(int k, Slot slot) {
-    if (Holds(k)) slots_[k - 1] = std::move(slot);
+    if (Holds(k)) slots_[Index(k)] = std::move(slot);
   }
 
   // Slot `to` takes the content of slot `from`. Only used for copies that run left
@@ -38,14 +39,16 @@ class TokenTable {
   void Shift(int from, int to) {
     if (!Holds(to)) return;
     if (Holds(from)) {
-      slots_[to - 1] = std::move(slots_[from - 1]);
+      slots_[Index(to)] = std::move(slots_[Index(from)]);
     } else {
-      slots_[to - 1] = Slot{};
+      slots_[Index(to)] = Slot{};
     }
   }
 
  private:
   static bool Holds(int k) { return k >= 1 && k <= kSlots; }
+  // Only for a slot that Holds(k).
+  static std::size_t Index(int k) { return static_cast<std::size_t>(k - 1); }
 
   static inline const Slot kOutside{};
   std::array<Slot, kSlots> slots_{};

@@ -101,7 +101,9 @@ QFont SmallPrintFont(double size) {
 }
 
 QColor ToQColor(render::Color color) {
-  return QColor(render::RedOf(color), render::GreenOf(color), render::BlueOf(color));
+  // Each part is 0 to 255.
+  return QColor(static_cast<int>(render::RedOf(color)), static_cast<int>(render::GreenOf(color)),
+                static_cast<int>(render::BlueOf(color)));
 }
 
 // ---- One band of rows ----
@@ -155,7 +157,7 @@ void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
   if (bottom + lineWidth_ < pixels_.top || top - lineWidth_ >= pixels_.height) return;
   constexpr int InlineVertices = 16;
   raster::Vertex inlineKept[InlineVertices];
-  std::vector<raster::Vertex> manyKept(count > InlineVertices ? count : 0);
+  std::vector<raster::Vertex> manyKept(count > InlineVertices ? static_cast<std::size_t>(count) : 0);
   raster::Vertex* kept = count > InlineVertices ? manyKept.data() : inlineKept;
   const int n = DropRepeatedVertices(points, count, kept);
   if (filled) raster::FillEvenOdd(pixels_, kept, n, PixelOf(fillColor_));
@@ -285,7 +287,8 @@ const std::vector<uint64_t>& ImageSurface::CountedRowWork(std::size_t rows) {
 
 render::Color ImageSurface::PixelAt(int x, int y) const {
   const QRgb rgb = image_.pixel(x, y);
-  return render::Rgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
+  return render::Rgb(static_cast<uint32_t>(qRed(rgb)), static_cast<uint32_t>(qGreen(rgb)),
+                     static_cast<uint32_t>(qBlue(rgb)));
 }
 
 }  // namespace gui

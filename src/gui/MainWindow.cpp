@@ -1,11 +1,11 @@
 #include "gui/MainWindow.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPalette>
-#include <QStandardPaths>
+#include <QSignalBlocker>
 #include <stdexcept>
 
 #include "gui/AccessibleControls.h"
@@ -16,6 +16,7 @@
 #include "gui/MessageBox.h"
 #include "gui/PictureFile.h"
 #include "gui/QtText.h"
+#include "gui/SaveDialog.h"
 #include "window/WindowLayout.h"
 
 namespace gui {
@@ -53,6 +54,7 @@ MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), 
   ConnectEvents();
   ConnectKeys();
   accessibility_ = new WindowAccessibility(*this, logic_);
+  AddWindowShortcuts();
   progress_ = std::make_unique<gui::DrawProgress>(*this, *drawingArea_, picture_);
   Dispatch([this] { logic_.Load(); });
 }
@@ -63,6 +65,7 @@ void MainWindow::BuildWindow() {
   const window::WindowLayout& layout = window::MainWindowLayout();
   setObjectName("Form1");
   setWindowTitle(FromUtf8(layout.caption));
+  setWindowIcon(QIcon(":/surfplot.png"));
   setFixedSize(window::PixelsFromTwips(layout.clientWidthTwips),
                window::PixelsFromTwips(layout.clientHeightTwips));
   QPalette background = palette();
@@ -121,11 +124,12 @@ void MainWindow::BuildPictureMenu() {
           [this](bool shown) { Dispatch([&] { logic_.ShowValues(shown); }); });
 }
 
+void MainWindow::CheckShowValues() {
+  pictureMenu_->findChild<QAction*>("ShowValues")->setChecked(true);
+}
+
 void MainWindow::AskAndSavePicture() {
-  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  const QString folder = !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
-  const QString name = QFileDialog::getSaveFileName(
-      this, "Save Picture As", QDir(folder).filePath("surface.png"), "PNG image (*.png);;SVG image (*.svg)");
+  const QString name = AskPictureFileName(this, ProgramSettings());
   if (!name.isEmpty()) SavePicture(name);
 }
 
@@ -148,6 +152,17 @@ void MainWindow::CopyPicture() {
   logic_.DrawPictureOn(copy);
   QGuiApplication::clipboard()->setImage(copy.image());
 }
+
+void MainWindow::SetFormulaText(const std::string& text) {
+  formulaBox_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::SetScaleValue(int32_t value) {
+  const QSignalBlocker quiet(scale_);
+  scale_->setValue(value);
+}
+
+void MainWindow::DrawFunction() { drawButton_->click(); }
 
 void MainWindow::SetTabOrder() {
   const auto order = window::FocusOrder();
@@ -183,6 +198,23 @@ void MainWindow::ConnectEvents() {
       Dispatch([&] { logic_.ChooseColorMode(mode); });
     });
   }
+}
+
+void MainWindow::AddWindowShortcuts() {
+  auto* quit = new QAction(this);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit, &QAction::triggered, this, [this] { Dispatch([this] { logic_.Exit(); }); });
+  addAction(quit);
+  // The wheel over the picture scales it as over the arrows.
+  drawingArea_->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == drawingArea_ && event->type() == QEvent::Wheel) {
+    QCoreApplication::sendEvent(scale_, event);
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 template <class Handler>

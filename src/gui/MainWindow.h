@@ -60,6 +60,15 @@ class MainWindow : public QWidget, public window::WindowControls {
   // Puts the picture on the clipboard as an image.
   void CopyPicture();
 
+  // What a user does before pressing Draw Function, for a start with options: the
+  // formula box and the scale as if typed and set (the scale draws nothing here).
+  void SetFormulaText(const std::string& text);
+  void SetScaleValue(int32_t value);
+  // Checks "Show Values" as a click on it would.
+  void CheckShowValues();
+  // Draw Function, as its button runs it.
+  void DrawFunction();
+
  private:
   void BuildWindow();
   void BuildControls();
@@ -69,6 +78,8 @@ class MainWindow : public QWidget, public window::WindowControls {
   void ConnectEvents();
   // What the keyboard does beyond Qt's own (MainWindowKeys.cpp).
   void ConnectKeys();
+  void AddWindowShortcuts();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void AskAndSavePicture();
   // Runs one handler of the window's logic, then shows what it drew.
   template <class Handler>

@@ -1,6 +1,7 @@
 #include "gui/UpDownControl.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace gui {
@@ -21,6 +22,15 @@ UpDownControl::UpDownControl(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   connect(up_, &QToolButton::clicked, this, &UpDownControl::StepUp);
   connect(down_, &QToolButton::clicked, this, &UpDownControl::StepDown);
+  // The arrows cover the whole control: the wheel over them is the control's.
+  up_->installEventFilter(this);
+  down_->installEventFilter(this);
+}
+
+bool UpDownControl::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Wheel) return QWidget::eventFilter(watched, event);
+  wheelEvent(static_cast<QWheelEvent*>(event));
+  return true;
 }
 
 void UpDownControl::Configure(const window::UpDownSettings& settings) {
@@ -66,6 +76,16 @@ void UpDownControl::keyPressEvent(QKeyEvent* event) {
       QWidget::keyPressEvent(event);
       return;
   }
+  event->accept();
+}
+
+void UpDownControl::wheelEvent(QWheelEvent* event) {
+  // Qt counts a notch as 120 (eighths of a degree, 15 degrees a notch).
+  constexpr int Notch = 120;
+  wheelEighths_ += event->angleDelta().y();
+  const int notches = wheelEighths_ / Notch;
+  wheelEighths_ -= notches * Notch;
+  if (notches != 0) StepBy(int64_t{notches} * increment_);
   event->accept();
 }
 

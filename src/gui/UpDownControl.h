@@ -10,7 +10,8 @@ namespace gui {
 
 // A spin control without a text box: two arrow buttons stacked, a 32-bit value
 // that moves by a fixed increment and stays within its bounds. The arrows
-// repeat while held; Up and Down, + and - work while it has the focus.
+// repeat while held; Up and Down, + and - work while it has the focus, and each
+// notch of the mouse wheel is one step (up is larger).
 class UpDownControl : public QWidget {
   Q_OBJECT
 
@@ -38,6 +39,8 @@ class UpDownControl : public QWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void StepBy(int64_t delta);
@@ -48,6 +51,8 @@ class UpDownControl : public QWidget {
   int32_t increment_ = 1;
   int32_t minimum_ = 0;
   int32_t maximum_ = 100;
+  // A fine-grained wheel turns in parts of a notch; they add up to whole steps.
+  int wheelEighths_ = 0;
 };
 
 }  // namespace gui

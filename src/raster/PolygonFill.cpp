@@ -57,7 +57,7 @@ void FillEvenOdd(const PixelBuffer& buffer, const Vertex* points, int count, uin
   if (rows.top >= rows.bottom) return;
   constexpr int InlineEdges = 16;
   int64_t inlineToggles[InlineEdges];
-  std::vector<int64_t> manyToggles(count > InlineEdges ? count : 0);
+  std::vector<int64_t> manyToggles(count > InlineEdges ? static_cast<std::size_t>(count) : 0);
   int64_t* toggles = count > InlineEdges ? manyToggles.data() : inlineToggles;
   for (int64_t y = rows.top; y < rows.bottom; ++y) {
     int toggleCount = 0;

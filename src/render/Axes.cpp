@@ -8,7 +8,7 @@
 namespace render {
 
 // "X" stands at the end of the negative X half-axis, "Y" and "Z" at the positive ends.
-std::string_view AxisLabel(int segment) {
+std::string_view AxisLabel(std::size_t segment) {
   switch (segment) {
     case 0:
       return "X";
@@ -28,7 +28,7 @@ void DrawAxes(DrawingSurface& area, const AxisPoints& axes, const View& view) {
     return ScreenPoint{p.x * pixelScale, p.y * pixelScale};
   };
   area.SetForeColor(0);
-  for (int segment = 0; segment < static_cast<int>(axes.size()); ++segment) {
+  for (std::size_t segment = 0; segment < axes.size(); ++segment) {
     const AxisSegment& s = axes[segment];
     const ScreenPoint start = project(s[0], s[1], s[2]);
     const ScreenPoint end = project(s[3], s[4], s[5]);

@@ -13,7 +13,9 @@ namespace {
 void FillCell(const CellGrid& grid, const FormulaPoints& formula, float X, float Y, Cell& row) {
   const Coefficients& c = grid.coefficients;
   const float dx = grid.dx, dy = grid.dy;
-  auto put = [&row](CellColumn column, auto&& value) { runtime::Statement([&] { row[column] = value(); }); };
+  auto put = [&row](CellColumn column, auto&& value) {
+    runtime::Statement([&] { row[static_cast<std::size_t>(column)] = value(); });
+  };
   auto sx = [&](float v) { return CubeCoordinate(c.scaleX, c.centerX, v); };
   auto sy = [&](float v) { return CubeCoordinate(c.scaleY, c.centerY, v); };
   auto sz = [&](float x, float y) { return CubeHeight(c.scaleZ, c.centerZ, EvaluateFinite(formula, x, y)); };

@@ -124,7 +124,7 @@ void SvgSurface::Line(float x1, float y1, float x2, float y2, render::Color colo
   const std::array<float, 4> ends{x1, y1, x2, y2};
   std::string geometry;
   static constexpr const char* names[] = {" x1=\"", " y1=\"", " x2=\"", " y2=\""};
-  for (int k = 0; k < 4; ++k) {
+  for (std::size_t k = 0; k < ends.size(); ++k) {
     if (!std::isfinite(ends[k])) return;
     // Ties to even under the default rounding mode, as the area rounds them.
     geometry += names[k] + Number(std::nearbyint(static_cast<double>(ends[k])), 0) + "\"";

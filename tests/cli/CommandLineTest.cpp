@@ -51,8 +51,12 @@ TEST_F(CommandLine, ExitStatusesSayWhatHappened) {
        0,
        "0. < Z < 1.706\n",
        ""},
-      {"unknown option", {"--output", File("c.png"), "--colour", "red"}, 1, "", "Unknown option 'colour'"},
-      {"missing value", {"--output"}, 1, "", "Missing value after '--output'"},
+      {"unknown option",
+       {"--output", File("c.png"), "--colour", "red"},
+       1,
+       "",
+       "surfplot: unknown option '--colour'"},
+      {"missing value", {"--output"}, 1, "", "missing value after '--output'"},
       {"options without --output", {"--size", "100"}, 1, "", "--output FILE"},
       {"size out of range",
        {"--output", File("d.png"), "--size", "15"},
@@ -60,7 +64,13 @@ TEST_F(CommandLine, ExitStatusesSayWhatHappened) {
        "",
        "--size takes a whole number from 16"},
       {"unknown mode", {"--output", File("d.png"), "--mode", "rainbow"}, 1, "", "--mode takes grid, lines"},
-      {"wrong value", {"--output", File("e.png"), "--resolution", "1e3"}, 2, "", "Wrong value\n"},
+      {"wrong value", {"--output", File("e.png"), "--resolution", "1e3"}, 2, "", "surfplot: Wrong value\n"},
+      {"beyond a float",
+       {"--output", File("e.png"), "--x-min", "1" + QString(39, '0')},
+       2,
+       "",
+       "--x-min takes"},
+      {"no display", {}, 6, "", "surfplot: cannot open a display"},
       {"X range",
        {"--output", File("e.png"), "--x-min", "3"},
        2,
@@ -118,7 +128,7 @@ TEST_F(CommandLine, AMinusWritesThePngToStandardOutputAndTheRangeToStandardError
   const Outcome toFile = Surfplot({"--output", File("s.png")});
   const Outcome piped = Surfplot({"--output", "-"});
   ASSERT_EQ(piped.status, 0);
-  EXPECT_EQ(piped.err, "0. < Z < 1.708\n");
+  EXPECT_EQ(piped.err, "surfplot: 0. < Z < 1.708\n");
   QFile file(File("s.png"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(piped.out, file.readAll());

@@ -106,7 +106,7 @@ TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
         const int bands = banded.SplitIntoBands(wanted);
         ASSERT_EQ(bands, wanted);
         pool.Run(static_cast<std::size_t>(bands),
-                 [&](std::size_t k) { draw(banded.Band(static_cast<int>(k))); });
+                 [&, &drawing = draw](std::size_t k) { drawing(banded.Band(static_cast<int>(k))); });
         EXPECT_EQ(banded.image(), whole.image())
             << name << ", " << wanted << " bands at scale " << pixelScale;
       }

@@ -1,0 +1,60 @@
+// The mouse wheel steps the scale as its arrows do; Ctrl+Q ends as Exit does.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "gui/MainWindow.h"
+
+namespace {
+
+void Turn(QWidget* target, int eighthsOfADegree) {
+  const QPointF at(target->width() / 2.0, target->height() / 2.0);
+  QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, eighthsOfADegree), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(target, &wheel);
+}
+
+TEST(ScaleWheel, EachNotchIsOneStepOfTheScale) {
+  const struct {
+    const char* name;
+    const char* over;
+    bool drawnFirst;
+    std::vector<int> turns;
+    int scale;
+  } rows[] = {
+      {"up over the picture", "Picture1", true, {120}, 105},
+      {"before the first draw", "Picture1", false, {120}, 105},
+      {"over an arrow", "GraphScale", true, {-120, -120}, 90},
+      {"two notches at once", "Picture1", true, {240}, 110},
+      {"half notches add up", "GraphScale", true, {60, 60, 60}, 105},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    gui::MainWindow form;
+    form.show();
+    if (row.drawnFirst) form.Logic().Draw();
+    auto* target = form.findChild<QWidget*>(row.over);
+    ASSERT_NE(target, nullptr);
+    // The arrows fill the control; the wheel turns over one of them.
+    if (auto* arrow = target->childAt(target->width() / 2, 1)) target = arrow;
+    const uint64_t before = form.Picture().Revision();
+    for (const int turn : row.turns) Turn(target, turn);
+    EXPECT_EQ(form.ScaleValue(), row.scale);
+    if (row.drawnFirst) {
+      EXPECT_NE(form.Picture().Revision(), before) << "the new scale is drawn";
+    }
+  }
+}
+
+TEST(ScaleWheel, CtrlQEndsAsExitDoes) {
+  gui::MainWindow form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace
