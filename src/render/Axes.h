@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "render/AxisPoints.h"
@@ -9,7 +10,7 @@
 namespace render {
 
 // The letter written at the end of an axis segment, or nothing.
-std::string_view AxisLabel(int segment);
+std::string_view AxisLabel(std::size_t segment);
 
 // Six dotted white half-axes and the black letters X, Y, Z at the ends of
 // segments 0, 3 and 5. Errors of the projection propagate.

@@ -167,10 +167,10 @@ Box DrawCaption(Layout& layout, const PlotFacts& plot) {
 
 // The letters X, Y and Z where the axes put them, in the area's font.
 void TakeAxisLetters(Layout& layout, const AxisPoints& axes, const ViewProjector& projector) {
-  for (int segment = 0; segment < static_cast<int>(axes.size()); ++segment) {
+  for (std::size_t segment = 0; segment < axes.size(); ++segment) {
     const std::string_view letter = AxisLabel(segment);
     if (letter.empty()) continue;
-    const AxisSegment& s = axes[static_cast<std::size_t>(segment)];
+    const AxisSegment& s = axes[segment];
     const ScreenPoint at = projector.Project(s[3], s[4], s[5]);
     const DrawingSurface::TextExtent extent = layout.area.MeasureText(letter);
     layout.taken.push_back({at.x, at.y, at.x + extent.width, at.y + extent.height});
