@@ -1,12 +1,13 @@
 #include <QApplication>
 
+#include "cli/ArgumentText.h"
 #include "cli/CommandLine.h"
 #include "cli/Render.h"
 #include "gui/MainWindow.h"
 
 int main(int argc, char** argv) {
   QStringList arguments;
-  for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
+  for (int k = 0; k < argc; ++k) arguments << cli::ArgumentText(argv[k]);
   const cli::ParsedCommandLine parsed = cli::ParseCommandLine(arguments);
   if (parsed.action != cli::ParsedCommandLine::Action::OpenWindow)
     return static_cast<int>(cli::Run(parsed, argc, argv));

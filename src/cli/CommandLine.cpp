@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "cli/ArgumentText.h"
 #include "gui/DrawingAreaImage.h"
 #include "window/PlotWindow.h"
 #include "window/WindowLayout.h"
@@ -138,7 +139,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 
   ParsedCommandLine parsed = WithAction(Action::Render);
   RenderRequest& request = parsed.request;
-  request.output = parser.value("output").toStdString();
+  request.output = ArgumentBytes(parser.value("output"));
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
   for (std::size_t k = 0; k < InputOptions.size(); ++k)
     if (parser.isSet(InputOptions[k].name))

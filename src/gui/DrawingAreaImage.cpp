@@ -46,7 +46,7 @@ ImageSurface MakeDrawingAreaImage(double devicePixelRatio) {
   return image;
 }
 
-svg::SvgSurface MakePictureSvg(int size) {
+svg::SvgSurface MakePictureSvg(int size, svg::DocumentOutput* output) {
   CheckPictureSize(size);
   const window::FontStyle style = LetterFont();
   // Measured as the area's image measures its letters, so the text sits where it does there.
@@ -60,7 +60,7 @@ svg::SvgSurface MakePictureSvg(int size) {
   svgFont.bold = style.bold;
   svgFont.ascent = metrics.ascent();
   svgFont.lineHeight = metrics.height();
-  return svg::SvgSurface(window::DrawingAreaPixels(), size, Background(), std::move(svgFont));
+  return svg::SvgSurface(window::DrawingAreaPixels(), size, Background(), std::move(svgFont), output);
 }
 
 }  // namespace gui

@@ -3,10 +3,12 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStandardPaths>
+#include <new>
 #include <stdexcept>
 
 #include "gui/ControlFactory.h"
@@ -16,6 +18,7 @@
 #include "gui/MessageBox.h"
 #include "gui/PictureFile.h"
 #include "gui/QtText.h"
+#include "runtime/RuntimeError.h"
 #include "window/WindowLayout.h"
 
 namespace gui {
@@ -124,8 +127,16 @@ void MainWindow::AskAndSavePicture() {
 void MainWindow::SavePicture(const QString& fileName) {
   std::optional<std::string> failure;
   if (const auto format = FormatOfFileName(fileName)) {
-    const auto replay = [this](render::DrawingSurface& surface) { logic_.DrawPictureOn(surface); };
-    failure = WriteFileAtomically(fileName, PictureBytes(*format, window::DrawingAreaPixels(), replay));
+    const auto replay = [this](render::DrawingSurface& surface) {
+      logic_.DrawPictureOn(surface);
+      return true;
+    };
+    try {
+      failure = WritePicture(*format, window::DrawingAreaPixels(), replay,
+                             QFile::encodeName(fileName).toStdString());
+    } catch (const std::bad_alloc&) {
+      failure = runtime::DescribeError(runtime::ErrorNumber::OutOfMemory);
+    }
   } else {
     failure = "its name ends in neither .png nor .svg";
   }
