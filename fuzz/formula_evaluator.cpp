@@ -2,7 +2,9 @@
 // header that chooses X and Y. The compiled formula must agree with the exact
 // evaluator on value, kind, ParseError, passed-on faults and RND's sequence, and a
 // lattice of points around X and Y, evaluated row by row, with the compiled formula
-// at each point.
+// at each point. A pure formula's Z range and cell table over a grid from X and Y,
+// shared out row by row among threads, must be those of one ordered pass of point
+// by point evaluations.
 //
 // Layout: byte 0 picks the kinds of X (bits 0-1) and Y (bits 2-3): 32-bit float,
 // 64-bit float, 16-bit or 32-bit integer; bytes 1-4 and 5-8 hold their bits; the
@@ -19,6 +21,11 @@
 #include "formula/LatticeEvaluation.h"
 #include "formula/PathAgreement.h"
 #include "formula/RandomSequence.h"
+#include "runtime/Progress.h"
+#include "runtime/WorkerPool.h"
+#include "surface/CellTableBuilder.h"
+#include "surface/CompiledRowEvaluation.h"
+#include "surface/ZRangeScan.h"
 
 namespace {
 
@@ -65,6 +72,57 @@ void CompareLattice(const std::string& text, formula::Formula& compiled, float x
   std::abort();
 }
 
+struct Surface {
+  surface::Limits limits;
+  int16_t lastParseError = 0;
+  surface::CellTable cells;
+};
+
+Surface Draw(surface::Limits limits, const surface::FormulaPoints& points, runtime::WorkerPool& pool) {
+  runtime::NoProgress progress;
+  Surface drawn;
+  drawn.lastParseError = surface::ScanZRange(limits, points, pool, progress).lastParseError;
+  surface::Coefficients coefficients;
+  surface::ComputeCoefficients(limits, coefficients);
+  surface::BuildCellTable(limits, coefficients, points, surface::ColorMode::Colors, drawn.cells, pool,
+                          progress);
+  drawn.limits = limits;
+  return drawn;
+}
+
+surface::PointEvaluation PointsOf(const std::string& text) {
+  auto compiled = std::make_shared<formula::Formula>(text);
+  auto random = std::make_shared<formula::RandomSequence>();
+  return [compiled, random](float x, float y) {
+    return compiled->Evaluate(Value::Single(x), Value::Single(y), *random);
+  };
+}
+
+// The grid from X to X + 3 and Y to Y + 2.5 at resolution 7: 49 cells, rows shared
+// out among three threads, against one ordered pass.
+void CompareSharedOutRows(const std::string& text, bool pure, float x, float y) {
+  if (!pure) return;
+  surface::Limits limits;
+  const float values[] = {x, x + 3, y, y + 2.5f, 7};
+  for (int k = 0; const surface::Limit limit : surface::InputLimits) limits[limit] = values[k++];
+  if (!(limits.XMin() < limits.XMax() && limits.YMin() < limits.YMax()) || surface::GridRefusal(limits))
+    return;
+  static runtime::WorkerPool one(1), three(3);
+  const Surface alone = Draw(limits, {PointsOf(text), true}, one);
+  surface::FormulaPoints shared{PointsOf(text), true, [text] { return PointsOf(text); },
+                                surface::CompiledRowEvaluations(text)};
+  const Surface together = Draw(limits, shared, three);
+  const bool same =
+      std::memcmp(&alone.limits, &together.limits, sizeof alone.limits) == 0 &&
+      alone.lastParseError == together.lastParseError && alone.cells.size() == together.cells.size() &&
+      std::memcmp(alone.cells.data(), together.cells.data(), alone.cells.size() * sizeof(surface::Cell)) == 0;
+  if (same) return;
+  std::fprintf(stderr,
+               "rows shared out among threads differ from one pass on \"%s\" from X = %.9g, Y = %.9g\n",
+               text.c_str(), static_cast<double>(x), static_cast<double>(y));
+  std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -85,5 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Compare(text, compiled, X, X, random);
   Compare(text, compiled, X, Y, random);
   CompareLattice(text, compiled, static_cast<float>(X.ToDouble()), static_cast<float>(Y.ToDouble()));
+  CompareSharedOutRows(text, compiled.IsPure(), static_cast<float>(X.ToDouble()),
+                       static_cast<float>(Y.ToDouble()));
   return 0;
 }

@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "cli/ArgumentText.h"
 #include "cli/CommandLine.h"
 #include "cli/DisplayGuard.h"
 #include "cli/Render.h"
@@ -10,7 +11,7 @@
 
 int main(int argc, char** argv) {
   QStringList arguments;
-  for (int k = 0; k < argc; ++k) arguments << QString::fromLocal8Bit(argv[k]);
+  for (int k = 0; k < argc; ++k) arguments << cli::ArgumentText(argv[k]);
   const cli::ParsedCommandLine parsed = cli::ParseCommandLine(arguments);
   if (parsed.action != cli::ParsedCommandLine::Action::OpenWindow)
     return static_cast<int>(cli::Run(parsed, argc, argv));

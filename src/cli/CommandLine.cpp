@@ -5,6 +5,7 @@
 #include <charconv>
 #include <limits>
 
+#include "cli/ArgumentText.h"
 #include "gui/DrawingAreaImage.h"
 #include "runtime/Conversions.h"
 #include "runtime/RuntimeError.h"
@@ -193,7 +194,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     return WithError(Action::UsageError, "--size sets the size of the picture that --output FILE writes");
   ParsedCommandLine parsed = WithAction(toFile ? Action::Render : Action::OpenWindow);
   RenderRequest& request = parsed.request;
-  if (toFile) request.output = parser.value("output").toStdString();
+  if (toFile) request.output = ArgumentBytes(parser.value("output"));
   request.values = parser.isSet("values");
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
   std::string& error = parsed.error;

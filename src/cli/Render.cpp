@@ -1,8 +1,11 @@
 #include "cli/Render.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QLocale>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 
@@ -10,6 +13,7 @@
 #include "cli/HeadlessControls.h"
 #include "gui/DecimalSeparator.h"
 #include "gui/PictureFile.h"
+#include "runtime/RuntimeError.h"
 #include "window/PlotWindow.h"
 
 namespace cli {
@@ -27,8 +31,9 @@ ExitStatus ReportRefused(const std::string& error) {
   return ExitStatus::Refused;
 }
 
-ExitStatus ReportNotWritten(const std::string& file, const std::string& reason) {
-  std::cerr << "surfplot: cannot write '" << file << "': " << reason << "\n";
+// `target` as the message names it: a file's name in quotes, or standard output.
+ExitStatus ReportNotWritten(const std::string& target, const std::string& reason) {
+  std::cerr << "surfplot: cannot write " << target << ": " << reason << "\n";
   return ExitStatus::NotWritten;
 }
 
@@ -47,22 +52,22 @@ ExitStatus StatusOf(window::DrawOutcome outcome) {
   return ExitStatus::Failed;
 }
 
-bool WriteToStandardOutput(const QByteArray& bytes) {
-  QFile out;
-  return out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush();
+ExitStatus ReportOutOfMemory() {
+  std::cerr << "surfplot: " << runtime::ErrorReport(runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory)) << "\n";
+  return ExitStatus::Failed;
 }
 
 ExitStatus RenderPicture(const RenderRequest& request) {
   const bool toStandardOutput = request.output == "-";
   const QString file = QString::fromStdString(request.output);
   const auto format = toStandardOutput ? gui::PictureFormat::Png : gui::FormatOfFileName(file);
-  if (!format) return ReportNotWritten(request.output, "the name ends in neither .png nor .svg");
+  if (!format) return ReportNotWritten("'" + request.output + "'", "the name ends in neither .png nor .svg");
 
   // The draw paints the picture once, at its size; the file takes it as drawn.
   ExitStatus status = ExitStatus::Failed;
   std::string zRange;
   const int size = request.size.value_or(window::DrawingAreaPixels());
-  const QByteArray bytes = gui::PictureBytes(*format, size, [&](render::DrawingSurface& picture) {
+  const auto draw = [&](render::DrawingSurface& picture) {
     HeadlessControls controls(picture, gui::DecimalSeparatorOf(QLocale::system()));
     window::PlotWindow logic(controls);
     logic.Load();
@@ -71,19 +76,30 @@ ExitStatus RenderPicture(const RenderRequest& request) {
     status = StatusOf(logic.Draw());
     for (const std::string& message : controls.messages) std::cerr << "surfplot: " << message << "\n";
     zRange = controls.NumberText(NumberBox::ZMin) + " < Z < " + controls.NumberText(NumberBox::ZMax);
-  });
-  if (status != ExitStatus::Drawn) return status;
-
-  if (toStandardOutput) {
-    if (!WriteToStandardOutput(bytes)) return ReportNotWritten("-", "standard output is closed");
-  } else if (const auto failure = gui::WriteFileAtomically(file, bytes)) {
-    return ReportNotWritten(request.output, *failure);
+    return status == ExitStatus::Drawn;
+  };
+  try {
+    if (const auto failure = gui::WritePicture(*format, size, draw, request.output))
+      return ReportNotWritten(toStandardOutput ? "standard output" : "'" + request.output + "'", *failure);
+  } catch (const std::bad_alloc&) {
+    return ReportOutOfMemory();
   }
+  if (status != ExitStatus::Drawn) return status;
   if (toStandardOutput)
     std::cerr << "surfplot: " << zRange << std::endl;
   else
     std::cout << zRange << std::endl;
   return ExitStatus::Drawn;
+}
+
+// Standard output closed when the program starts: a file opened later would take
+// its place and receive what is meant for it. /dev/null holds the place, and
+// "-" is refused.
+bool HoldStandardOutput() {
+  if (fcntl(STDOUT_FILENO, F_GETFD) != -1) return true;
+  const int placeholder = open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (placeholder >= 0 && placeholder != STDOUT_FILENO) close(placeholder);
+  return false;
 }
 
 }  // namespace
@@ -113,8 +129,16 @@ ExitStatus Run(const ParsedCommandLine& parsed, int argc, char** argv) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
       std::cerr << "surfplot: " << message.toStdString() << "\n";
   });
+  // A reader that goes away is a write error to report, not a reason to die.
+  std::signal(SIGPIPE, SIG_IGN);
+  if (!HoldStandardOutput() && parsed.request.output == "-")
+    return ReportNotWritten("standard output", "it is closed");
   QGuiApplication application(argc, argv);
-  return RenderPicture(parsed.request);
+  try {
+    return RenderPicture(parsed.request);
+  } catch (const std::bad_alloc&) {
+    return ReportOutOfMemory();
+  }
 }
 
 }  // namespace cli

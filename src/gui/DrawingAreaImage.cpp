@@ -47,7 +47,7 @@ ImageSurface MakeDrawingAreaImage(double devicePixelRatio) {
   return image;
 }
 
-svg::SvgSurface MakePictureSvg(int size) {
+svg::SvgSurface MakePictureSvg(int size, svg::DocumentOutput* output) {
   CheckPictureSize(size);
   const window::FontStyle style = LetterFont();
   // Measured as the area's image measures its letters, so the text sits where it does there.
@@ -73,7 +73,7 @@ svg::SvgSurface MakePictureSvg(int size) {
     return small.horizontalAdvance(FromUtf8(text)) / MeasuringSize;
   };
   return svg::SvgSurface(window::DrawingAreaPixels(), size, Background(), std::move(svgFont),
-                         std::move(smallPrint));
+                         std::move(smallPrint), output);
 }
 
 }  // namespace gui

@@ -22,7 +22,8 @@ ImageSurface MakePictureImage(int size);
 ImageSurface MakeDrawingAreaImage(double devicePixelRatio = 1);
 
 // The drawing area's picture as an SVG document shown `size` pixels square; its
-// user units are the area's pixels. The same range as MakePictureImage.
-svg::SvgSurface MakePictureSvg(int size);
+// user units are the area's pixels. The same range as MakePictureImage. Written to
+// `output` as it is made, or kept in memory without one.
+svg::SvgSurface MakePictureSvg(int size, svg::DocumentOutput* output = nullptr);
 
 }  // namespace gui

@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <numeric>
 #include <optional>
 #include <vector>
@@ -170,6 +171,8 @@ void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
 ImageSurface::ImageSurface(int width, int height, render::Color background, const QFont& font,
                            double pixelScale)
     : image_(width, height, QImage::Format_RGB32), whole_(pixelScale, background), font_(font) {
+  // Qt gives a null image where the memory for the pixels cannot be had.
+  if (image_.isNull()) throw std::bad_alloc();
   image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
   image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
   // Crisp letters in exactly the foreground colour.

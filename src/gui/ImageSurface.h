@@ -74,6 +74,7 @@ class ImageSurface : public render::DrawingSurface {
   // The font's point size is taken at 96 dots per inch. The render code places
   // its vertices at `pixelScale` image pixels per drawing-area pixel; lines and
   // outlines are as many pixels wide, rounded, and their dots as much longer.
+  // Raises std::bad_alloc when the memory for the pixels cannot be had.
   ImageSurface(int width, int height, render::Color background, const QFont& font, double pixelScale = 1);
 
   double PixelScale() const override { return whole_.PixelScale(); }

@@ -1,11 +1,13 @@
 #include "gui/MainWindow.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <new>
 #include <stdexcept>
 
 #include "gui/AccessibleControls.h"
@@ -17,6 +19,7 @@
 #include "gui/PictureFile.h"
 #include "gui/QtText.h"
 #include "gui/SaveDialog.h"
+#include "runtime/RuntimeError.h"
 #include "window/WindowLayout.h"
 
 namespace gui {
@@ -136,8 +139,16 @@ void MainWindow::AskAndSavePicture() {
 void MainWindow::SavePicture(const QString& fileName) {
   std::optional<std::string> failure;
   if (const auto format = FormatOfFileName(fileName)) {
-    const auto replay = [this](render::DrawingSurface& surface) { logic_.DrawPictureOn(surface); };
-    failure = WriteFileAtomically(fileName, PictureBytes(*format, window::DrawingAreaPixels(), replay));
+    const auto replay = [this](render::DrawingSurface& surface) {
+      logic_.DrawPictureOn(surface);
+      return true;
+    };
+    try {
+      failure = WritePicture(*format, window::DrawingAreaPixels(), replay,
+                             QFile::encodeName(fileName).toStdString());
+    } catch (const std::bad_alloc&) {
+      failure = runtime::DescribeError(runtime::ErrorNumber::OutOfMemory);
+    }
   } else {
     failure = "its name ends in neither .png nor .svg";
   }

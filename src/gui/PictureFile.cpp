@@ -2,11 +2,24 @@
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <new>
 
 #include "gui/DrawingAreaImage.h"
+#include "gui/OutputFile.h"
 
 namespace gui {
+namespace {
+
+QByteArray PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  // Into memory, saving fails only for want of it.
+  if (!image.save(&buffer, "PNG")) throw std::bad_alloc();
+  return bytes;
+}
+
+}  // namespace
 
 std::optional<PictureFormat> FormatOfFileName(const QString& name) {
   const QString suffix = QFileInfo(name).suffix().toLower();
@@ -15,35 +28,21 @@ std::optional<PictureFormat> FormatOfFileName(const QString& name) {
   return std::nullopt;
 }
 
-QByteArray PngBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
-
-QByteArray PictureBytes(PictureFormat format, int size,
-                        const std::function<void(render::DrawingSurface&)>& draw) {
+std::optional<std::string> WritePicture(PictureFormat format, int size,
+                                        const std::function<bool(render::DrawingSurface&)>& draw,
+                                        const std::string& path) {
+  OutputFile file(path);
   if (format == PictureFormat::Svg) {
-    svg::SvgSurface picture = MakePictureSvg(size);
-    draw(picture);
-    return QByteArray::fromStdString(picture.Document());
+    svg::SvgSurface picture = MakePictureSvg(size, &file);
+    if (!draw(picture)) return std::nullopt;
+    picture.Finish();
+  } else {
+    ImageSurface picture = MakePictureImage(size);
+    if (!draw(picture)) return std::nullopt;
+    const QByteArray bytes = PngBytes(picture.image());
+    file.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   }
-  ImageSurface picture = MakePictureImage(size);
-  draw(picture);
-  return PngBytes(picture.image());
-}
-
-std::optional<std::string> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    const std::string reason = file.errorString().toStdString();
-    file.cancelWriting();
-    return reason;
-  }
-  return std::nullopt;
+  return file.Commit();
 }
 
 }  // namespace gui

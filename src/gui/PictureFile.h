@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -16,15 +14,13 @@ enum class PictureFormat { Png, Svg };
 // The format a file name asks for by its extension (.png or .svg, any case).
 std::optional<PictureFormat> FormatOfFileName(const QString& name);
 
-QByteArray PngBytes(const QImage& image);
-
-// A picture `size` pixels square in the given format, drawn by `draw` onto the
-// matching surface.
-QByteArray PictureBytes(PictureFormat format, int size,
-                        const std::function<void(render::DrawingSurface&)>& draw);
-
-// Writes the bytes to a temporary file beside `path` and renames it over `path`, so a
-// file that existed before is never left half-written. On failure, the reason.
-std::optional<std::string> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Draws a picture `size` pixels square in the given format with `draw`, onto the
+// matching surface, and writes it to `path` (see OutputFile; "-" is standard output)
+// unless `draw` says it failed; an SVG document goes to the file as it is made. The
+// system's reason when the file could not be written. Raises std::bad_alloc when the
+// memory for the picture cannot be had; the file is then left as it was.
+std::optional<std::string> WritePicture(PictureFormat format, int size,
+                                        const std::function<bool(render::DrawingSurface&)>& draw,
+                                        const std::string& path);
 
 }  // namespace gui

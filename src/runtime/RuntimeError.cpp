@@ -20,6 +20,10 @@ std::string DescribeError(ErrorNumber number) {
   return "Run-time error";
 }
 
+std::string ErrorReport(const RuntimeError& error) {
+  return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();
+}
+
 RuntimeError::RuntimeError(ErrorNumber number) : RuntimeError(number, DescribeError(number)) {}
 
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& description)

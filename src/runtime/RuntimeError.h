@@ -31,4 +31,7 @@ class RuntimeError : public std::runtime_error {
 
 std::string DescribeError(ErrorNumber number);
 
+// The error as the user is told of it: "Run-time error '7':", a blank line and its text.
+std::string ErrorReport(const RuntimeError& error);
+
 }  // namespace runtime

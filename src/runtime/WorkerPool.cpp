@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 namespace runtime {
@@ -24,7 +25,16 @@ void ClearUpperVectorHalves() {
 
 WorkerPool::WorkerPool(unsigned threads) {
   if (threads < 2) return;
-  for (unsigned k = 0; k < threads; ++k) workers_.emplace_back([this] { Work(); });
+  workers_.reserve(threads);
+  for (unsigned k = 0; k < threads; ++k) {
+    try {
+      workers_.emplace_back([this] { Work(); });
+    } catch (const std::system_error&) {
+      // The system has no more threads or memory for their stacks: those that
+      // started share the work, or the calling thread does it all.
+      break;
+    }
+  }
 }
 
 WorkerPool::~WorkerPool() {
@@ -37,13 +47,19 @@ WorkerPool::~WorkerPool() {
 }
 
 unsigned WorkerPool::ThreadsFromEnvironment() {
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   if (const char* setting = std::getenv("SURFPLOT_THREADS")) {
     const std::string_view text(setting);
     unsigned threads = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), threads);
-    if (error == std::errc() && end == text.data() + text.size() && threads >= 1) return threads;
+    const bool whole = end == text.data() + text.size();
+    // More threads than a few per core only cost memory and switching; a number too
+    // large to read asks for as many as may be.
+    const unsigned most = std::min(MostThreadsPerCore * cores, MostThreads);
+    if (error == std::errc::result_out_of_range && whole) return most;
+    if (error == std::errc() && whole && threads >= 1) return std::min(threads, most);
   }
-  return std::max(1u, std::thread::hardware_concurrency());
+  return cores;
 }
 
 const std::function<void(std::size_t)>* WorkerPool::TakePart(std::size_t& part) {

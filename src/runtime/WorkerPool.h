@@ -19,6 +19,12 @@ namespace runtime {
 // its user while every core works.
 class WorkerPool {
  public:
+  // The most threads ThreadsFromEnvironment grants: per core, and in all.
+  static constexpr unsigned MostThreadsPerCore = 4;
+  static constexpr unsigned MostThreads = 256;
+
+  // Starts the threads; where the system cannot start them all, the pool works with
+  // those that started.
   explicit WorkerPool(unsigned threads);
   ~WorkerPool();
   WorkerPool(const WorkerPool&) = delete;
@@ -35,7 +41,8 @@ class WorkerPool {
            const std::function<void()>& whileWaiting = {},
            std::chrono::milliseconds pollInterval = std::chrono::milliseconds(20));
 
-  // SURFPLOT_THREADS when set to a whole number from 1, else the machine's cores.
+  // SURFPLOT_THREADS when set to a whole number from 1, at most MostThreadsPerCore
+  // per core and MostThreads, else the machine's cores.
   static unsigned ThreadsFromEnvironment();
 
  private:

@@ -1,7 +1,6 @@
 #include "surface/CellTableBuilder.h"
 
 #include <algorithm>
-#include <new>
 #include <optional>
 
 #include "runtime/ResumeNext.h"
@@ -26,18 +25,13 @@ std::vector<float> CellLows(float min, float max, float step, float resolution) 
 // A table of rows 0 .. lastRow, their content left to the fill. A table of that size
 // already is kept as it is; otherwise the previous table is released before the new
 // one is made, so that only one is ever held. A new table's rows are not zeroed:
-// the fills write every row they reach. False when even a table within the cap cannot be had.
-bool SizeTable(int32_t lastRow, CellTable& cells) {
+// the fills write every row they reach. Raises std::bad_alloc, the table left empty,
+// when even a table within the cap cannot be had.
+void SizeTable(int32_t lastRow, CellTable& cells) {
   const std::size_t rows = lastRow < 0 ? 0 : static_cast<std::size_t>(lastRow) + 1;
-  if (cells.size() == rows) return true;
+  if (cells.size() == rows) return;
   cells = CellTable();
-  try {
-    cells.resize(rows);
-  } catch (const std::bad_alloc&) {
-    cells = CellTable();
-    return false;
-  }
-  return true;
+  cells.resize(rows);
 }
 
 }  // namespace
@@ -58,7 +52,7 @@ bool BuildCellTable(const Limits& limits, const Coefficients& coefficients, cons
   Statement([&] { grid.dx = GridStep(limits.XMin(), limits.XMax(), resolution); });
   Statement([&] { grid.dy = GridStep(limits.YMin(), limits.YMax(), resolution); });
   Statement([&] { grid.lastRow = LastCellRow(resolution); });
-  if (!SizeTable(grid.lastRow, cells)) return true;
+  SizeTable(grid.lastRow, cells);
 
   grid.ys = CellLows(limits.YMin(), limits.YMax(), grid.dy, resolution);
   grid.xs = CellLows(limits.XMin(), limits.XMax(), grid.dx, resolution);

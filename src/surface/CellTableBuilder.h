@@ -25,6 +25,7 @@ std::optional<std::string> GridRefusal(const Limits& limits, Limit* concernedLim
 // the pool's threads, with the table of one thread to the bit; any other is built
 // in one ordered pass on this thread. Reports the stage BuildingCells. False when
 // the user cancelled: the table's rows are then of no use, though it has its size.
+// Raises std::bad_alloc when the memory for the table cannot be had.
 bool BuildCellTable(const Limits& limits, const Coefficients& coefficients, const FormulaPoints& formula,
                     surface::ColorMode mode, CellTable& cells, runtime::WorkerPool& pool,
                     runtime::Progress& progress);

@@ -105,19 +105,45 @@ std::string EscapeXmlText(std::string_view text) {
   return escaped;
 }
 
-SvgSurface::SvgSurface(int side, int size, render::Color background, SvgFont font, SvgSmallPrint smallPrint)
+class SvgSurface::MemoryOutput : public DocumentOutput {
+ public:
+  void Append(std::string_view text) override { text_.append(text); }
+  void Restart() override { text_.clear(); }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+SvgSurface::SvgSurface(int side, int size, render::Color background, SvgFont font, SvgSmallPrint smallPrint,
+                       DocumentOutput* output)
     : side_(side),
       size_(size),
       background_(background),
       font_(std::move(font)),
-      smallPrint_(std::move(smallPrint)) {
+      smallPrint_(std::move(smallPrint)),
+      memory_(output == nullptr ? std::make_unique<MemoryOutput>() : nullptr),
+      output_(output == nullptr ? memory_.get() : output) {
   Clear();
 }
+
+SvgSurface::SvgSurface(SvgSurface&& other) noexcept = default;
+SvgSurface::~SvgSurface() = default;
 
 void SvgSurface::Clear() {
   body_.clear();
   runAttributes_.clear();
   pendingTag_.clear();
+  output_->Restart();
+  output_->Append(Head());
+}
+
+void SvgSurface::PassOnBody() {
+  // Large enough that the output is called seldom, small beside any picture's memory.
+  constexpr std::size_t PassOnBytes = std::size_t{1} << 20;
+  if (body_.size() < PassOnBytes) return;
+  output_->Append(body_);
+  body_.clear();
 }
 
 void SvgSurface::Line(float x1, float y1, float x2, float y2, render::Color color) {
@@ -130,6 +156,7 @@ void SvgSurface::Line(float x1, float y1, float x2, float y2, render::Color colo
     geometry += names[k] + Number(std::nearbyint(static_cast<double>(ends[k])), 0) + "\"";
   }
   Emit("line", geometry, StrokeAttributes(color, lineStyle_));
+  PassOnBody();
 }
 
 void SvgSurface::SetCurrentPosition(float x, float y) {
@@ -151,6 +178,7 @@ void SvgSurface::Print(std::string_view text) {
   if (!runAttributes_.empty()) body_ += "</g>";
   runAttributes_.clear();
   body_ += "<text" + geometry + " fill=\"" + Hex(foreColor_) + "\">" + EscapeXmlText(text) + "</text>";
+  PassOnBody();
   currentX_ = 0;
   currentY_ =
       static_cast<float>(currentY_ + (small ? smallPrint_.lineHeight * smallPrintSize_ : font_.lineHeight));
@@ -182,6 +210,7 @@ void SvgSurface::Polygon(const render::PolygonPoint* points, int count) {
   const std::string fill = fillStyle_ == render::FillStyle::Solid ? " fill=\"" + Hex(fillColor_) + "\""
                                                                   : std::string(" fill=\"none\"");
   Emit("polygon", geometry, fill + StrokeAttributes(foreColor_, lineStyle_));
+  PassOnBody();
 }
 
 void SvgSurface::Emit(std::string_view tag, const std::string& geometry, const std::string& attributes) {
@@ -211,7 +240,7 @@ void SvgSurface::FlushPending() {
   pendingTag_.clear();
 }
 
-std::string SvgSurface::Document() const {
+std::string SvgSurface::Head() const {
   std::string document = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Integer(size_) +
                          "\" height=\"" + Integer(size_) + "\" viewBox=\"0 0 " + Integer(side_) + " " +
                          Integer(side_) + "\">";
@@ -228,11 +257,23 @@ std::string SvgSurface::Document() const {
       EscapeXmlText(font_.family) + "\" font-size=\"" + Number(font_.size) + "\"";
   if (font_.bold) document += " font-weight=\"bold\"";
   document += ">";
-  document += body_;
-  if (!pendingTag_.empty()) document += "<" + pendingTag_ + pendingGeometry_ + pendingAttributes_ + "/>";
-  if (!runAttributes_.empty()) document += "</g>";
-  document += "</g></svg>\n";
   return document;
+}
+
+std::string SvgSurface::Tail() const {
+  std::string tail;
+  if (!pendingTag_.empty()) tail += "<" + pendingTag_ + pendingGeometry_ + pendingAttributes_ + "/>";
+  if (!runAttributes_.empty()) tail += "</g>";
+  return tail + "</g></svg>\n";
+}
+
+void SvgSurface::Finish() {
+  output_->Append(body_ + Tail());
+  body_.clear();
+}
+
+std::string SvgSurface::Document() const {
+  return memory_ ? memory_->Text() + body_ + Tail() : std::string();
 }
 
 }  // namespace svg

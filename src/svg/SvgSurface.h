@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,15 @@ struct SvgSmallPrint {
   std::function<double(std::string_view)> width;
 };
 
+// Where a document goes as it is written, so that a large one need not be held.
+class DocumentOutput {
+ public:
+  virtual ~DocumentOutput() = default;
+  virtual void Append(std::string_view text) = 0;
+  // Drops everything appended so far: the picture was cleared.
+  virtual void Restart() = 0;
+};
+
 // A drawing surface that writes an SVG document: the drawing area's picture as
 // vectors, one element per drawing call in painter's order. User units are
 // pixels of the drawing area, so at pixel scale 1 every polygon vertex is a whole
@@ -41,8 +51,15 @@ struct SvgSmallPrint {
 // rasteriser does; they differ along edges.
 class SvgSurface : public render::DrawingSurface {
  public:
-  // A picture `side` units square shown at `size` pixels square.
-  SvgSurface(int side, int size, render::Color background, SvgFont font, SvgSmallPrint smallPrint = {});
+  // A picture `side` units square shown at `size` pixels square. Without an output
+  // the document is kept in memory, for Document.
+  SvgSurface(int side, int size, render::Color background, SvgFont font, SvgSmallPrint smallPrint = {},
+             DocumentOutput* output = nullptr);
+  SvgSurface(SvgSurface&& other) noexcept;
+  SvgSurface& operator=(SvgSurface&&) = delete;
+  SvgSurface(const SvgSurface&) = delete;
+  SvgSurface& operator=(const SvgSurface&) = delete;
+  ~SvgSurface() override;
 
   void Clear() override;
   void SetForeColor(render::Color color) override { foreColor_ = color; }
@@ -59,7 +76,10 @@ class SvgSurface : public render::DrawingSurface {
   void SetFillColor(render::Color color) override { fillColor_ = color; }
   void Polygon(const render::PolygonPoint* points, int count) override;
 
-  // The whole document as it stands.
+  // Writes what is still held back and the document's end to the output, which then
+  // holds the whole document.
+  void Finish();
+  // The whole document as it stands, when it is kept in memory.
   std::string Document() const;
   float CurrentX() const { return currentX_; }
   float CurrentY() const { return currentY_; }
@@ -70,6 +90,11 @@ class SvgSurface : public render::DrawingSurface {
   // waits here until the next one shows whether it starts a run.
   void Emit(std::string_view tag, const std::string& geometry, const std::string& attributes);
   void FlushPending();
+  std::string Head() const;
+  // The end tags of what is open, after the element held back.
+  std::string Tail() const;
+  // Hands the elements written so far to the output once there are enough of them.
+  void PassOnBody();
 
   int side_;
   int size_;
@@ -84,6 +109,10 @@ class SvgSurface : public render::DrawingSurface {
   float currentX_ = 0;
   float currentY_ = 0;
 
+  class MemoryOutput;
+  std::unique_ptr<MemoryOutput> memory_;
+  DocumentOutput* output_;
+  // Elements not yet handed to the output.
   std::string body_;
   // The attributes of the open <g>, empty when none is open.
   std::string runAttributes_;

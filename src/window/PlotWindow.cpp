@@ -39,10 +39,6 @@ int16_t TurnedAngle(int16_t angle, int degrees) {
   return static_cast<int16_t>(std::clamp(angle + degrees, lowest, highest));
 }
 
-std::string RuntimeErrorMessage(const runtime::RuntimeError& error) {
-  return "Run-time error '" + std::to_string(static_cast<int>(error.Number())) + "':\n\n" + error.what();
-}
-
 // Tells the progress that the work is over, however the draw ends.
 class ProgressSession {
  public:
@@ -98,36 +94,46 @@ DrawOutcome PlotWindow::Draw() {
       return;
     }
     outcome = DrawOutcome::Failed;
-    runtime::Progress& progress = controls_.DrawProgress();
-    const ProgressSession session(progress);
-    const auto cancel = [&](bool tableSwapped) {
+    bool tableSwapped = false;
+    try {
+      outcome = DrawAccepted(before, tableSwapped);
+    } catch (const std::bad_alloc&) {
+      // Short of memory halfway: the plot comes back as a cancel leaves it, then the
+      // error is reported. Nothing shows a surface that was never built.
       PutBack(before, tableSwapped);
-      SetPointers(PointerShape::Default);
-      outcome = DrawOutcome::Cancelled;
-    };
-    const std::optional<int16_t> lastParseError = ScanZRange();
-    if (!lastParseError) {
-      PutBack(before, /*tableSwapped=*/false);
-      outcome = DrawOutcome::Cancelled;
-      return;
+      throw;
     }
-    if (*lastParseError == formula::Evaluation::kMalformed) {
-      controls_.ShowMessage("Parse Error", MessageIcon::None);
-      outcome = DrawOutcome::ParseError;
-      return;
-    }
-    surface::ComputeCoefficients(limits_, coefficients_);
-    SetPointers(PointerShape::Busy);
-    const bool built = BuildCellTable();
-    if (!built || progress.Cancelled()) return cancel(/*tableSwapped=*/built);
-    controls_.SetDrawingAreaEnabled(true);
-    progress.BeginStage(runtime::Stage::Drawing, cells_.size());
-    DrawSurface();
-    if (progress.Cancelled()) return cancel(/*tableSwapped=*/true);
-    SetPointers(PointerShape::Default);
-    outcome = DrawOutcome::Drawn;
   });
   return outcome;
+}
+
+DrawOutcome PlotWindow::DrawAccepted(const PlotBefore& before, bool& tableSwapped) {
+  runtime::Progress& progress = controls_.DrawProgress();
+  const ProgressSession session(progress);
+  const auto cancel = [&] {
+    PutBack(before, tableSwapped);
+    SetPointers(PointerShape::Default);
+    return DrawOutcome::Cancelled;
+  };
+  const std::optional<int16_t> lastParseError = ScanZRange();
+  if (!lastParseError) {
+    PutBack(before, /*tableSwapped=*/false);
+    return DrawOutcome::Cancelled;
+  }
+  if (*lastParseError == formula::Evaluation::kMalformed) {
+    controls_.ShowMessage("Parse Error", MessageIcon::None);
+    return DrawOutcome::ParseError;
+  }
+  surface::ComputeCoefficients(limits_, coefficients_);
+  SetPointers(PointerShape::Busy);
+  tableSwapped = BuildCellTable();
+  if (!tableSwapped || progress.Cancelled()) return cancel();
+  controls_.SetDrawingAreaEnabled(true);
+  progress.BeginStage(runtime::Stage::Drawing, cells_.size());
+  DrawSurface();
+  if (progress.Cancelled()) return cancel();
+  SetPointers(PointerShape::Default);
+  return DrawOutcome::Drawn;
 }
 
 bool PlotWindow::InputsAccepted() {
@@ -173,11 +179,13 @@ bool PlotWindow::BuildCellTable() {
   const bool completed = surface::BuildCellTable(limits_, coefficients_, CurrentFormula(), MarkedColorMode(),
                                                  previousCells_, pool_, controls_.DrawProgress());
   if (!completed) return false;
+  // Whatever the build leaves in the table, its rows are in build order. The order
+  // is made before the swap, so that running short of memory for it leaves the
+  // surface on show as it was.
+  previousOrder_.Restart(previousCells_, pool_);
   previousFacts_ = {controls_.FormulaText(), limits_, coefficients_, MarkedColorMode(),
                     controls_.DecimalSeparator()};
   SwapWithPreviousSurface();
-  // Whatever the build leaves in the table, its rows are in build order.
-  depthOrder_.Restart(cells_, pool_);
   return true;
 }
 
@@ -369,9 +377,9 @@ void PlotWindow::RunHandler(Body&& body, bool fromDrag) {
     body();
     return;
   } catch (const runtime::RuntimeError& error) {
-    failure = RuntimeErrorMessage(error);
+    failure = runtime::ErrorReport(error);
   } catch (const std::bad_alloc&) {
-    failure = RuntimeErrorMessage(runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory));
+    failure = runtime::ErrorReport(runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory));
   }
   SetPointers(PointerShape::Default);
   if (fromDrag) {

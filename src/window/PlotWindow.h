@@ -96,15 +96,18 @@ class PlotWindow {
     bool drawingAreaEnabled;
   };
 
+  // The draw after its inputs were accepted. `tableSwapped` tells whether the new
+  // table is on show, for putting the one before back.
+  DrawOutcome DrawAccepted(const PlotBefore& before, bool& tableSwapped);
   // The parse error of the scan's last evaluation; nothing when cancelled.
   std::optional<int16_t> ScanZRange();
   // Builds the new table beside the one on screen and, unless cancelled (false),
   // makes it the window's, keeping the one before for a cancel.
   bool BuildCellTable();
-  // Undoes a cancelled draw; with the table swapped in, the one before and its
-  // picture come back too.
   // Trades the surface on show (table, order, view) for the one kept beside it.
   void SwapWithPreviousSurface();
+  // Undoes a cancelled draw; with the table swapped in, the one before and its
+  // picture come back too.
   void PutBack(const PlotBefore& before, bool tableSwapped);
   void DrawAxes();
   void DrawSurface();
