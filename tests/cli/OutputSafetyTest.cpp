@@ -47,7 +47,7 @@ class OutputSafety : public ::testing::Test {
   QTemporaryDir folder;
 };
 
-constexpr const char* OutOfMemory = "Run-time error '7':\n\nOut of memory\n";
+constexpr const char* OutOfMemory = "surfplot: Run-time error '7':\n\nOut of memory\n";
 
 // A good old.png (and old.svg) is there first; a failed draw must leave it byte for byte.
 // Two threads keep the program's own memory the same on any machine.
