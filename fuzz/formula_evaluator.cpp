@@ -17,8 +17,8 @@
 
 #include "formula/Formula.h"
 #include "formula/LatticeEvaluation.h"
-#include "formula/PathAgreement.h"
 #include "formula/RandomSequence.h"
+#include "testkit/PathAgreement.h"
 
 namespace {
 
