@@ -28,25 +28,6 @@ class PictureMenuTest : public ::testing::Test {
   gui::MessageBoxPresenter previous_;
 };
 
-TEST_F(PictureMenuTest, TheMenuOffersSaveAndCopy) {
-  QStringList items;
-  for (const QAction* action : form.PictureMenu().actions()) items << action->text();
-  EXPECT_EQ(items, QStringList({"Save Picture As...", "Copy Picture"}));
-}
-
-TEST_F(PictureMenuTest, TheExtensionPicksTheFormatWhateverItsCase) {
-  form.Logic().Draw();
-  const QString raster = folder.filePath("drawn.PNG"), vector = folder.filePath("drawn.svg");
-  form.SavePicture(raster);
-  EXPECT_EQ(QImage(raster).convertToFormat(QImage::Format_RGB32),
-            form.Picture().image().convertToFormat(QImage::Format_RGB32));
-  form.SavePicture(vector);
-  QFile svg(vector);
-  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(svg.readAll().startsWith("<svg"));
-  EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(PictureMenuTest, AFailedSaveNamesTheFileAndTheReasonAndLeavesAnOldFileWhole) {
   const QString old = folder.filePath("old.png");
   form.SavePicture(old);

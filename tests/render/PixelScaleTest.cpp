@@ -42,18 +42,14 @@ surface::CellTable WavySheet() {
   return cells;
 }
 
-RecordingSurface Recorded(double scale, render::CellPainter& painter) {
+RecordingSurface Recorded(double scale) {
+  render::CellPainter painter;
   RecordingSurface area(scale);
   render::DepthOrder order;
   runtime::WorkerPool pool(1);
   render::DrawSurface(WavySheet(), area, render::StandardAxisPoints(),
                       {-25, 105, 100, surface::ColorMode::Lines}, order, painter, pool);
   return area;
-}
-
-RecordingSurface Recorded(double scale) {
-  render::CellPainter painter;
-  return Recorded(scale, painter);
 }
 
 TEST(PixelScale, MultipliesBeforeRounding) {
@@ -74,13 +70,6 @@ TEST(PixelScale, MultipliesBeforeRounding) {
     }
     EXPECT_GT(offGrid, static_cast<int>(plain.vertices.size()) / 4) << scale << ": enlarged, not redrawn";
   }
-}
-
-// The painter keeps its corners in the width the last redraw needed.
-TEST(PixelScale, OnePainterFollowsTheScaleBothWays) {
-  render::CellPainter painter;
-  for (const double scale : {1.0, 200.0, 200.0, 1.0, 200.0})
-    EXPECT_EQ(Recorded(scale, painter).vertices, Recorded(scale).vertices) << scale;
 }
 
 }  // namespace
