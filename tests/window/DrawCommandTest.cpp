@@ -51,6 +51,8 @@ TEST(DrawAttemptTest, InputsAreValidatedInOrderAndRefusalsChangeNothing) {
        {"1", "1", "2", "-2", "0"},
        {"Maximum 'X'", "Maximum 'Y'", "Resolution"},
        {1, 1, 2, -2, 0}},
+      {"X range alone", {"1", "1", "-1", "1", "12"}, {"Maximum 'X'"}, {1, 1, -1, 1, 12}},
+      {"Y range alone", {"-1", "1", "2", "-2", "12"}, {"Maximum 'Y'"}, {-1, 1, 2, -2, 12}},
       {"resolution 1", {"-1", "1", "-1", "1", "1"}, {"Resolution Must"}, {-1, 1, -1, 1, 1}},
       {"resolution 1,5", {"-1", "1", "-1", "1", "1,5"}, {}, {-1, 1, -1, 1, 1.5f}, "X", ""},
       // A number beyond a float (even a double) keeps the earlier entry, silently.
