@@ -1,9 +1,8 @@
-// The picture menu offscreen: what the real-window tests cannot run under the
-// sanitizers (the failure messages, the format chosen by extension).
+// The picture menu offscreen, where the sanitizers run too: a save that fails names the
+// file and the reason, and leaves an old file whole.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QMenu>
 #include <QTemporaryDir>
 
 #include "gui/MainWindow.h"
