@@ -72,4 +72,13 @@ TEST(PixelScale, MultipliesBeforeRounding) {
   }
 }
 
+// A surface that draws no batch of its own gets every line of one, in turn: the SVG
+// document's edge lines come this way.
+TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
+  RecordingSurface area(1);
+  const float ends[] = {1, 2, 3, 4, 5, 6, 7, 8};
+  area.Lines(ends, 2, render::PaletteDarkGrey);
+  EXPECT_EQ(area.floats, std::vector<float>(std::begin(ends), std::end(ends)));
+}
+
 }  // namespace
