@@ -52,10 +52,11 @@ sanitize-build: deps
 	  -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF $(OWN_BUILD))
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
-# The tests labelled parallel, built and run under ThreadSanitizer.
+# The tests labelled parallel (the pool, the scan and table, the redraws and the
+# banded drawing), built and run under ThreadSanitizer.
 tsan: deps
 	$(call configure,$(TSAN_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_TSAN=ON -DSURFPLOT_BENCH=OFF $(OWN_BUILD))
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_parallel
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_parallel test_parallel_render
 	cd $(TSAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L parallel
 
 lint: build

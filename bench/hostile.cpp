@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "ChangingInputs.h"
 #include "ResidentMemory.h"
 #include "surface/CellTableSize.h"
-#include "testkit/ChangingInputs.h"
 #include "testkit/RecordingControls.h"
 #include "window/PlotWindow.h"
 

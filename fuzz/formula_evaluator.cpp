@@ -19,13 +19,13 @@
 
 #include "formula/Formula.h"
 #include "formula/LatticeEvaluation.h"
-#include "formula/PathAgreement.h"
 #include "formula/RandomSequence.h"
 #include "runtime/Progress.h"
 #include "runtime/WorkerPool.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/CompiledRowEvaluation.h"
 #include "surface/ZRangeScan.h"
+#include "testkit/PathAgreement.h"
 
 namespace {
 

@@ -5,6 +5,20 @@ set -euo pipefail
 build=${1:-build}
 cd "$(dirname "$0")/.."
 
+# Tests are kept to a quarter to a third of the code: lines that are neither blank nor
+# comment only, of the test folders over the program's.
+test_folders=(tests testkit fuzz)
+code_lines() { git ls-files -- "${@/%//*.cpp}" "${@/%//*.h}" | xargs cat | grep -cvE '^\s*($|//|/\*|\*)'; }
+program=$(code_lines src)
+tests=$(code_lines "${test_folders[@]}")
+share=$(awk "BEGIN { printf \"%.1f\", 100 * $tests / $program }")
+echo "tests: $tests lines in ${test_folders[*]} for $program in src, $share %"
+if ((100 * tests > 40 * program)); then
+  echo "tests: $share % is more than 40 % of the code: the test lines (neither blank nor comment only)" \
+    "of ${test_folders[*]/%//} are counted against those of src/; bench/ does not count" >&2
+  exit 1
+fi
+
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 echo "clang-format: ${#sources[@]} files laid out as .clang-format says"

@@ -1,20 +1,16 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include "runtime/Progress.h"
 
 namespace testkit {
 
-// Progress as a test scripts it: the stages begun are recorded, and the user asks to
-// stop as soon as a chosen stage has begun.
+// Progress as a test scripts it: the user asks to stop as soon as a chosen stage has
+// begun.
 class ScriptedProgress : public runtime::Progress {
  public:
-  void BeginStage(runtime::Stage stage, uint64_t) override {
-    stages.push_back(stage);
-    if (cancelAt == stage) cancelled_ = true;
-  }
+  void BeginStage(runtime::Stage stage, uint64_t) override { cancelled_ = cancelled_ || cancelAt == stage; }
   void Advance(uint64_t) override {}
   bool Cancelled() const override { return cancelled_; }
   void Finish() override {
@@ -23,7 +19,6 @@ class ScriptedProgress : public runtime::Progress {
   }
 
   std::optional<runtime::Stage> cancelAt;
-  std::vector<runtime::Stage> stages;
   int finished = 0;
 
  private:

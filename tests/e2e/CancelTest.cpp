@@ -24,15 +24,6 @@ TEST_F(EndToEnd, EscStopsALongDrawAndLeavesEverythingAsItWas) {
   EXPECT_EQ(user.Copy("Data(6)"), "0.");
   EXPECT_EQ(user.SteadyScreenshot().copy(DrawingArea), before) << "the earlier picture";
   EXPECT_TRUE(user.OtherWindows().isEmpty()) << "the dialog is gone";
-
-  // The window works on: a draw, and a drag over the earlier surface first.
-  const QPoint corner = DrawingArea.topLeft();
-  user.Drag(corner + QPoint(100, 100), {corner + QPoint(140, 160)});
-  EXPECT_NE(user.SteadyScreenshot().copy(DrawingArea), before) << "the earlier surface turns";
-  user.Paste("Code", "Sin(X * Y) * Cos(X)");
-  user.Paste("Data(5)", "20");
-  user.Click("CommandDraw");
-  EXPECT_TRUE(user.WaitForText("Data(7)", "0.5", 30000)) << user.Copy("Data(7)").toStdString();
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 #include "SurfplotUser.h"
 
-#include <unistd.h>
-
 #include <QColorSpace>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QMap>
 #include <QThread>
+#include <functional>
 
 #include "window/WindowLayout.h"
 
@@ -22,10 +20,11 @@ QByteArray Run(const QString& program, const QStringList& arguments, const QByte
   return process.readAllStandardOutput();
 }
 
-// Any visible window with that caption.
-QString FindWindow(const char* captionPattern) {
-  const QByteArray ids = Run("xdotool", {"search", "--onlyvisible", "--name", captionPattern}).trimmed();
-  return QString::fromLatin1(ids.split('\n').first());
+// Asks until the answer is there or the deadline has passed; the last answer.
+bool Until(int timeoutMs, const std::function<bool()>& answered) {
+  const QDeadlineTimer deadline(timeoutMs);
+  while (!answered() && !deadline.hasExpired()) QThread::msleep(50);
+  return answered();
 }
 
 // The ids of the visible windows that xdotool search finds with these criteria.
@@ -41,22 +40,13 @@ void PutOnClipboard(const QByteArray& text) { Run("xclip", {"-i", "-selection", 
 
 QString Clipboard() { return QString::fromUtf8(Run("xclip", {"-o", "-selection", "clipboard"})); }
 
-QByteArray Xdotool(const QStringList& arguments) { return Run("xdotool", arguments); }
-
-// Lets the program handle what it was sent: a round trip through the X server, then
-// a short pause for the redraw.
-void Settle() {
-  Xdotool({"getmouselocation"});
+// Sends the commands, then lets the program handle them: a round trip through the X
+// server and a short pause for the redraw.
+void Xdotool(const QStringList& arguments) {
+  Run("xdotool", arguments);
+  Run("xdotool", {"getmouselocation"});
   QThread::msleep(300);
 }
-
-QPoint Centre(std::string_view control) {
-  const window::TwipsRect& place = window::FindControlLayout(control)->twips;
-  return {window::PixelsFromTwips(place.left + place.width / 2),
-          window::PixelsFromTwips(place.top + place.height / 2)};
-}
-
-}  // namespace
 
 QRect ControlRect(std::string_view control) {
   const window::TwipsRect& place = window::FindControlLayout(control)->twips;
@@ -64,13 +54,12 @@ QRect ControlRect(std::string_view control) {
           window::PixelsFromTwips(place.width), window::PixelsFromTwips(place.height)};
 }
 
+}  // namespace
+
+QRect AnglesRow() { return {0, ControlRect("Label3").top(), 629, ControlRect("Label3").height()}; }
+
 bool WaitForFile(const QString& path, int timeoutMs) {
-  const QDeadlineTimer deadline(timeoutMs);
-  while (!QFile::exists(path)) {
-    if (deadline.hasExpired()) return false;
-    QThread::msleep(50);
-  }
-  return true;
+  return Until(timeoutMs, [&] { return QFile::exists(path); });
 }
 
 QImage ComparableImage(QImage image) {
@@ -89,12 +78,11 @@ bool SurfplotUser::Launch() {
                                                         << "LC_ALL=C.UTF-8");
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
   process_.start(SURFPLOT_PROGRAM, {});
-  const QDeadlineTimer deadline(20000);
-  while (window_.isEmpty() && Running() && !deadline.hasExpired()) {
-    QThread::msleep(100);
-    window_ = FindWindow("^Plotting f\\(x\\) Functions$");
-  }
-  Settle();
+  Until(20000, [&] {
+    window_ = VisibleWindows({"--name", "^Plotting f\\(x\\) Functions$"}).value(0);
+    return !window_.isEmpty() || process_.state() == QProcess::NotRunning;
+  });
+  Xdotool({"sleep", "0"});
   return !window_.isEmpty();
 }
 
@@ -102,52 +90,23 @@ QStringList SurfplotUser::MoveTo(QPoint client) const {
   return {"mousemove", "--window", window_, QString::number(client.x()), QString::number(client.y())};
 }
 
-void SurfplotUser::Click(std::string_view control, QPoint offset) {
-  Xdotool(MoveTo(Centre(control) + offset) + QStringList{"click", "1"});
-  Settle();
+void SurfplotUser::Click(std::string_view control) {
+  Xdotool(MoveTo(ControlRect(control).center()) + QStringList{"click", "1"});
 }
 
 void SurfplotUser::Keys(const QString& spaceSeparated) {
   Xdotool(QStringList{"key", "--clearmodifiers"} + spaceSeparated.split(' '));
-  Settle();
 }
 
 void SurfplotUser::Drag(QPoint from, const QVector<QPoint>& path) {
   QStringList burst = MoveTo(from) + QStringList{"mousedown", "1"};
   for (QPoint point : path) burst += MoveTo(point);
   Xdotool(burst + QStringList{"mouseup", "1"});
-  Settle();
 }
 
-void SurfplotUser::RightClick(QPoint client) {
-  Xdotool(MoveTo(client) + QStringList{"click", "3"});
-  Settle();
-}
+void SurfplotUser::RightClick(QPoint client) { Xdotool(MoveTo(client) + QStringList{"click", "3"}); }
 
-void SurfplotUser::ClickOnScreen(QPoint screen) {
-  Xdotool({"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
-  Settle();
-}
-
-void SurfplotUser::PressButton(int button) {
-  Xdotool({"mousedown", QString::number(button)});
-  Settle();
-}
-
-void SurfplotUser::ReleaseButton(int button) {
-  Xdotool({"mouseup", QString::number(button)});
-  Settle();
-}
-
-void SurfplotUser::MovePointer(QPoint client) {
-  Xdotool(MoveTo(client));
-  Settle();
-}
-
-void SurfplotUser::Type(const QString& text) {
-  Xdotool({"type", "--clearmodifiers", "--delay", "5", text});
-  Settle();
-}
+void SurfplotUser::Type(const QString& text) { Xdotool({"type", "--clearmodifiers", "--delay", "5", text}); }
 
 void SurfplotUser::Paste(std::string_view box, const QByteArray& text) {
   PutOnClipboard(text);
@@ -166,37 +125,31 @@ QString SurfplotUser::Copy(std::string_view box) {
 }
 
 bool SurfplotUser::WaitForText(std::string_view box, const QString& expected, int timeoutMs) {
-  const QDeadlineTimer deadline(timeoutMs);
-  while (Running() && !deadline.hasExpired())
-    if (Copy(box) == expected) return true;
-  return false;
+  return Until(timeoutMs,
+               [&] { return process_.state() == QProcess::NotRunning || Copy(box) == expected; }) &&
+         process_.state() != QProcess::NotRunning;
 }
 
 QImage SurfplotUser::Screenshot() {
   return ComparableImage(QImage::fromData(Run("import", {"-window", window_, "png:-"}), "PNG"));
 }
 
-QImage SurfplotUser::SteadyScreenshot(int timeoutMs) {
-  const QDeadlineTimer deadline(timeoutMs);
-  QImage previous = Screenshot(), current = Screenshot();
-  while (current != previous && !deadline.hasExpired()) {
-    previous = current;
+QImage SurfplotUser::SteadyScreenshot() {
+  QImage current = Screenshot();
+  Until(10000, [&] {
+    const QImage previous = current;
     current = Screenshot();
-  }
+    return current == previous;
+  });
   return current;
 }
 
-QImage SurfplotUser::ScreenScreenshot() {
-  return ComparableImage(QImage::fromData(Run("import", {"-window", "root", "png:-"}), "PNG"));
-}
-
-QImage SurfplotUser::ClipboardImage(int timeoutMs) {
-  const QDeadlineTimer deadline(timeoutMs);
-  QImage image = QImage::fromData(Run("xclip", {"-o", "-selection", "clipboard", "-t", "image/png"}), "PNG");
-  while (image.isNull() && !deadline.hasExpired()) {
-    QThread::msleep(100);
+QImage SurfplotUser::ClipboardImage() {
+  QImage image;
+  Until(10000, [&] {
     image = QImage::fromData(Run("xclip", {"-o", "-selection", "clipboard", "-t", "image/png"}), "PNG");
-  }
+    return !image.isNull();
+  });
   return image.isNull() ? image : ComparableImage(image);
 }
 
@@ -208,47 +161,22 @@ QStringList SurfplotUser::OtherWindows() const {
   return others;
 }
 
-QRect SurfplotUser::WindowPlace(const QString& id) const {
-  QMap<QString, int> values;
-  for (const QByteArray& line : Run("xdotool", {"getwindowgeometry", "--shell", id}).split('\n'))
-    if (const qsizetype equals = line.indexOf('='); equals > 0)
-      values[QString::fromLatin1(line.left(equals))] = line.mid(equals + 1).trimmed().toInt();
-  return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
-}
-
-QString SurfplotUser::FocusWindow(const QString& captionPattern, int timeoutMs, const QString& besides) {
-  const QDeadlineTimer deadline(timeoutMs);
-  QStringList found = VisibleWindows({"--name", captionPattern});
-  found.removeAll(besides);
-  while (found.isEmpty() && !deadline.hasExpired()) {
-    QThread::msleep(50);
-    found = VisibleWindows({"--name", captionPattern});
-    found.removeAll(besides);
-  }
-  if (found.isEmpty()) return {};
-  Settle();
-  Xdotool({"windowfocus", "--sync", found.first()});
-  return found.first();
+QString SurfplotUser::FocusWindow(const QString& captionPattern, int timeoutMs) {
+  QString found;
+  if (!Until(timeoutMs, [&] {
+        return !(found = VisibleWindows({"--name", captionPattern}).value(0)).isEmpty();
+      }))
+    return {};
+  Xdotool({"windowfocus", "--sync", found});
+  return found;
 }
 
 QString SurfplotUser::TakeMessageBox(int timeoutMs) {
-  const QDeadlineTimer deadline(timeoutMs);
-  QString box;
-  do box = FindWindow("^surfplot$");
-  while (box.isEmpty() && !deadline.hasExpired());
-  if (box.isEmpty()) return "(no box)";
-  Settle();
-  Xdotool({"windowfocus", "--sync", box});
+  if (FocusWindow("^surfplot$", timeoutMs).isEmpty()) return "(no box)";
   Keys("ctrl+c");
   const QString text = Clipboard();
   Keys("Return");
   return text;
-}
-
-std::size_t SurfplotUser::ResidentBytes() const {
-  QFile statm(QString("/proc/%1/statm").arg(process_.processId()));
-  if (!Running() || !statm.open(QIODevice::ReadOnly)) return 0;
-  return statm.readAll().split(' ').value(1).toULongLong() * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
 }
 
 }  // namespace e2e

@@ -9,14 +9,9 @@
 #include <ostream>
 #include <string_view>
 
-// Failures show an image by its size and a checksum of its pixels, not its bytes.
+// Failures show an image by its size, not its bytes.
 inline void PrintTo(const QImage& image, std::ostream* out) {
-  if (image.isNull()) {
-    *out << "(null image)";
-    return;
-  }
-  *out << image.width() << "x" << image.height() << " image, checksum "
-       << qChecksum(QByteArrayView(image.constBits(), image.sizeInBytes()));
+  *out << image.width() << "x" << image.height();
 }
 
 namespace e2e {
@@ -30,20 +25,12 @@ class SurfplotUser {
 
   // Launches the program and waits for its window; false when it never appeared.
   bool Launch();
-  // Controls are named as in the window's layout, such as "Data(5)"; the offset is
-  // from the control's centre.
-  void Click(std::string_view control, QPoint offset = {});
+  // Controls are named as in the window's layout, such as "Data(5)".
+  void Click(std::string_view control);
   void Keys(const QString& spaceSeparated);
   // Presses the left button at `from`, moves through the path in one burst and lets go.
   void Drag(QPoint from, const QVector<QPoint>& path);
   void RightClick(QPoint client);
-  // A left click at a point of the screen, such as on an item of an open menu.
-  void ClickOnScreen(QPoint screen);
-  // One step of the pointer at a time, for drags with more than one button held.
-  // Buttons: 1 left, 3 right; they go down and up where the pointer is.
-  void PressButton(int button);
-  void ReleaseButton(int button);
-  void MovePointer(QPoint client);
   // Types the text into whatever has the keyboard.
   void Type(const QString& text);
   // Replaces the text of the box by pasting through the clipboard.
@@ -53,35 +40,22 @@ class SurfplotUser {
   // Waits until the program has worked through everything sent so far: the copy
   // keys queue behind whatever it is still busy with.
   bool WaitForText(std::string_view box, const QString& expected, int timeoutMs);
-  // The client area as it shows now. Windows over it, such as an open menu, show black.
+  // The client area as it shows now, and once it has stopped changing.
   QImage Screenshot();
-  // The client area once it has stopped changing: two screenshots in a row alike, or
-  // the last one at the deadline.
-  QImage SteadyScreenshot(int timeoutMs = 10000);
-  // The whole screen, with every window on it.
-  QImage ScreenScreenshot();
+  QImage SteadyScreenshot();
   // The image on the clipboard as a PNG, once one is there; a null image at the deadline.
-  QImage ClipboardImage(int timeoutMs = 10000);
+  QImage ClipboardImage();
   // Puts a text on the clipboard, so that an image found there later is a new one.
   void PutTextOnClipboard(const QByteArray& text);
-
-  // The program's visible windows besides the main one: an open menu, a dialog, a
-  // message box.
+  // The program's visible windows besides the main one: an open menu, a dialog, a box.
   QStringList OtherWindows() const;
-  // Where a window lies on the screen.
-  QRect WindowPlace(const QString& id) const;
-  // Waits for a visible window titled so, other than `besides`, and gives it
-  // the keyboard; returns its id, or an empty string at the deadline.
-  QString FocusWindow(const QString& captionPattern, int timeoutMs = 10000, const QString& besides = {});
-
+  // Waits for a visible window titled so and gives it the keyboard; returns its id, or
+  // an empty string at the deadline.
+  QString FocusWindow(const QString& captionPattern, int timeoutMs = 10000);
   // Waits for a message box; returns its text (copied with Ctrl+C) and dismisses it,
   // or "(no box)".
   QString TakeMessageBox(int timeoutMs = 10000);
-
-  bool Running() const { return process_.state() != QProcess::NotRunning; }
-  bool WaitForExit() { return !Running() || process_.waitForFinished(10000); }
-  // The program's resident memory in bytes; 0 once it has ended.
-  std::size_t ResidentBytes() const;
+  bool WaitForExit() { return process_.state() == QProcess::NotRunning || process_.waitForFinished(10000); }
 
  private:
   QStringList MoveTo(QPoint client) const;
@@ -92,13 +66,10 @@ class SurfplotUser {
 
 // The drawing area inside its border, in client pixels.
 inline const QRect DrawingArea(10, 10, 326, 326);
-
-// A control's place in client pixels, as the window's layout has it.
-QRect ControlRect(std::string_view control);
-
+// The row beneath the drawing area where the angles show.
+QRect AnglesRow();
 // Waits until the file exists; false at the deadline.
 bool WaitForFile(const QString& path, int timeoutMs);
-
 // Untagged RGB32, like the screenshots, so that == compares pixels alone.
 QImage ComparableImage(QImage image);
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "formula/Formula.h"
-#include "formula/PathAgreement.h"
 #include "formula/RandomSequence.h"
 #include "runtime/RuntimeError.h"
+#include "testkit/PathAgreement.h"
 
 namespace formula {
 inline void PrintTo(const Value& value, std::ostream* os) {

@@ -1,21 +1,25 @@
 #pragma once
 // Random formula texts from the language's grammar, and arguments, for the tests that
 // set the formula's paths against each other.
+#include <cctype>
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "BothPaths.h"
+#include "formula/Operations.h"
 
 namespace formula_test {
 
-inline const std::vector<std::string> kNumbers = {"0",      "0",   "1",     "2",    "0.5",
-                                                  ".5",     ".",   "400",   "1000", "710",
-                                                  "709.78", "2.5", "32768", "1E5",  "3000000000"};
-inline const std::vector<std::string> kOperators = {"+", "-", "*", "/", "^", " MOD ", "^", "/"};
-inline const std::vector<std::string> kFunctions = {"SIN", "COS", "TAN", "ATN", "EXP", "LOG", "RND",
-                                                    "SGN", "SQR", "INT", "ABS", "LOG", "SQR", "EXP"};
+// Every function and operator of the language's table, so a new one is generated too.
+inline std::vector<std::string> Spellings(bool prefix) {
+  std::vector<std::string> spellings;
+  for (const formula::Operation& operation : formula::kOperations)
+    if (operation.IsPrefix() == prefix && operation.pass != formula::Pass::Negation)
+      spellings.emplace_back(operation.spelling);
+  return spellings;
+}
 
 // Formulas from the grammar, numbers where faults lie, mixed case, some broken, a tenth
 // random bytes; arguments of every numeric kind.
@@ -37,37 +41,44 @@ class RandomInput {
   }
 
   Value Argument() {
+    static const Value odd[] = {S(0),         S(-0.0f), S(1),     S(-1),     S(0.5f), S(-2.5f),
+                                S(400),       S(-400),  S(1e30f), I(-32768), I(-400), I(3),
+                                L(INT32_MIN), L(4000),  L(-7),    D(-2),     D(1.25)};
     const size_t choice = Below(20);
-    if (choice < 9) return S(std::vector<float>{0, -0.0f, 1, -1, 0.5f, -2.5f, 400, -400, 1e30f}[Below(9)]);
-    if (choice < 17) return S(std::uniform_real_distribution<float>(-5, 5)(random_));
-    if (choice == 17) return D(std::uniform_real_distribution<double>(-2, 2)(random_));
-    if (choice == 18) return I(Chance(0.3) ? -32768 : static_cast<int16_t>(Below(801)) - 400);
-    return L(Chance(0.3) ? INT32_MIN : static_cast<int32_t>(Below(8001)) - 4000);
+    if (choice < 11) return odd[Below(std::size(odd))];
+    return choice < 19 ? S(std::uniform_real_distribution<float>(-5, 5)(random_))
+                       : D(std::uniform_real_distribution<double>(-2, 2)(random_));
   }
 
  private:
   bool Chance(double p) { return std::bernoulli_distribution(p)(random_); }
   size_t Below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
   std::string Pick(const std::vector<std::string>& items) { return items[Below(items.size())]; }
-  std::string Space() { return Chance(0.5) ? " " : ""; }
 
   std::string Expression(int depth) {
     std::string text = Term(depth);
-    while (budget_ > 0 && Chance(0.55)) text += Space() + Pick(kOperators) + Space() + Term(depth);
+    while (budget_ > 0 && Chance(0.55)) {
+      const std::string spelling = Pick(operators_);
+      const std::string space = std::isalpha(spelling[0]) || Chance(0.5) ? " " : "";
+      text += space + spelling + space + Term(depth);
+    }
     return text;
   }
 
   std::string Term(int depth) {
+    static const std::vector<std::string> numbers = {"0",   "1",    "2",      "0.5", ".5",    ".",
+                                                     "400", "1000", "709.78", "710", "32768", "3000000000"};
     const size_t form = --budget_ <= 0 || depth > 5 ? Below(3) : Below(10);
-    if (form == 0) return Chance(0.2) ? std::to_string(Below(100)) : Pick(kNumbers);
+    if (form == 0) return Chance(0.2) ? std::to_string(Below(100)) : Pick(numbers);
     if (form <= 2) return Chance(0.5) ? "X" : "Y";
-    if (form <= 4) return Pick(kFunctions) + " " + Term(depth + 1);
-    if (form <= 7) return (form < 7 ? Pick(kFunctions) : "") + "(" + Expression(depth + 1) + Space() + ")";
-    return Pick({"-", "-", "+", "NEG "}) + Space() + Term(depth + 1);
+    if (form <= 4) return Pick(functions_) + " " + Term(depth + 1);
+    if (form <= 7) return (form < 7 ? Pick(functions_) : "") + "(" + Expression(depth + 1) + ")";
+    return Pick({"-", "+", std::string(formula::kNegation.spelling) + " "}) + Term(depth + 1);
   }
 
   std::mt19937_64 random_;
   int budget_ = 0;
+  const std::vector<std::string> functions_ = Spellings(true), operators_ = Spellings(false);
 };
 
 }  // namespace formula_test

