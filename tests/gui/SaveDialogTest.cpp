@@ -13,22 +13,16 @@ namespace {
 using gui::PictureFormat;
 
 TEST(SaveDialog, ABareNameGetsTheChosenTypesExtension) {
-  const struct {
-    const char* name;
-    QString typed;
-    PictureFormat chosen;
-    QString saved;
-  } rows[] = {
-      {"PNG chosen", "/p/surface", PictureFormat::Png, "/p/surface.png"},
+  const std::tuple<const char*, QString, PictureFormat, QString> rows[] = {
       {"SVG chosen", "/p/surface", PictureFormat::Svg, "/p/surface.svg"},
       {"an extension of its own is kept", "/p/surface.PNG", PictureFormat::Svg, "/p/surface.PNG"},
       {"a dot in the folder's name", "/p/my.pictures/surface", PictureFormat::Png,
        "/p/my.pictures/surface.png"},
       {"a trailing dot", "/p/surface.", PictureFormat::Svg, "/p/surface.svg"},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    EXPECT_EQ(gui::WithChosenExtension(row.typed, row.chosen), row.saved);
+  for (const auto& [name, typed, chosen, saved] : rows) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(gui::WithChosenExtension(typed, chosen), saved);
   }
 }
 
@@ -39,37 +33,29 @@ TEST(SaveDialog, OpensWhereTheLastSaveWentAndInPicturesTheFirstTime) {
   qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
   const QString pictures = home.filePath("Pictures"), elsewhere = home.filePath("elsewhere");
   const QString settingsFile = home.filePath("surfplot.conf");
-  const struct {
-    const char* name;
-    bool picturesExists;
-    QString lastSave;  // empty: never saved
-    bool lastFolderExists;
-    QString opens;
-  } rows[] = {
-      {"first time", true, "", false, pictures},
-      {"first time without Pictures", false, "", false, home.path()},
-      {"after a save", true, elsewhere + "/ripple.svg", true, elsewhere},
-      {"the last folder was removed", true, elsewhere + "/ripple.svg", false, pictures},
+  // Whether Pictures is there, the last save (if any), whether its folder is there, and where the dialog
+  // opens.
+  const std::tuple<const char*, bool, bool, bool, QString> rows[] = {
+      {"first time", true, false, false, pictures},
+      {"first time without Pictures", false, false, false, home.path()},
+      {"after a save", true, true, true, elsewhere},
+      {"the last folder was removed", true, true, false, pictures},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, picturesExists, saved, lastFolderExists, opens] : rows) {
+    SCOPED_TRACE(name);
     QFile::remove(settingsFile);
     QDir(pictures).removeRecursively();
     QDir(elsewhere).removeRecursively();
-    if (row.picturesExists) QDir().mkpath(pictures);
-    if (row.lastFolderExists) QDir().mkpath(elsewhere);
-    if (!row.lastSave.isEmpty()) {
+    if (picturesExists) QDir().mkpath(pictures);
+    if (lastFolderExists) QDir().mkpath(elsewhere);
+    if (saved) {
       QSettings lastRun(settingsFile, QSettings::IniFormat);
-      gui::RememberSaveFolder(lastRun, row.lastSave);
+      gui::RememberSaveFolder(lastRun, elsewhere + "/ripple.svg");
     }
-    const QSettings thisRun(settingsFile, QSettings::IniFormat);
-    EXPECT_EQ(gui::SaveFolder(thisRun), row.opens);
+    EXPECT_EQ(gui::SaveFolder(QSettings(settingsFile, QSettings::IniFormat)), opens);
   }
   qputenv("HOME", previousHome);
-  if (previousConfig.isNull())
-    qunsetenv("XDG_CONFIG_HOME");
-  else
-    qputenv("XDG_CONFIG_HOME", previousConfig);
+  qputenv("XDG_CONFIG_HOME", previousConfig);  // Qt reads an empty one as unset
 }
 
 }  // namespace

@@ -9,40 +9,30 @@
 
 namespace {
 
-void Turn(QWidget* target, int eighthsOfADegree) {
-  const QPointF at(target->width() / 2.0, target->height() / 2.0);
-  QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, eighthsOfADegree), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(target, &wheel);
-}
-
 TEST(ScaleWheel, EachNotchIsOneStepOfTheScale) {
-  const struct {
-    const char* name;
-    const char* over;
-    bool drawnFirst;
-    std::vector<int> turns;
-    int scale;
-  } rows[] = {
-      {"up over the picture", "Picture1", true, {120}, 105},
+  const std::tuple<const char*, const char*, bool, std::vector<int>, int> rows[] = {
+      {"two notches up over the picture", "Picture1", true, {240}, 110},
       {"before the first draw", "Picture1", false, {120}, 105},
-      {"over an arrow", "GraphScale", true, {-120, -120}, 90},
-      {"two notches at once", "Picture1", true, {240}, 110},
+      {"down over an arrow", "GraphScale", true, {-120, -120}, 90},
       {"half notches add up", "GraphScale", true, {60, 60, 60}, 105},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
+  for (const auto& [name, over, drawnFirst, turns, scale] : rows) {
+    SCOPED_TRACE(name);
     gui::MainWindow form;
     form.show();
-    if (row.drawnFirst) form.Logic().Draw();
-    auto* target = form.findChild<QWidget*>(row.over);
-    ASSERT_NE(target, nullptr);
+    if (drawnFirst) form.Logic().Draw();
+    auto* target = form.findChild<QWidget*>(over);
     // The arrows fill the control; the wheel turns over one of them.
     if (auto* arrow = target->childAt(target->width() / 2, 1)) target = arrow;
     const uint64_t before = form.Picture().Revision();
-    for (const int turn : row.turns) Turn(target, turn);
-    EXPECT_EQ(form.ScaleValue(), row.scale);
-    if (row.drawnFirst) {
+    for (const int turn : turns) {
+      const QPointF at(target->width() / 2.0, target->height() / 2.0);
+      QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, turn), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(target, &wheel);
+    }
+    EXPECT_EQ(form.ScaleValue(), scale);
+    if (drawnFirst) {
       EXPECT_NE(form.Picture().Revision(), before) << "the new scale is drawn";
     }
   }
