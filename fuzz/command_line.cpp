@@ -1,57 +1,38 @@
 // Fuzz target for the command line: the bytes are the arguments after the program's
 // name, separated by NUL bytes. Reading them must end in one of the parser's actions,
-// never in a crash, and a drawing request holds only values within their ranges. An
-// argument's text gives back its bytes, so that any file name names the same file.
+// never in a crash, a usage error gives its reason, and a drawing request holds only
+// values within their ranges. An argument's text gives back its bytes, so that any
+// file name names the same file.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "cli/ArgumentText.h"
 #include "cli/CommandLine.h"
 #include "gui/DrawingAreaImage.h"
 #include "window/WindowLayout.h"
 
-namespace {
-
-[[noreturn]] void Fail(const char* what, const std::string& argument) {
-  std::fprintf(stderr, "%s: \"%s\"\n", what, argument.c_str());
-  std::abort();
-}
-
-void CheckRequest(const cli::RenderRequest& request) {
-  if (request.size && (*request.size < gui::SmallestPictureSize || *request.size > gui::LargestPictureSize))
-    Fail("a size out of range was taken", std::to_string(*request.size));
-  if (request.scale &&
-      (*request.scale < window::ScaleSettings.min || *request.scale > window::ScaleSettings.max))
-    Fail("a scale out of range was taken", std::to_string(*request.scale));
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::vector<std::string> arguments{"surfplot"};
-  std::string current;
-  for (size_t k = 0; k < size; ++k) {
-    if (data[k] == 0) {
-      arguments.push_back(current);
-      current.clear();
-    } else {
-      current += static_cast<char>(data[k]);
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  QStringList texts{"surfplot"};
+  for (size_t start = 0; start < size;) {
+    const std::string argument = bytes.substr(start, bytes.find('\0', start) - start);
+    start += argument.size() + 1;
+    texts << cli::ArgumentText(argument.c_str());
+    if (cli::ArgumentBytes(texts.back()) != argument) {
+      std::fprintf(stderr, "the bytes of \"%s\" did not come back\n", argument.c_str());
+      std::abort();
     }
   }
-  if (!current.empty()) arguments.push_back(current);
-
-  QStringList texts;
-  for (const std::string& argument : arguments) {
-    const QString text = cli::ArgumentText(argument.c_str());
-    if (cli::ArgumentBytes(text) != argument) Fail("an argument's bytes did not come back", argument);
-    texts << text;
-  }
+  using Action = cli::ParsedCommandLine::Action;
   const cli::ParsedCommandLine parsed = cli::ParseCommandLine(texts);
-  if (parsed.action == cli::ParsedCommandLine::Action::Render) CheckRequest(parsed.request);
-  if (parsed.action == cli::ParsedCommandLine::Action::UsageError && parsed.error.empty())
-    Fail("a usage error without its reason", arguments.back());
+  const auto& picture = parsed.request.size;
+  const auto& scale = parsed.request.scale;
+  if ((parsed.action == Action::UsageError && parsed.error.empty()) ||
+      (parsed.action == Action::Render &&
+       ((picture && (*picture < gui::SmallestPictureSize || *picture > gui::LargestPictureSize)) ||
+        (scale && (*scale < window::ScaleSettings.min || *scale > window::ScaleSettings.max)))))
+    std::abort();
   return 0;
 }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "runtime/WorkerPool.h"
 
@@ -12,23 +14,17 @@ namespace {
 TEST(WorkerPoolThreadCount, ATallOrderIsCutDownAndNonsenseIgnored) {
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const unsigned most = std::min(4 * cores, 256u);
-  const struct {
-    const char* setting;
-    unsigned threads;
-  } rows[] = {
-      {"1", 1},
-      {"2", std::min(2u, most)},
-      {"100000", most},
-      {"4294967295", most},
-      {"99999999999999999999", most},
-      {"0", cores},
-      {"-3", cores},
-      {"2x", cores},
-  };
-  for (const auto& row : rows) {
-    setenv("SURFPLOT_THREADS", row.setting, 1);
-    EXPECT_EQ(runtime::WorkerPool::ThreadsFromEnvironment(), row.threads) << row.setting;
-  }
+  // Each count, and the settings that must give it.
+  const std::pair<unsigned, std::vector<const char*>> rows[] = {
+      {1, {"1"}},
+      {std::min(2u, most), {"2"}},
+      {most, {"100000", "4294967296", "99999999999999999999"}},
+      {cores, {"0", "-3", "2x"}}};
+  for (const auto& [threads, settings] : rows)
+    for (const char* setting : settings) {
+      setenv("SURFPLOT_THREADS", setting, 1);
+      EXPECT_EQ(runtime::WorkerPool::ThreadsFromEnvironment(), threads) << setting;
+    }
   unsetenv("SURFPLOT_THREADS");
 }
 

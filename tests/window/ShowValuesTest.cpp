@@ -2,7 +2,6 @@
 // small print never overlaps, the caption fits, the key tells the colours' ranges.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <set>
 #include <tuple>
@@ -14,17 +13,14 @@
 
 namespace {
 
-// What the values layer writes: where its strokes start, and each text's box.
+// What the values layer writes: where its strokes start, and each small print's box,
+// in a font whose letters are 0.6 em wide and 1.2 em high.
 struct ValuesRecorder : render::DrawingSurface {
   struct Text {
     std::string text;
     double left, top, right, bottom;
   };
-  explicit ValuesRecorder(double s = 1) : scale(s) {}
   double PixelScale() const override { return scale; }
-  void Clear() override {}
-  void SetForeColor(render::Color) override {}
-  void SetLineStyle(render::LineStyle) override {}
   void Line(float x1, float y1, float, float, render::Color) override { starts.emplace(x1, y1); }
   void SetCurrentPosition(float x, float y) override { at = {x, y}; }
   void SetSmallPrint(double size) override { small = size; }
@@ -37,17 +33,20 @@ struct ValuesRecorder : render::DrawingSurface {
     if (small > 0)
       texts.push_back({std::string(text), at.first, at.second, at.first + e.width, at.second + e.height});
   }
+  void Clear() override {}
+  void SetForeColor(render::Color) override {}
+  void SetLineStyle(render::LineStyle) override {}
   void SetFillStyle(render::FillStyle) override {}
   void SetFillColor(render::Color) override {}
   void Polygon(const render::PolygonPoint*, int) override {}
 
-  double scale, small = 0;
+  double scale = 1, small = 0;
   std::pair<double, double> at;
   std::set<std::pair<float, float>> starts;
   std::vector<Text> texts;
 };
 
-// A surface drawn by the window, and its values written onto a recorder.
+// A surface drawn by the window, with its values written onto a recorder.
 struct Drawn : LoadedForm {
   Drawn(const Strings& inputs, const std::string& formula, surface::ColorMode m = surface::ColorMode::Grid)
       : mode(m) {
@@ -57,7 +56,8 @@ struct Drawn : LoadedForm {
     form.Draw();
   }
   ValuesRecorder Values(render::View view, double scale = 1) const {
-    ValuesRecorder recorder(scale);
+    ValuesRecorder recorder;
+    recorder.scale = scale;
     view.mode = mode;
     render::DrawValues(recorder, {controls.formula, form.Limits(), form.Coefficients(), mode, '.'},
                        render::StandardAxisPoints(), view);
@@ -69,26 +69,26 @@ struct Drawn : LoadedForm {
 // With Z = X and ranges cut into cells of the finest step, every tick of every axis
 // starts on a pixel where a corner coordinate of that axis projects.
 TEST(TicksOnCells, EachTickStartsWhereItsCellsStand) {
-  const std::pair<const char*, Strings> rows[] = {{"Symmetric", {"-1", "1", "-1", "1", "4"}},
-                                                  {"OffsetCentreOfAnEighth", {"0", "4", "-3", "-1", "4"}},
-                                                  {"NegativeOnly", {"-2", "0", "-4", "-2", "4"}}};
+  const std::pair<const char*, Strings> rows[] = {{"symmetric", {"-1", "1", "-1", "1", "4"}},
+                                                  {"offset centre of an eighth", {"0", "4", "-3", "-1", "4"}},
+                                                  {"negative only", {"-2", "0", "-4", "-2", "4"}}};
+  const render::View view{-25, 105, 100};
+  const render::ViewProjector projector(view);
   for (const auto& [name, inputs] : rows) {
     SCOPED_TRACE(name);
     const Drawn plot(inputs, "X");
-    const render::View view{-25, 105, 100};
-    const render::ViewProjector projector(view);
     std::set<std::pair<float, float>> corners;
     for (const surface::Cell& cell : plot.form.Cells())
-      for (std::size_t axis = 0; axis < 3; ++axis)
-        for (std::size_t corner = 0; corner < 4; ++corner) {
-          std::array<double, 3> cube{};
-          cube[axis] = cell[3 * corner + axis];
-          const render::ScreenPoint p = projector.Project(cube[0], cube[1], cube[2]);
-          corners.emplace(std::nearbyint(p.x), std::nearbyint(p.y));
-        }
+      for (std::size_t k = 0; k < 12; ++k) {
+        std::array<double, 3> cube{};
+        cube[k % 3] = cell[k];
+        const render::ScreenPoint p = projector.Project(cube[0], cube[1], cube[2]);
+        corners.emplace(std::nearbyint(p.x), std::nearbyint(p.y));
+      }
     const ValuesRecorder values = plot.Values(view);
     EXPECT_GE(values.starts.size(), 6u);
-    for (const auto& [x, y] : values.starts) EXPECT_EQ(corners.count({x, y}), 1u) << x << ", " << y;
+    for (const auto& start : values.starts)
+      EXPECT_EQ(corners.count(start), 1u) << start.first << ", " << start.second;
   }
 }
 
@@ -97,16 +97,14 @@ TEST(ValuesLayout, SmallPrintNeitherOverlapsNorLeavesThePicture) {
   for (const double size : {326.0, 1200.0, 4000.0})
     for (const auto& [theta, phi] : {std::pair{-25, 105}, {0, 90}, {45, 30}, {90, 0}, {200, -40}, {10, 170}})
       for (const int32_t zoom : {30, 100, 250}) {
-        const ValuesRecorder values =
-            plot.Values({static_cast<int16_t>(theta), static_cast<int16_t>(phi), zoom}, size / 326);
-        for (auto a = values.texts.begin(); a != values.texts.end(); ++a) {
+        SCOPED_TRACE(testing::Message() << theta << "/" << phi << "/" << zoom << ", " << size);
+        const auto texts = plot.Values({int16_t(theta), int16_t(phi), zoom}, size / 326).texts;
+        for (auto a = texts.begin(); a != texts.end(); ++a) {
           EXPECT_TRUE(a->left >= 0 && a->top >= 0 && a->right <= size && a->bottom <= size) << a->text;
-          for (auto b = a + 1; b != values.texts.end(); ++b)
-            // Floats place the texts: boxes may touch to within a hair.
+          for (auto b = a + 1; b != texts.end(); ++b)  // floats place them: boxes may touch to within a hair
             EXPECT_FALSE(a->left < b->right - 1e-3 && b->left < a->right - 1e-3 &&
                          a->top < b->bottom - 1e-3 && b->top < a->bottom - 1e-3)
-                << a->text << " over " << b->text << " at " << theta << "/" << phi << "/" << zoom << ", "
-                << size;
+                << a->text << " over " << b->text;
         }
       }
 }
@@ -120,19 +118,21 @@ TEST(ValuesLayout, ALongCaptionIsCutWithAnEllipsisAndKeepsTheRanges) {
 
 TEST(ColorKey, TellsTheRangeOfEachColourInUse) {
   const std::tuple<const char*, std::string, Strings> rows[] = {
-      {"DefaultSurface",
+      {"default surface",
        "(Cos(X) ^ 2 + Sin(Y) ^ 2)",
        {"1.24..1.71", "0.9..1.24", "0.56..0.9", "0.21..0.56", "0..0.21"}},
-      {"FlatAtZero", "0", {"0..0"}},
-      {"NegativeValuesWithTheRangeUpToZero",
+      {"flat at zero", "0", {"0..0"}},
+      {"negative values with the range up to zero",
        "X - 3",
        {"-0.5..0", "-1.3..-0.5", "-2.1..-1.3", "-2.9..-2.1", "-4..-2.9"}}};
   for (const auto& [name, formula, expected] : rows) {
-    const Drawn plot({"-1", "1", "-1", "1", "12"}, formula, surface::ColorMode::Colors);
+    SCOPED_TRACE(name);
     Strings labels;
-    for (const ValuesRecorder::Text& text : plot.Values({-25, 105, 100}).texts)
+    for (const auto& text : Drawn({"-1", "1", "-1", "1", "12"}, formula, surface::ColorMode::Colors)
+                                .Values({-25, 105, 100})
+                                .texts)
       if (text.text.find("..") != std::string::npos && text.text[0] != 'Z') labels.push_back(text.text);
-    EXPECT_EQ(labels, expected) << name;
+    EXPECT_EQ(labels, expected);
   }
 }
 
