@@ -126,7 +126,7 @@ TEST_F(AccessibilityTest, ReturnOrEnterDrawsFromAnInputBoxOrTheDrawButtonAndEnds
 }
 
 TEST_F(AccessibilityTest, ARefusalHandsTheKeyboardToTheBoxConcernedWithItsTextSelected) {
-  using enum window::NumberBox;
+  using enum surface::Limit;
   const std::tuple<const char*, std::vector<std::pair<window::NumberBox, const char*>>, QString> rows[] = {
       {"wrong value", {{YMin, "1x"}}, "Data(3)"},
       {"X range upside down", {{XMin, "2"}}, "Data(2)"},
