@@ -40,7 +40,7 @@ const QStringList EveryOption = QString(
 TEST_F(WindowWithOptions, TheBoxesShowTheOptions) {
   gui::MainWindow form;
   Open(form, EveryOption);
-  using enum window::NumberBox;
+  using enum surface::Limit;
   EXPECT_EQ((std::vector<std::string>{form.FormulaText(), form.NumberText(XMin), form.NumberText(XMax),
                                       form.NumberText(YMin), form.NumberText(YMax),
                                       form.NumberText(Resolution), std::to_string(form.ScaleValue())}),
