@@ -9,7 +9,7 @@ using Action = cli::ParsedCommandLine::Action;
 using surface::ColorMode;
 
 TEST(OptionConventions, ShortOptionsModeCaseNumbersAsValuesAndNumbersNoBoxHolds) {
-  using enum Action;
+  using enum cli::ParsedCommandLine::Action;
   const QString huge = "-" + QString("9").repeated(47), big = "1" + QString("0").repeated(39);
   const QString largest = "340282346638528859811704183484516925440", tiny = "0," + QString(60, '0') + "1";
   // The options, what they ask for, the file, the mode, X minimum, and the error's start.
