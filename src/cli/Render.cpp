@@ -53,7 +53,8 @@ ExitStatus StatusOf(window::DrawOutcome outcome) {
 }
 
 ExitStatus ReportOutOfMemory() {
-  std::cerr << "surfplot: " << runtime::ErrorReport(runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory)) << "\n";
+  std::cerr << "surfplot: " << runtime::ErrorReport(runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory))
+            << "\n";
   return ExitStatus::Failed;
 }
 

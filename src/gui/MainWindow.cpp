@@ -1,8 +1,8 @@
 #include "gui/MainWindow.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QCursor>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPalette>
@@ -127,9 +127,7 @@ void MainWindow::BuildPictureMenu() {
           [this](bool shown) { Dispatch([&] { logic_.ShowValues(shown); }); });
 }
 
-void MainWindow::CheckShowValues() {
-  pictureMenu_->findChild<QAction*>("ShowValues")->setChecked(true);
-}
+void MainWindow::CheckShowValues() { pictureMenu_->findChild<QAction*>("ShowValues")->setChecked(true); }
 
 void MainWindow::AskAndSavePicture() {
   const QString name = AskPictureFileName(this, ProgramSettings());
