@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(
   g++ cmake ninja-build make pkg-config
-  qt6-base-dev libgl-dev fonts-liberation
+  qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
 )
 test_packages=(
   dpkg-dev

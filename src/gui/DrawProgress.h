@@ -25,6 +25,9 @@ class DrawProgress : public runtime::Progress {
   void BeginStage(runtime::Stage stage, uint64_t total) override;
   void Advance(uint64_t steps) override { done_ += steps; }
   bool Cancelled() const override { return cancelled_; }
+  // What the dialog's Cancel does, for a request that comes another way.
+  void Cancel() { cancelled_ = true; }
+  bool Working() const { return working_; }
   void Poll() override;
   void Finish() override;
 

@@ -1,6 +1,7 @@
 #include "gui/MainWindow.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
@@ -59,6 +60,7 @@ MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), 
   accessibility_ = new WindowAccessibility(*this, logic_);
   AddWindowShortcuts();
   progress_ = std::make_unique<gui::DrawProgress>(*this, *drawingArea_, picture_);
+  windowManagerClose_ = std::make_unique<WindowManagerClose>(*this, [this] { return CloseAfterDraw(); });
   Dispatch([this] { logic_.Load(); });
 }
 
@@ -240,6 +242,21 @@ void MainWindow::Dispatch(Handler&& handler) {
   // Only a new picture is worth a repaint, and only inside the frame: most moves
   // over the area draw nothing.
   if (picture_.Revision() != revision) drawingArea_->update(drawingArea_->contentsRect());
+  if (closeAfterDraw_ && !progress_->Working()) {
+    closeAfterDraw_ = false;
+    close();
+  }
+}
+
+bool MainWindow::CloseAfterDraw() {
+  if (!progress_->Working()) return false;
+  progress_->Cancel();
+  closeAfterDraw_ = true;
+  return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (CloseAfterDraw()) event->ignore();
 }
 
 std::string MainWindow::NumberText(window::NumberBox box) const {

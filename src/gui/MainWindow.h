@@ -13,6 +13,7 @@
 #include "gui/ImageSurface.h"
 #include "gui/UpDownControl.h"
 #include "gui/WindowAccessibility.h"
+#include "gui/WindowManagerClose.h"
 #include "window/PlotWindow.h"
 #include "window/WindowControls.h"
 
@@ -80,6 +81,9 @@ class MainWindow : public QWidget, public window::WindowControls {
   void ConnectKeys();
   void AddWindowShortcuts();
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  // A close asked for during a draw cancels it; the window closes once the draw is over.
+  bool CloseAfterDraw();
   void AskAndSavePicture();
   // Runs one handler of the window's logic, then shows what it drew.
   template <class Handler>
@@ -105,6 +109,8 @@ class MainWindow : public QWidget, public window::WindowControls {
   std::array<QAction*, 4> colorModeActions_{};  // MenuColorModeItem(1) to (4), one per mode
   QMenu* pictureMenu_ = nullptr;
   std::unique_ptr<gui::DrawProgress> progress_;
+  std::unique_ptr<WindowManagerClose> windowManagerClose_;
+  bool closeAfterDraw_ = false;
   WindowAccessibility* accessibility_ = nullptr;
   // The colour-mode menu was asked for with a key, not a click.
   bool colorModeMenuByKey_ = false;
