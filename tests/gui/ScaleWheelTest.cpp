@@ -1,8 +1,7 @@
-// The mouse wheel steps the scale as its arrows do; Ctrl+Q ends as Exit does.
+// The mouse wheel steps the scale as its arrows do.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
 #include <QWheelEvent>
 
 #include "gui/MainWindow.h"
@@ -36,15 +35,6 @@ TEST(ScaleWheel, EachNotchIsOneStepOfTheScale) {
       EXPECT_NE(form.Picture().Revision(), before) << "the new scale is drawn";
     }
   }
-}
-
-TEST(ScaleWheel, CtrlQEndsAsExitDoes) {
-  gui::MainWindow form;
-  form.show();
-  QApplication::setActiveWindow(&form);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-  QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_FALSE(form.isVisible());
 }
 
 }  // namespace
