@@ -1,121 +1,138 @@
-// The command-line renderer through the real program, without a display.
+// The real program run from a shell, without a display: every exit status with the
+// message that explains it, a picture that cannot be made or written never reported
+// as made, a file that is not a regular one written into and not replaced, any thread
+// count drawing the picture of one thread, and nothing ending in an abort.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <tuple>
-
-#include "testkit/RecordingControls.h"
-#include "window/PlotWindow.h"
 
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#elif defined(__has_feature)
+constexpr bool Sanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool Sanitized = false;
+#endif
+
 struct Outcome {
   int status = -1;
-  QByteArray out;
-  QByteArray err;
+  QByteArray out, err;
 };
 
-Outcome Surfplot(const QStringList& arguments) {
-  QProcess program;
+// Runs a bash script in a fresh folder, with $S the program and $F the given folder,
+// as a user's shell would.
+Outcome Shell(const QString& script, const QString& reference = {}) {
+  QTemporaryDir folder;
+  QProcess shell;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove("DISPLAY");
-  environment.remove("WAYLAND_DISPLAY");
-  environment.remove("QT_QPA_PLATFORM");
-  program.setProcessEnvironment(environment);
-  program.start(SURFPLOT_PROGRAM, arguments);
-  program.waitForFinished(60000);
-  return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-          program.readAllStandardOutput(), program.readAllStandardError()};
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  environment.insert("S", SURFPLOT_PROGRAM);
+  environment.insert("F", reference);
+  shell.setProcessEnvironment(environment);
+  shell.setWorkingDirectory(folder.path());
+  shell.start("bash", {"-c", script});
+  shell.waitForFinished(120000);
+  return {shell.exitStatus() == QProcess::NormalExit ? shell.exitCode() : -1, shell.readAllStandardOutput(),
+          shell.readAllStandardError()};
 }
 
-class CommandLine : public ::testing::Test {
- protected:
-  QString File(const QString& name) const { return directory.filePath(name); }
-  QTemporaryDir directory;
-};
-
-// Every exit status with the message that explains it; "@" stands for a file in a fresh
-// folder. The one table of the program's messages.
-TEST_F(CommandLine, ExitStatusesSayWhatHappened) {
+// The one table of the program's statuses and messages; a failure writes nothing.
+TEST(CommandLine, ExitStatusesSayWhatHappened) {
   const struct {
     const char* name;
-    const char* arguments;
+    const char* command;
     int status;
     QByteArray out, err;
   } rows[] = {
-      {"defaults", "--output @a.png", 0, "0. < Z < 1.708\n", ""},
-      {"a comma and the = form", "--output=@b.png --x-min -1,5 --x-max=2", 0, "0. < Z < 1.706\n", ""},
-      {"an SVG at another size", "--output @h.svg --size 500", 0, "0. < Z < 1.708\n", ""},
-      {"unknown option named as typed", "--output @c.png --colour red", 1, "",
+      {"defaults", "$S --output a.png", 0, "0. < Z < 1.708\n", ""},
+      {"a comma and the = form", "$S --output=b.png --x-min -1,5 --x-max=2", 0, "0. < Z < 1.706\n", ""},
+      {"the version", "$S --version", 0, "surfplot " SURFPLOT_VERSION "\n", ""},
+      {"unknown option named as typed", "$S --output c.png --colour red", 1, "",
        "surfplot: unknown option '--colour'"},
-      {"missing value", "--output", 1, "", "missing value after '--output'"},
-      {"a size without --output", "--size 100", 1, "", "--output FILE"},
-      {"size out of range", "--output @d.png --size 15", 1, "", "--size takes a whole number from 16"},
-      {"unknown mode", "--output @d.png --mode rainbow", 1, "", "--mode takes grid, lines"},
-      {"wrong value", "--output @e.png --resolution 1e3", 2, "", "surfplot: Wrong value\n"},
-      {"beyond a float", "--output @e.png --x-min 1000000000000000000000000000000000000000", 2, "",
+      {"missing value", "$S --output", 1, "", "missing value after '--output'"},
+      {"a size without --output", "$S --size 100", 1, "", "--output FILE"},
+      {"size out of range", "$S --output d.png --size 15", 1, "", "--size takes a whole number from 16"},
+      {"unknown mode", "$S --output d.png --mode rainbow", 1, "", "--mode takes grid, lines"},
+      {"wrong value", "$S --output e.png --resolution 1e3", 2, "", "surfplot: Wrong value\n"},
+      {"beyond a float", "$S --output e.png --x-min 1000000000000000000000000000000000000000", 2, "",
        "--x-min takes"},
-      {"no display for the window", "", 6, "", "surfplot: cannot open a display"},
-      {"X range", "--output @e.png --x-min 3", 2, "", " Maximum 'X' Must be Greater than Minimum 'X'\n"},
-      {"grid too large", "--output @e.png --resolution 5000", 2, "", "Use a resolution of at most"},
-      {"formula too long",
-       "--output @e.png --formula X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X"
-       "+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X+X",
-       2, "", "The formula is too long"},
-      {"parse error", "--output @f.png --formula (X", 3, "", "Parse Error\n"},
-      {"unwritable folder", "--output @no/such/folder.png", 4, "", "cannot write"},
-      {"unknown extension", "--output @g.jpg", 4, "", "neither .png nor .svg"},
+      {"no display for the window", "$S", 6, "", "surfplot: cannot open a display"},
+      {"parse error", "$S --output f.png --formula '(X'", 3, "", "Parse Error\n"},
+      {"unwritable folder", "$S --output no/such/folder.png", 4, "", "cannot write"},
+      {"unknown extension", "$S --output g.jpg", 4, "", "neither .png nor .svg"},
   };
   for (const auto& row : rows) {
-    const QString line = QString(row.arguments).replace("@", directory.path() + "/");
-    const QStringList arguments = line.isEmpty() ? QStringList() : line.split(' ');
-    const Outcome outcome = Surfplot(arguments);
-    EXPECT_EQ(std::tuple(outcome.status, outcome.out), std::tuple(row.status, row.out)) << row.name;
-    EXPECT_TRUE(outcome.err.contains(row.err)) << row.name << ": " << outcome.err.toStdString();
-    if (row.status != 0) {
-      EXPECT_FALSE(QFile::exists(arguments.value(1))) << row.name << ": nothing written";
-    }
+    SCOPED_TRACE(row.name);
+    const Outcome outcome =
+        Shell(row.command + QString(row.status ? R"sh(; s=$?; test -z "$(ls -A)" || s=99; exit $s)sh" : ""));
+    EXPECT_EQ(std::tuple(outcome.status, outcome.out), std::tuple(row.status, row.out))
+        << "99: a file was written";
+    EXPECT_TRUE(outcome.err.contains(row.err)) << outcome.err.toStdString();
   }
 }
 
-// The picture the window shows for the same inputs, view and mode, drawn headless
-// through the window's logic.
-QImage WindowPicture(const std::string& formula, surface::ColorMode mode, int16_t theta, int16_t phi) {
-  testkit::RecordingControls controls;
-  window::PlotWindow logic(controls);
-  logic.Load();
-  controls.formula = formula;
-  controls.Number(window::NumberBox::Resolution) = "30";
-  logic.ChooseColorMode(mode);
-  logic.SetViewAngles(theta, phi);
-  logic.Draw();
-  return controls.surface.image().convertToFormat(QImage::Format_RGB32);
-}
+constexpr const char* OutOfMemory = "surfplot: Run-time error '7':\n\nOut of memory\n";
+constexpr const char* Untouched =
+    "cmp old.png $F/old.png && cmp old.svg $F/old.svg && test $(ls -A | wc -l) = 2";
 
-TEST_F(CommandLine, APngAt326IsTheWindowsPicture) {
-  const Outcome outcome = Surfplot({"--output", File("p.png"), "--formula", "Sin(X * 3) * Y", "--resolution",
-                                    "30", "--mode", "colors", "--theta", "40", "--phi", "120"});
-  ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
-  const QImage written = QImage(File("p.png")).convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(written, WindowPicture("Sin(X * 3) * Y", surface::ColorMode::Colors, 40, 120));
-}
-
-// "-" writes the PNG to standard output, byte for byte the file, and the range to standard error.
-TEST_F(CommandLine, AMinusWritesThePngToStandardOutput) {
-  ASSERT_EQ(Surfplot({"--output", File("s.png")}).status, 0);
-  const Outcome piped = Surfplot({"--output", "-"});
-  QFile file(File("s.png"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(std::tuple(piped.status, piped.out, piped.err),
-            std::tuple(0, file.readAll(), QByteArray("surfplot: 0. < Z < 1.708\n")));
-}
-
-TEST_F(CommandLine, TheVersionGoesToStandardOutput) {
-  const Outcome version = Surfplot({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "surfplot " SURFPLOT_VERSION "\n");
+TEST(CommandLine, EachWayOfWritingEndsAsTheUserExpects) {
+  // Every row starts from a good old.png (drawn by one thread) and old.svg.
+  QTemporaryDir reference;
+  ASSERT_EQ(Shell("cd $F && SURFPLOT_THREADS=1 $S --output old.png && $S --output old.svg", reference.path())
+                .status,
+            0);
+  const struct {
+    const char* name;
+    const char* script;
+    const char* check;  // a shell test that must hold afterwards
+    int status = 0;
+    const char* err = "";
+    bool limitsMemory = false;
+    const char* out = "0. < Z < 1.708\n";  // when drawn
+  } rows[] = {
+      // Two threads keep the program's own memory the same on any machine.
+      {"no memory for the cell table",
+       "ulimit -v 400000; SURFPLOT_THREADS=2 $S --output old.png --resolution 1990", Untouched, 5,
+       OutOfMemory, true},
+      {"no memory for the image", "ulimit -v 300000; SURFPLOT_THREADS=2 $S --output old.png --size 8192",
+       Untouched, 5, OutOfMemory, true},
+      {"no memory for the image on standard output",
+       "ulimit -v 300000; SURFPLOT_THREADS=2 $S --output - --size 8192", Untouched, 5, OutOfMemory, true},
+      {"no memory for an SVG's table",
+       "ulimit -v 400000; SURFPLOT_THREADS=2 $S --output old.svg --resolution 1990 --mode lines", Untouched,
+       5, OutOfMemory, true},
+      {"a minus: the PNG to standard output, the range to standard error", "$S --output - > s.png",
+       "cmp s.png old.png", 0, "surfplot: 0. < Z < 1.708\n", false, ""},
+      {"a full device", "$S --output - > /dev/full", Untouched, 4,
+       "surfplot: cannot write standard output: No space left on device\n"},
+      {"a reader that goes away",
+       "$S --output - --size 3000 | head -c 10 > /dev/null; (exit ${PIPESTATUS[0]})", Untouched, 4,
+       "surfplot: cannot write standard output: Broken pipe\n"},
+      {"a FIFO with a reader", "mkfifo f.png && (cat f.png > got.png &) && $S --output f.png && sleep 1",
+       "test -p f.png && cmp got.png old.png"},
+      {"a character device", "mknod null.png c 1 3 && $S --output null.png", "test -c null.png"},
+      {"a symlink to a regular file",
+       "echo old > target.png && ln -s target.png link.png && $S --output link.png",
+       "test -L link.png && cmp target.png old.png"},
+      {"a name that is not UTF-8", "$S --output $'a\\xffb.png'", "cmp $'a\\xffb.png' old.png"},
+      // Stacks of a gigabyte in three gigabytes: most threads cannot start.
+      {"threads that cannot start",
+       "ulimit -s 1000000; ulimit -v 3000000; SURFPLOT_THREADS=64 $S --output t.png", "cmp t.png old.png", 0,
+       "", true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    if (row.limitsMemory && Sanitized) continue;  // the sanitizer's shadow memory needs more than the limit
+    const Outcome outcome =
+        Shell(QString("cp $F/old.* . && ") + row.script + "; s=$?; " + row.check + " || s=99; exit $s",
+              reference.path());
+    EXPECT_EQ(outcome.status, row.status) << "99: " << row.check;
+    EXPECT_EQ(outcome.err, row.err);
+    EXPECT_EQ(outcome.out, row.status == 0 ? row.out : "");
+  }
 }
 
 }  // namespace

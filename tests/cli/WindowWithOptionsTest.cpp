@@ -1,56 +1,31 @@
-// The window opened with options: the boxes show them, and the picture is the one
-// the command line draws for the same options.
+// The window opened with options: the boxes and the view show them, and the picture
+// is the one the command line draws for the same options.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "../gui/ShownWindow.h"
 #include "cli/CommandLine.h"
 #include "cli/WindowStart.h"
-#include "gui/MessageBox.h"
 
 namespace {
 
-class WindowWithOptions : public ::testing::Test {
- protected:
-  WindowWithOptions() {
-    previous_ = gui::ReplaceMessageBoxPresenter(
-        [this](QWidget*, const std::string& text, window::MessageIcon) { messages.push_back(text); });
-  }
-  ~WindowWithOptions() override { gui::ReplaceMessageBoxPresenter(previous_); }
-
-  static void Open(gui::MainWindow& form, const QStringList& options) {
-    const cli::ParsedCommandLine parsed = cli::ParseCommandLine(QStringList{"surfplot"} + options);
-    ASSERT_EQ(parsed.action, cli::ParsedCommandLine::Action::OpenWindow) << parsed.error;
-    cli::StartWindowWith(parsed.request, form);
-  }
-
-  std::vector<std::string> messages;
-
- private:
-  gui::MessageBoxPresenter previous_;
-};
+void Open(gui::MainWindow& form, const QStringList& options) {
+  const cli::ParsedCommandLine parsed = cli::ParseCommandLine(QStringList{"surfplot"} + options);
+  ASSERT_EQ(parsed.action, cli::ParsedCommandLine::Action::OpenWindow) << parsed.error;
+  cli::StartWindowWith(parsed.request, form);
+}
 
 const QStringList EveryOption = QString(
                                     "--formula|Sin(X * 3) * Y|--x-min|-2|--x-max|1,5|--y-min|-1|--y-max|2|"
                                     "--resolution|30|--mode|Colors|--theta|40|--phi|120|--scale|85")
                                     .split('|');
 
-TEST_F(WindowWithOptions, TheBoxesShowTheOptions) {
-  gui::MainWindow form;
-  Open(form, EveryOption);
-  using enum surface::Limit;
-  EXPECT_EQ((std::vector<std::string>{form.FormulaText(), form.NumberText(XMin), form.NumberText(XMax),
-                                      form.NumberText(YMin), form.NumberText(YMax),
-                                      form.NumberText(Resolution), std::to_string(form.ScaleValue())}),
-            (std::vector<std::string>{"Sin(X * 3) * Y", "-2", "1,5", "-1", "2", "30", "85"}));
-  EXPECT_TRUE(form.ColorModeChecked(surface::ColorMode::Colors));
-}
-
 // Without options nothing is drawn; what is drawn is the command line's picture for
 // the same options; a refusal is the window's own message box.
-TEST_F(WindowWithOptions, DrawsOnlyWhenAskedAsTheCommandLineDoesAndShowsRefusalsAsTheWindowDoes) {
+TEST(WindowWithOptions, DrawsOnlyWhenAskedAsTheCommandLineDoesAndShowsRefusalsAsTheWindowDoes) {
   const std::tuple<const char*, QStringList, bool, std::vector<std::string>> rows[] = {
       {"no options", {}, false, {}},
       {"a view option alone draws", {"--theta", "10"}, true, {}},
@@ -59,12 +34,22 @@ TEST_F(WindowWithOptions, DrawsOnlyWhenAskedAsTheCommandLineDoesAndShowsRefusals
   };
   for (const auto& [name, options, drawn, shown] : rows) {
     SCOPED_TRACE(name);
-    messages.clear();
+    const RecordedMessages messages;
     gui::MainWindow form;
     Open(form, options);
     EXPECT_EQ(form.DrawingAreaEnabled(), drawn);
-    EXPECT_EQ(messages, shown);
+    EXPECT_EQ(messages.texts, shown);
     if (!drawn) continue;
+    if (options == EveryOption) {
+      using enum surface::Limit;
+      EXPECT_EQ(
+          (std::vector<std::string>{form.FormulaText(), form.NumberText(XMin), form.NumberText(XMax),
+                                    form.NumberText(YMin), form.NumberText(YMax), form.NumberText(Resolution),
+                                    std::to_string(form.ScaleValue()), std::to_string(form.Logic().Theta()),
+                                    std::to_string(form.Logic().Phi())}),
+          (std::vector<std::string>{"Sin(X * 3) * Y", "-2", "1,5", "-1", "2", "30", "85", "40", "120"}));
+      EXPECT_TRUE(form.ColorModeChecked(surface::ColorMode::Colors));
+    }
     QTemporaryDir folder;
     QProcess program;
     program.start(SURFPLOT_PROGRAM, QStringList{"--output", folder.filePath("picture.png")} + options);

@@ -56,8 +56,6 @@ QRect ControlRect(std::string_view control) {
 
 }  // namespace
 
-QRect AnglesRow() { return {0, ControlRect("Label3").top(), 629, ControlRect("Label3").height()}; }
-
 bool WaitForFile(const QString& path, int timeoutMs) {
   return Until(timeoutMs, [&] { return QFile::exists(path); });
 }
@@ -103,8 +101,6 @@ void SurfplotUser::Drag(QPoint from, const QVector<QPoint>& path) {
   for (QPoint point : path) burst += MoveTo(point);
   Xdotool(burst + QStringList{"mouseup", "1"});
 }
-
-void SurfplotUser::RightClick(QPoint client) { Xdotool(MoveTo(client) + QStringList{"click", "3"}); }
 
 void SurfplotUser::Type(const QString& text) { Xdotool({"type", "--clearmodifiers", "--delay", "5", text}); }
 
@@ -171,12 +167,21 @@ QString SurfplotUser::FocusWindow(const QString& captionPattern, int timeoutMs) 
   return found;
 }
 
-QString SurfplotUser::TakeMessageBox(int timeoutMs) {
-  if (FocusWindow("^surfplot$", timeoutMs).isEmpty()) return "(no box)";
-  Keys("ctrl+c");
-  const QString text = Clipboard();
-  Keys("Return");
-  return text;
+bool SurfplotUser::ChooseFromAreaMenu(int item) {
+  Xdotool(MoveTo(DrawingArea.topLeft() + QPoint(150, 150)) + QStringList{"click", "3"});
+  if (!Until(5000, [&] { return OtherWindows().size() == 1; })) return false;
+  Keys(QString("Down ").repeated(item) + "Return");
+  return true;
+}
+
+bool SurfplotUser::StartLongDraw() {
+  // Several seconds on any machine: Rnd keeps the work on one thread.
+  Paste("Code",
+        "Sin(X * Y) * Cos(X) + Atn(X) * Log(Y + 2) + Exp(X / 3) * Sqr(Y + 1) + Sin(X + Y) * Cos(X - Y) + "
+        "Atn(Y) * Exp(Y / 4) + Rnd(1) / 1000");
+  Paste("Data(5)", "1800");
+  Click("CommandDraw");
+  return !FocusWindow("^surfplot$", 30000).isEmpty();
 }
 
 }  // namespace e2e

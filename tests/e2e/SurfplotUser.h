@@ -30,7 +30,9 @@ class SurfplotUser {
   void Keys(const QString& spaceSeparated);
   // Presses the left button at `from`, moves through the path in one burst and lets go.
   void Drag(QPoint from, const QVector<QPoint>& path);
-  void RightClick(QPoint client);
+  // Right-clicks the drawing area and picks the menu's item (1 is the first); false
+  // when the menu did not open.
+  bool ChooseFromAreaMenu(int item);
   // Types the text into whatever has the keyboard.
   void Type(const QString& text);
   // Replaces the text of the box by pasting through the clipboard.
@@ -52,9 +54,9 @@ class SurfplotUser {
   // Waits for a visible window titled so and gives it the keyboard; returns its id, or
   // an empty string at the deadline.
   QString FocusWindow(const QString& captionPattern, int timeoutMs = 10000);
-  // Waits for a message box; returns its text (copied with Ctrl+C) and dismisses it,
-  // or "(no box)".
-  QString TakeMessageBox(int timeoutMs = 10000);
+  // Starts a draw of several seconds over an earlier one; false when its progress
+  // dialog did not show. The dialog has the keyboard.
+  bool StartLongDraw();
   bool WaitForExit() { return process_.state() == QProcess::NotRunning || process_.waitForFinished(10000); }
 
  private:
@@ -66,8 +68,6 @@ class SurfplotUser {
 
 // The drawing area inside its border, in client pixels.
 inline const QRect DrawingArea(10, 10, 326, 326);
-// The row beneath the drawing area where the angles show.
-QRect AnglesRow();
 // Waits until the file exists; false at the deadline.
 bool WaitForFile(const QString& path, int timeoutMs);
 // Untagged RGB32, like the screenshots, so that == compares pixels alone.

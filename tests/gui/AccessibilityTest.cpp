@@ -1,38 +1,45 @@
-// The window as a screen reader (through Qt's accessibility) and the keyboard meet it.
+// The window as a screen reader (through Qt's accessibility), the keyboard and the
+// mouse wheel meet it.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 
+#include "ShownWindow.h"
 #include "gui/FocusMark.h"
-#include "gui/MainWindow.h"
-#include "gui/MessageBox.h"
 #include "testkit/RecordingControls.h"
 
 namespace {
 
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public ShownWindow {
  protected:
-  AccessibilityTest() : previous_(gui::ReplaceMessageBoxPresenter([](auto&&...) {})) { form.show(); }
-  ~AccessibilityTest() override { gui::ReplaceMessageBoxPresenter(previous_); }
-
   QWidget* Control(const char* name) const { return form.findChild<QWidget*>(name); }
   QAccessibleInterface* Accessible(const char* name) const {
     return QAccessible::queryAccessibleInterface(form.findChild<QObject*>(name));
   }
   void Draw() { form.findChild<QPushButton*>("CommandDraw")->click(); }
+  // Keys, and "WheelN" for a turn of the wheel by N eighths of a degree (over an
+  // arrow where the control has them).
   void Press(const char* control, const QStringList& keys) {
     for (const QString& key : keys) {
+      if (key.startsWith("Wheel")) {
+        QWidget* target = Control(control);
+        if (auto* arrow = target->childAt(target->width() / 2, 1)) target = arrow;
+        const QPointF at(target->width() / 2.0, target->height() / 2.0);
+        QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, key.mid(5).toInt()), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+        continue;
+      }
       const QKeyCombination combination = QKeySequence(key)[0];
       QTest::keyClick(Control(control), combination.key(), combination.keyboardModifiers());
     }
   }
-
-  gui::MessageBoxPresenter previous_;
-  gui::MainWindow form;
 };
 
 // One row per kind of control: its role, its name and the label that captions it.
@@ -58,12 +65,9 @@ TEST_F(AccessibilityTest, EveryControlHasAPlainNameARoleAndItsCaption) {
   for (int k = 0; k < window->childCount(); ++k)
     EXPECT_NE(window->child(k)->object()->objectName(), "Shape1") << "the outline means nothing spoken";
   QAccessibleInterface* scale = Accessible("GraphScale");
-  QAccessibleValueInterface* value = scale->valueInterface();
-  EXPECT_EQ(QVariantList({scale->child(0)->text(QAccessible::Name), scale->child(1)->text(QAccessible::Name),
-                          value->currentValue(), value->minimumValue(), value->maximumValue(),
-                          value->minimumStepSize()}),
-            QVariantList({"Larger", "Smaller", 100, -50000, 50000, 5}));
-  value->setCurrentValue(250);
+  EXPECT_EQ(QStringList({scale->child(0)->text(QAccessible::Name), scale->child(1)->text(QAccessible::Name)}),
+            QStringList({"Larger", "Smaller"}));
+  scale->valueInterface()->setCurrentValue(250);
   EXPECT_EQ(form.ScaleValue(), 250);
 }
 
@@ -84,20 +88,26 @@ TEST_F(AccessibilityTest, ThePictureAndTheAnglesSayWhatIsShown) {
   EXPECT_EQ(theta->text(0, theta->characterCount()), "Θ -30°");
 }
 
-// Keys on the picture do what a drag, the scale's arrows and a right click do; the
-// picture is the command line's for the same view. Each row goes on from the last.
-TEST_F(AccessibilityTest, KeysOnThePictureTurnScaleAndOpenTheMenu) {
-  const std::tuple<const char*, QStringList, int16_t, int16_t, int32_t, bool> rows[] = {
-      {"arrows by five", {"Left", "Left", "Right", "Up", "Down", "Down"}, -30, 100, 100, false},
-      {"one degree with shift", {"Shift+Right", "Shift+Up"}, -29, 101, 100, false},
-      {"held with ctrl: nothing", {"Ctrl+Left"}, -29, 101, 100, false},
-      {"plus and minus", {"+", "+", "-"}, -29, 101, 105, false},
-      {"the menu key", {"Menu"}, -29, 101, 105, true},
-      {"Shift+F10", {"Shift+F10"}, -29, 101, 105, true},
-      {"F10 alone: nothing", {"F10"}, -29, 101, 105, false},
+// Keys and the wheel on the picture do what a drag, the scale's arrows and a right
+// click do; the picture is the command line's for the same view. Each row goes on
+// from the last.
+TEST_F(AccessibilityTest, KeysAndTheWheelTurnScaleAndOpenTheMenu) {
+  const std::tuple<const char*, const char*, QStringList, int16_t, int16_t, int32_t, bool> rows[] = {
+      {"arrows by five", "Picture1", {"Left", "Left", "Right", "Up", "Down", "Down"}, -30, 100, 105, false},
+      {"one degree with shift", "Picture1", {"Shift+Right", "Shift+Up"}, -29, 101, 105, false},
+      {"held with ctrl: nothing", "Picture1", {"Ctrl+Left"}, -29, 101, 105, false},
+      {"plus and minus", "Picture1", {"+", "+", "-"}, -29, 101, 110, false},
+      {"two wheel notches up", "Picture1", {"Wheel240"}, -29, 101, 120, false},
+      {"wheel down over an arrow", "GraphScale", {"Wheel-120", "Wheel-120"}, -29, 101, 110, false},
+      {"half notches add up", "GraphScale", {"Wheel60", "Wheel60", "Wheel60"}, -29, 101, 115, false},
+      {"the menu key", "Picture1", {"Menu"}, -29, 101, 115, true},
+      {"Shift+F10", "Picture1", {"Shift+F10"}, -29, 101, 115, true},
+      {"F10 alone: nothing", "Picture1", {"F10"}, -29, 101, 115, false},
   };
+  Press("Picture1", {"Wheel120"});
+  EXPECT_EQ(form.ScaleValue(), 105) << "the wheel before the first draw";
   Draw();
-  for (const auto& [name, keys, theta, phi, scale, menu] : rows) {
+  for (const auto& [name, control, keys, theta, phi, scale, menu] : rows) {
     SCOPED_TRACE(name);
     testkit::RecordingControls commandLine;  // sets the view, then draws
     window::PlotWindow headless(commandLine);
@@ -105,14 +115,14 @@ TEST_F(AccessibilityTest, KeysOnThePictureTurnScaleAndOpenTheMenu) {
     headless.SetViewAngles(theta, phi);
     commandLine.scale = scale;
     headless.Draw();
-    Press("Picture1", keys);
+    Press(control, keys);
     EXPECT_EQ(form.Picture().image(), commandLine.surface.image());
     EXPECT_EQ(form.PictureMenu().isVisible(), menu);
     form.PictureMenu().hide();
   }
 }
 
-TEST_F(AccessibilityTest, ReturnOrEnterDrawsFromAnInputBoxOrTheDrawButtonAndEndsOnExit) {
+TEST_F(AccessibilityTest, ReturnOrEnterDrawsFromAnInputBoxOrTheDrawButton) {
   for (const char* control : {"Code", "Data(1)", "Data(5)", "CommandDraw"}) {
     for (const char* key : {"Return", "Enter"}) {
       SCOPED_TRACE(std::string(control) + " " + key);
@@ -121,8 +131,16 @@ TEST_F(AccessibilityTest, ReturnOrEnterDrawsFromAnInputBoxOrTheDrawButtonAndEnds
       EXPECT_EQ(form.NumberText(window::NumberBox::ZMax), "1.708");
     }
   }
-  Press("Command1", {"Return"});
-  EXPECT_FALSE(form.isVisible()) << "Return on Exit ends the program";
+}
+
+TEST_F(AccessibilityTest, ReturnOnExitOrCtrlQEndsTheProgram) {
+  for (const char* key : {"Return", "Ctrl+Q"}) {
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Press("Command1", {key});
+    EXPECT_FALSE(form.isVisible()) << key;
+  }
 }
 
 TEST_F(AccessibilityTest, ARefusalHandsTheKeyboardToTheBoxConcernedWithItsTextSelected) {

@@ -5,29 +5,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "gui/MainWindow.h"
-#include "gui/MessageBox.h"
+#include "ShownWindow.h"
 
 namespace {
 
-class PictureMenuTest : public ::testing::Test {
- protected:
-  PictureMenuTest() {
-    previous_ = gui::ReplaceMessageBoxPresenter(
-        [this](QWidget*, const std::string& text, window::MessageIcon) { messages.push_back(text); });
-    form.show();
-  }
-  ~PictureMenuTest() override { gui::ReplaceMessageBoxPresenter(previous_); }
-
-  gui::MainWindow form;
-  std::vector<std::string> messages;
-  QTemporaryDir folder;
-
- private:
-  gui::MessageBoxPresenter previous_;
-};
+using PictureMenuTest = ShownWindow;
 
 TEST_F(PictureMenuTest, AFailedSaveNamesTheFileAndTheReasonAndLeavesAnOldFileWhole) {
+  const QTemporaryDir folder;
   const QString old = folder.filePath("old.png");
   form.SavePicture(old);
   QFile file(old);
@@ -45,11 +30,11 @@ TEST_F(PictureMenuTest, AFailedSaveNamesTheFileAndTheReasonAndLeavesAnOldFileWho
       {readOnly, "Permission denied"},
   };
   for (const auto& [name, reason] : rows) {
-    messages.clear();
+    messages.texts.clear();
     form.SavePicture(name);
-    ASSERT_EQ(messages.size(), 1u) << name.toStdString();
-    EXPECT_NE(messages[0].find(name.toStdString()), std::string::npos) << messages[0];
-    EXPECT_NE(messages[0].find(reason), std::string::npos) << messages[0];
+    ASSERT_EQ(messages.texts.size(), 1u) << name.toStdString();
+    EXPECT_NE(messages.texts[0].find(name.toStdString()), std::string::npos) << messages.texts[0];
+    EXPECT_NE(messages.texts[0].find(reason), std::string::npos) << messages.texts[0];
   }
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), before) << "the old picture is whole";

@@ -119,10 +119,8 @@ TEST(CancelledDrawTest, LeavesEverythingAsItWas) {
     window.controls.Number(window::NumberBox::Resolution) = "30";
     window.controls.progress.cancelAt = stage;
     EXPECT_EQ(window.form.Draw(), window::DrawOutcome::Cancelled);
-    EXPECT_EQ(window.controls.numbers[static_cast<size_t>(window::NumberBox::ZMin)],
-              numbers[static_cast<size_t>(window::NumberBox::ZMin)]);
-    EXPECT_EQ(window.controls.numbers[static_cast<size_t>(window::NumberBox::ZMax)],
-              numbers[static_cast<size_t>(window::NumberBox::ZMax)]);
+    for (const auto box : {window::NumberBox::ZMin, window::NumberBox::ZMax})
+      EXPECT_EQ(window.controls.Number(box), numbers[static_cast<size_t>(box)]);
     EXPECT_EQ(std::memcmp(&window.form.Limits(), &limits, sizeof limits), 0);
     EXPECT_EQ(window.form.Cells(), cells);
     EXPECT_EQ(window.controls.surface.image(), picture);
