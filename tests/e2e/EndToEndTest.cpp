@@ -73,6 +73,20 @@ TEST_F(EndToEnd, EscOnTheProgressDialogStopsALongDraw) {
   EXPECT_TRUE(user.OtherWindows().isEmpty()) << "the dialog is gone";
 }
 
+// The window manager's close during a long draw stops it and closes the window,
+// whether the progress dialog shows yet or not.
+TEST_F(EndToEnd, ClosingTheWindowDuringALongDrawStopsItAndCloses) {
+  ASSERT_TRUE(user.StartLongDraw()) << "no progress dialog";
+  user.AskToClose();
+  EXPECT_TRUE(user.WaitForExit()) << "closed while the dialog shows";
+
+  e2e::SurfplotUser early;
+  ASSERT_TRUE(early.Launch());
+  early.StartLongDraw(/*waitForDialog=*/false);
+  early.AskToClose();
+  EXPECT_TRUE(early.WaitForExit()) << "closed before the dialog shows";
+}
+
 // The drawing area's menu: Show Values turns the values on and off at once; Copy
 // Picture and Save Picture As... (through the file dialog) take the area as it shows.
 TEST_F(EndToEnd, TheAreaMenuShowsValuesAndCopiesAndSavesThePictureAsShown) {

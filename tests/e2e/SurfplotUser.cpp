@@ -1,9 +1,13 @@
 #include "SurfplotUser.h"
 
+#include <xcb/xcb.h>
+
 #include <QColorSpace>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 
 #include "window/WindowLayout.h"
@@ -174,14 +178,35 @@ bool SurfplotUser::ChooseFromAreaMenu(int item) {
   return true;
 }
 
-bool SurfplotUser::StartLongDraw() {
+bool SurfplotUser::StartLongDraw(bool waitForDialog) {
   // Several seconds on any machine: Rnd keeps the work on one thread.
   Paste("Code",
         "Sin(X * Y) * Cos(X) + Atn(X) * Log(Y + 2) + Exp(X / 3) * Sqr(Y + 1) + Sin(X + Y) * Cos(X - Y) + "
         "Atn(Y) * Exp(Y / 4) + Rnd(1) / 1000");
   Paste("Data(5)", "1800");
   Click("CommandDraw");
-  return !FocusWindow("^surfplot$", 30000).isEmpty();
+  return !waitForDialog || !FocusWindow("^surfplot$", 30000).isEmpty();
+}
+
+void SurfplotUser::AskToClose() {
+  xcb_connection_t* connection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+  const auto atom = [connection](const char* name) {
+    const auto reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name), nullptr);
+    const xcb_atom_t value = reply->atom;
+    free(reply);
+    return value;
+  };
+  xcb_client_message_event_t request{};
+  request.response_type = XCB_CLIENT_MESSAGE;
+  request.format = 32;
+  request.window = window_.toUInt();
+  request.type = atom("WM_PROTOCOLS");
+  request.data.data32[0] = atom("WM_DELETE_WINDOW");
+  request.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection, 0, request.window, XCB_EVENT_MASK_NO_EVENT,
+                 reinterpret_cast<const char*>(&request));
+  free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
 }
 
 }  // namespace e2e

@@ -55,8 +55,10 @@ class SurfplotUser {
   // an empty string at the deadline.
   QString FocusWindow(const QString& captionPattern, int timeoutMs = 10000);
   // Starts a draw of several seconds over an earlier one; false when its progress
-  // dialog did not show. The dialog has the keyboard.
-  bool StartLongDraw();
+  // dialog did not show. The dialog has the keyboard. Without waiting, at once true.
+  bool StartLongDraw(bool waitForDialog = true);
+  // What a window manager's close button sends the main window.
+  void AskToClose();
   bool WaitForExit() { return process_.state() == QProcess::NotRunning || process_.waitForFinished(10000); }
 
  private:
