@@ -20,12 +20,9 @@
 #include "formula/Formula.h"
 #include "formula/LatticeEvaluation.h"
 #include "formula/RandomSequence.h"
-#include "runtime/Progress.h"
-#include "runtime/WorkerPool.h"
-#include "surface/CellTableBuilder.h"
 #include "surface/CompiledRowEvaluation.h"
-#include "surface/ZRangeScan.h"
 #include "testkit/PathAgreement.h"
+#include "testkit/SurfaceAgreement.h"
 
 namespace {
 
@@ -72,24 +69,6 @@ void CompareLattice(const std::string& text, formula::Formula& compiled, float x
   std::abort();
 }
 
-struct Surface {
-  surface::Limits limits;
-  int16_t lastParseError = 0;
-  surface::CellTable cells;
-};
-
-Surface Draw(surface::Limits limits, const surface::FormulaPoints& points, runtime::WorkerPool& pool) {
-  runtime::NoProgress progress;
-  Surface drawn;
-  drawn.lastParseError = surface::ScanZRange(limits, points, pool, progress).lastParseError;
-  surface::Coefficients coefficients;
-  surface::ComputeCoefficients(limits, coefficients);
-  surface::BuildCellTable(limits, coefficients, points, surface::ColorMode::Colors, drawn.cells, pool,
-                          progress);
-  drawn.limits = limits;
-  return drawn;
-}
-
 surface::PointEvaluation PointsOf(const std::string& text) {
   auto compiled = std::make_shared<formula::Formula>(text);
   auto random = std::make_shared<formula::RandomSequence>();
@@ -108,15 +87,12 @@ void CompareSharedOutRows(const std::string& text, bool pure, float x, float y) 
   if (!(limits.XMin() < limits.XMax() && limits.YMin() < limits.YMax()) || surface::GridRefusal(limits))
     return;
   static runtime::WorkerPool one(1), three(3);
-  const Surface alone = Draw(limits, {PointsOf(text), true}, one);
-  surface::FormulaPoints shared{PointsOf(text), true, [text] { return PointsOf(text); },
-                                surface::CompiledRowEvaluations(text)};
-  const Surface together = Draw(limits, shared, three);
-  const bool same =
-      std::memcmp(&alone.limits, &together.limits, sizeof alone.limits) == 0 &&
-      alone.lastParseError == together.lastParseError && alone.cells.size() == together.cells.size() &&
-      std::memcmp(alone.cells.data(), together.cells.data(), alone.cells.size() * sizeof(surface::Cell)) == 0;
-  if (same) return;
+  const surface::FormulaPoints shared{PointsOf(text), true, [text] { return PointsOf(text); },
+                                      surface::CompiledRowEvaluations(text)};
+  const auto mode = surface::ColorMode::Colors;
+  if (testkit::DrawOn(one, limits, {PointsOf(text), true}, mode) ==
+      testkit::DrawOn(three, limits, shared, mode))
+    return;
   std::fprintf(stderr,
                "rows shared out among threads differ from one pass on \"%s\" from X = %.9g, Y = %.9g\n",
                text.c_str(), static_cast<double>(x), static_cast<double>(y));

@@ -1,47 +1,18 @@
 // Redraws shared out over several threads give the pictures and the painter's
 // order of the same redraws on one thread.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QImage>
-#include <algorithm>
-#include <cmath>
 #include <vector>
 
-#include "gui/ImageSurface.h"
+#include "gui/DrawingAreaImage.h"
 #include "render/SurfaceDrawing.h"
-#include "runtime/RuntimeError.h"
+#include "testkit/WavySheet.h"
 
 namespace {
 
 using surface::CellTable;
 using surface::ColorMode;
-
-constexpr ColorMode AllModes[] = {ColorMode::Grid, ColorMode::Lines, ColorMode::Colors, ColorMode::RndColors};
-
-// A wavy sheet of `side` x `side` cells over the cube, its colour codes from the
-// heights, the first and last columns marked as borders.
-CellTable WavySheet(int side) {
-  CellTable cells;
-  const float step = 150.0f / static_cast<float>(side);
-  const auto z = [](float x, float y) { return 40 * std::sin(x / 23) * std::cos(y / 17); };
-  for (int j = 0; j < side; ++j)
-    for (int i = 0; i < side; ++i) {
-      const float x = -75 + static_cast<float>(i) * step, y = -75 + static_cast<float>(j) * step;
-      const float x2 = x + step, y2 = y + step, xm = x + step / 2, ym = y + step / 2;
-      const float code = i == 0 ? 1.0f : i == side - 1 ? 2.0f : std::round(z(xm, ym) * 100000 + 5000000);
-      cells.push_back(
-          {x, y, z(x, y), x, y2, z(x, y2), x2, y2, z(x2, y2), x2, y, z(x2, y), xm, ym, z(xm, ym), code});
-    }
-  return cells;
-}
-
-QFont AreaFont() {
-  QFont font("Times New Roman", -1, QFont::Bold);
-  font.setPointSizeF(9.75);
-  return font;
-}
 
 // A drag over the table: the pictures and orders of each redraw.
 struct Drag {
@@ -53,8 +24,7 @@ constexpr render::View Turns[] = {{-25, 105}, {-24, 106}, {-20, 110}, {40, 60}, 
 
 Drag Dragged(const CellTable& cells, ColorMode mode, unsigned threads, double pixelScale = 1) {
   runtime::WorkerPool pool(threads);
-  const int size = static_cast<int>(326 * pixelScale);
-  gui::ImageSurface area(size, size, 0xE0E0E0, AreaFont(), pixelScale);
+  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
   render::DepthOrder order;
   render::CellPainter painter;
   order.Restart(cells, pool);
@@ -71,9 +41,9 @@ Drag Dragged(const CellTable& cells, ColorMode mode, unsigned threads, double pi
 // A table large enough that every stage is cut into parts for each thread; on a dense
 // screen lines are two pixels wide and reach across band edges.
 TEST(ParallelRedraw, EveryModeDrawsThePicturesOfOneThread) {
-  const CellTable cells = WavySheet(160);
+  const CellTable cells = testkit::WavySheet(160);
   for (const double pixelScale : {1.0, 2.0})
-    for (const ColorMode mode : AllModes) {
+    for (const ColorMode mode : surface::AllColorModes) {
       const Drag alone = Dragged(cells, mode, 1, pixelScale), shared = Dragged(cells, mode, 3, pixelScale);
       for (std::size_t k = 0; k < alone.pictures.size(); ++k) {
         EXPECT_EQ(shared.pictures[k], alone.pictures[k])

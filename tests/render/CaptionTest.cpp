@@ -6,34 +6,27 @@
 
 namespace {
 
-struct CaptionCase {
-  const char* name;
-  float xMin, xMax, yMin, yMax;
-  char separator;
-  const char* expected;
-};
-
-class Caption : public testing::TestWithParam<CaptionCase> {};
-
-TEST_P(Caption, WritesFormulaAndRanges) {
-  const CaptionCase& c = GetParam();
-  surface::Limits limits;
-  limits.XMin() = c.xMin;
-  limits.XMax() = c.xMax;
-  limits.YMin() = c.yMin;
-  limits.YMax() = c.yMax;
-  limits.ZMin() = -7;
-  EXPECT_EQ(render::CaptionText("(Cos(X) ^ 2 + Sin(Y) ^ 2)", limits, c.separator), c.expected);
+TEST(Caption, WritesFormulaAndRanges) {
+  const struct {
+    const char* name;
+    float xMin, xMax, yMin, yMax;
+    char separator;
+    const char* ranges;
+  } rows[] = {
+      {"whole numbers", -1, 1, -1, 1, '.', "X -1..1, Y -1..1"},
+      {"shortest float, not double, digits", 0.1f, 2.5f, -0.3f, 1e-7f, '.', "X 0.1..2.5, Y -0.3..1e-07"},
+      {"comma separator", -1.5f, 0, 0.25f, 4, ',', "X -1,5..0, Y 0,25..4"}};
+  for (const auto& row : rows) {
+    surface::Limits limits;
+    limits.XMin() = row.xMin;
+    limits.XMax() = row.xMax;
+    limits.YMin() = row.yMin;
+    limits.YMax() = row.yMax;
+    limits.ZMin() = -7;
+    EXPECT_EQ(render::CaptionText("(Cos(X) ^ 2 + Sin(Y) ^ 2)", limits, row.separator),
+              std::string("Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), ") + row.ranges)
+        << row.name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Limits, Caption,
-                         testing::Values(CaptionCase{"WholeNumbers", -1, 1, -1, 1, '.',
-                                                     "Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), X -1..1, Y -1..1"},
-                                         CaptionCase{
-                                             "ShortestFloatNotDoubleDigits", 0.1f, 2.5f, -0.3f, 1e-7f, '.',
-                                             "Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), X 0.1..2.5, Y -0.3..1e-07"},
-                                         CaptionCase{"CommaSeparator", -1.5f, 0, 0.25f, 4, ',',
-                                                     "Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), X -1,5..0, Y 0,25..4"}),
-                         [](const testing::TestParamInfo<CaptionCase>& row) { return row.param.name; });
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "render/Axes.h"
 #include "render/SurfaceDrawing.h"
+#include "testkit/WavySheet.h"
 
 namespace {
 
@@ -40,23 +41,12 @@ struct RecordingSurface : render::DrawingSurface {
   std::vector<std::pair<std::string, std::pair<float, float>>> labels;  // each text where it went
 };
 
-// A wavy sheet of 20 x 20 cells in "Lines", so that edge lines come too.
-surface::CellTable WavySheet() {
-  surface::CellTable cells;
-  const auto z = [](float x, float y) { return 40 * std::sin(x / 23) * std::cos(y / 17); };
-  for (float y = -100; y < 100; y += 10)
-    for (float x = -100; x < 100; x += 10)
-      cells.push_back({x, y, z(x, y), x, y + 10, z(x, y + 10), x + 10, y + 10, z(x + 10, y + 10), x + 10, y,
-                       z(x + 10, y), x + 5, y + 5, z(x + 5, y + 5), x < -95 ? 1.0f : 0.0f});
-  return cells;
-}
-
 RecordingSurface Recorded(double scale) {
   render::CellPainter painter;
   RecordingSurface area(scale);
   render::DepthOrder order;
   runtime::WorkerPool pool(1);
-  render::DrawSurface(WavySheet(), area, render::StandardAxisPoints(),
+  render::DrawSurface(testkit::WavySheet(20), area, render::StandardAxisPoints(),
                       {-25, 105, 100, surface::ColorMode::Lines}, order, painter, pool);
   return area;
 }

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "gui/ImageSurface.h"
+#include "gui/DrawingAreaImage.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/RuntimeError.h"
 
@@ -16,20 +16,12 @@ using surface::ColorMode;
 
 constexpr Color Background = 0xE0E0E0;
 
-// On the drawing area: 326 pixels square, Times New Roman 9.75 pt bold.
 gui::ImageSurface Drawn(const CellTable& cells, const render::View& view, render::DepthOrder& order) {
-  QFont font("Times New Roman", -1, QFont::Bold);
-  font.setPointSizeF(9.75);
-  gui::ImageSurface area(326, 326, Background, font);
+  gui::ImageSurface area = gui::MakeDrawingAreaImage();
   runtime::WorkerPool pool(1);
   render::CellPainter painter;
   render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order, painter, pool);
   return area;
-}
-
-gui::ImageSurface Drawn(const CellTable& cells, const render::View& view) {
-  render::DepthOrder order;
-  return Drawn(cells, view, order);
 }
 
 // Corners P0 to P3 as x, y, z; the centre halfway between P0 and P2.
@@ -75,8 +67,9 @@ TEST(DrawFunction, ValuesBeyondA32BitIntegerRaiseOverflow) {
   const auto overflow = testing::Throws<runtime::RuntimeError>(
       testing::Property(&runtime::RuntimeError::Number, runtime::ErrorNumber::Overflow));
   const CellTable steep{Cell({0, 0, 0, 0, 0, 1e7f, 0, 1, 1e7f, 0, 1, 0})}, coloured{FacingSquare(3e9f)};
-  EXPECT_THAT([&] { Drawn(steep, {0, 90, 50000, ColorMode::Grid}); }, overflow) << "a vertex";
-  EXPECT_THAT([&] { Drawn(coloured, {0, 90, 100, ColorMode::Colors}); }, overflow) << "a colour code";
+  render::DepthOrder order;
+  EXPECT_THAT([&] { Drawn(steep, {0, 90, 50000, ColorMode::Grid}, order); }, overflow) << "a vertex";
+  EXPECT_THAT([&] { Drawn(coloured, {0, 90, 100, ColorMode::Colors}, order); }, overflow) << "a colour code";
 }
 
 }  // namespace

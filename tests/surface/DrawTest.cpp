@@ -21,6 +21,7 @@ using namespace surface_test;
 // The range holds 0. The table has Resolution² rows, filled from row 0 as far as the walks
 // reach. In "Lines" the first column is 1, a column above XMax - 2 dx is 2.
 TEST(Draw, FindsTheRangeAndFillsTheTable) {
+  const Limits atStartUp = MakeLimits(-1, 1, -1, 1, 12);
   const struct {
     const char* name;
     Limits limits;
@@ -29,12 +30,12 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
     std::size_t rows, filled;
     std::string firstPassCodes;
   } cases[] = {
-      {"start-up", StartupLimits(), DefaultFormula, 0, 1.7080734f, 144, 121, "10000000002"},
-      {"X = 1 is just missed", StartupLimits(), "X", -1, 0.833333492f, 144, 121, "10000000002"},
-      {"-1", StartupLimits(), "-1", -1, 0, 144, 121, "10000000002"},
-      {"0", StartupLimits(), "0", 0, 0, 144, 121, "10000000002"},
-      {"syntax error", StartupLimits(), "(X", 0, 0, 144, 121, "10000000002"},
-      {"beyond float", StartupLimits(), "-10 ^ 39", 0, 0, 144, 121, "10000000002"},
+      {"start-up", atStartUp, window::DefaultFormula, 0, 1.7080734f, 144, 121, "10000000002"},
+      {"X = 1 is just missed", atStartUp, "X", -1, 0.833333492f, 144, 121, "10000000002"},
+      {"-1", atStartUp, "-1", -1, 0, 144, 121, "10000000002"},
+      {"0", atStartUp, "0", 0, 0, 144, 121, "10000000002"},
+      {"syntax error", atStartUp, "(X", 0, 0, 144, 121, "10000000002"},
+      {"beyond float", atStartUp, "-10 ^ 39", 0, 0, 144, 121, "10000000002"},
       {"resolution 2.5", MakeLimits(-1, 1, -1, 1, 2.5f), "X", -1, 0.6f, 6, 4, "12"},
       {"1.5: one cell, first and last", MakeLimits(-1, 1, -1, 1, 1.5f), "X", -1, 0.333333373f, 2, 1, "2"},
       {"resolution 2", MakeLimits(-1, 1, -1, 1, 2), "X", -1, 1, 4, 4, "12"},
@@ -43,8 +44,8 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   CellTable startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    int16_t parseError = 0;
-    const auto [limits, cells] = Draw(c.limits, Compiled(std::string(c.formula)), Lines, &parseError);
+    const auto [limits, parseError, cells] =
+        DrawOn(OneThread(), c.limits, Compiled(std::string(c.formula)), Lines);
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
     EXPECT_EQ(parseError, c.formula == std::string("(X") ? formula::Evaluation::kMalformed : 0);
