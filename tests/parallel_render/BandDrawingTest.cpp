@@ -1,15 +1,17 @@
-// An image drawn in bands, each band by its own thread, is the image drawn in one pass.
+// Drawing shared out over threads gives the picture of one thread: an image drawn in
+// bands, each band by its own thread, and redraws with their painter's order.
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QImage>
 #include <functional>
 #include <limits>
 #include <tuple>
 #include <vector>
 
-#include "gui/ImageSurface.h"
+#include "gui/DrawingAreaImage.h"
+#include "render/SurfaceDrawing.h"
 #include "runtime/WorkerPool.h"
+#include "testkit/WavySheet.h"
 
 namespace {
 
@@ -61,8 +63,7 @@ const std::pair<const char*, Draw> Drawings[] = {
 };
 
 gui::ImageSurface Blank(double pixelScale) {
-  const int size = static_cast<int>(Side * pixelScale);
-  gui::ImageSurface area(size, size, 0xE0E0E0, QFont(), pixelScale);
+  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
   area.SetForeColor(0x0000FF);  // a band starts from the settings the surface has when it splits
   area.SetFillColor(0x00FF00);
   return area;
@@ -93,6 +94,50 @@ TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
 TEST(BandDrawing, AtMostOneBandPerRow) {
   const std::pair<int, int> rows[] = {{0, 1}, {1, 1}, {326, 326}, {327, 326}, {100000, 326}};
   for (const auto& [wanted, bands] : rows) EXPECT_EQ(Blank(1).SplitIntoBands(wanted), bands) << wanted;
+}
+
+// Redraws shared out over several threads give the pictures and the painter's
+// order of the same redraws on one thread.
+using surface::CellTable;
+using surface::ColorMode;
+
+// A drag over the table: the pictures and orders of each redraw.
+struct Drag {
+  std::vector<QImage> pictures;
+  std::vector<std::vector<uint32_t>> orders;
+};
+
+constexpr render::View Turns[] = {{-25, 105}, {-24, 106}, {-20, 110}, {40, 60}, {40, 60}, {170, -30}};
+
+Drag Dragged(const CellTable& cells, ColorMode mode, unsigned threads, double pixelScale = 1) {
+  runtime::WorkerPool pool(threads);
+  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
+  render::DepthOrder order;
+  render::CellPainter painter;
+  order.Restart(cells, pool);
+  Drag drag;
+  for (render::View view : Turns) {
+    view.mode = mode;
+    render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order, painter, pool);
+    drag.pictures.push_back(area.image().copy());
+    drag.orders.emplace_back(order.Rows().begin(), order.Rows().end());
+  }
+  return drag;
+}
+
+// A table large enough that every stage is cut into parts for each thread; on a dense
+// screen lines are two pixels wide and reach across band edges.
+TEST(ParallelRedraw, EveryModeDrawsThePicturesOfOneThread) {
+  const CellTable cells = testkit::WavySheet(160);
+  for (const double pixelScale : {1.0, 2.0})
+    for (const ColorMode mode : surface::AllColorModes) {
+      const Drag alone = Dragged(cells, mode, 1, pixelScale), shared = Dragged(cells, mode, 3, pixelScale);
+      for (std::size_t k = 0; k < alone.pictures.size(); ++k) {
+        EXPECT_EQ(shared.pictures[k], alone.pictures[k])
+            << "mode " << static_cast<int>(mode) << ", scale " << pixelScale << ", redraw " << k;
+        EXPECT_EQ(shared.orders[k], alone.orders[k]) << "redraw " << k;
+      }
+    }
 }
 
 }  // namespace
