@@ -20,7 +20,6 @@
 #include "formula/Formula.h"
 #include "formula/LatticeEvaluation.h"
 #include "formula/RandomSequence.h"
-#include "surface/CompiledRowEvaluation.h"
 #include "testkit/PathAgreement.h"
 #include "testkit/SurfaceAgreement.h"
 
@@ -62,19 +61,9 @@ void CompareLattice(const std::string& text, formula::Formula& compiled, float x
   formula::LatticeEvaluation lattice(text, xs);
   const auto disagreement = formula::FindLatticeDisagreement(lattice, compiled, xs, ys, {2, 0, 1, 0});
   if (!disagreement) return;
-  std::fprintf(stderr, "the lattice disagrees with the compiled formula on \"%s\" at X = %.9g, Y = %.9g\n",
-               text.c_str(), static_cast<double>(disagreement->X), static_cast<double>(disagreement->Y));
-  std::fprintf(stderr, "  lattice:  %s\n", formula::Describe(disagreement->lattice).c_str());
-  std::fprintf(stderr, "  compiled: %s\n", formula::Describe(disagreement->pointByPoint).c_str());
+  std::fprintf(stderr, "the lattice disagrees with the compiled formula on \"%s\" %s\n", text.c_str(),
+               disagreement->c_str());
   std::abort();
-}
-
-surface::PointEvaluation PointsOf(const std::string& text) {
-  auto compiled = std::make_shared<formula::Formula>(text);
-  auto random = std::make_shared<formula::RandomSequence>();
-  return [compiled, random](float x, float y) {
-    return compiled->Evaluate(Value::Single(x), Value::Single(y), *random);
-  };
 }
 
 // The grid from X to X + 3 and Y to Y + 2.5 at resolution 7: 49 cells, rows shared
@@ -87,11 +76,9 @@ void CompareSharedOutRows(const std::string& text, bool pure, float x, float y) 
   if (!(limits.XMin() < limits.XMax() && limits.YMin() < limits.YMax()) || surface::GridRefusal(limits))
     return;
   static runtime::WorkerPool one(1), three(3);
-  const surface::FormulaPoints shared{PointsOf(text), true, [text] { return PointsOf(text); },
-                                      surface::CompiledRowEvaluations(text)};
   const auto mode = surface::ColorMode::Colors;
-  if (testkit::DrawOn(one, limits, {PointsOf(text), true}, mode) ==
-      testkit::DrawOn(three, limits, shared, mode))
+  if (testkit::DrawOn(one, limits, testkit::Compiled(text), mode) ==
+      testkit::DrawOn(three, limits, testkit::CompiledForThreads(text, true), mode))
     return;
   std::fprintf(stderr,
                "rows shared out among threads differ from one pass on \"%s\" from X = %.9g, Y = %.9g\n",

@@ -2,16 +2,41 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <string>
 
+#include "formula/Formula.h"
+#include "formula/RandomSequence.h"
 #include "runtime/Progress.h"
 #include "runtime/WorkerPool.h"
 #include "surface/CellTableBuilder.h"
 #include "surface/Coefficients.h"
+#include "surface/CompiledRowEvaluation.h"
 #include "surface/ZRangeScan.h"
 
-// One draw's range scan, coefficients and cell table, and the check that two ways of
-// drawing leave the same, bit for bit: for the tests and the fuzz target alike.
+// A formula text as the surface code takes it, one draw's range scan, coefficients and
+// cell table, and the check that two ways of drawing leave the same, bit for bit: for
+// the tests and the fuzz target alike.
 namespace testkit {
+
+// The text compiled once, its RND drawing from a sequence of its own.
+inline surface::FormulaPoints Compiled(const std::string& text) {
+  auto compiled = std::make_shared<formula::Formula>(text);
+  auto random = std::make_shared<formula::RandomSequence>();
+  return {[compiled, random](float x, float y) {
+            return compiled->Evaluate(formula::Value::Single(x), formula::Value::Single(y), *random);
+          },
+          compiled->IsPure()};
+}
+
+// As the window hands a formula over: compiled once per evaluation handed out, and
+// with `rows`, evaluated row by row through compiled lattices.
+inline surface::FormulaPoints CompiledForThreads(const std::string& text, bool rows = false) {
+  surface::FormulaPoints points = Compiled(text);
+  points.MakeEvaluation = [text] { return Compiled(text).Z; };
+  if (rows) points.MakeRowEvaluation = surface::CompiledRowEvaluations(text);
+  return points;
+}
 
 // What a draw leaves behind: the limits, the scan's last ParseError and the table.
 struct DrawnSurface {

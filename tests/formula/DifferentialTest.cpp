@@ -141,9 +141,7 @@ TEST(Lattice, RandomFormulasAgreeWithTheFormulaAlone) {
     LatticeEvaluation lattice(text, xs);
     formula::Formula compiled(text);
     const auto disagreement = formula::FindLatticeDisagreement(lattice, compiled, xs, ys, columns);
-    EXPECT_FALSE(disagreement) << '"' << text.substr(0, 80) << "\" at " << disagreement->X << ", "
-                               << disagreement->Y << ": lattice " << formula::Describe(disagreement->lattice)
-                               << ", alone " << formula::Describe(disagreement->pointByPoint);
+    EXPECT_FALSE(disagreement) << '"' << text.substr(0, 80) << "\" " << *disagreement;
     leftToTheFormula += lattice.PointsLeftToTheFormula();
     points += columns.size() * ys.size();
   }

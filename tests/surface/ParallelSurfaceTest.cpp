@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "SurfaceFixtures.h"
-#include "surface/CompiledRowEvaluation.h"
 #include "surface/ZRangeReduction.h"
 
 namespace {
@@ -95,14 +94,6 @@ TEST(SharedOutDraw, AReusedTableReadsAsAFreshOne) {
 // A pure formula evaluated row by row through compiled lattices, on one thread or
 // shared out, gives the range and the table of the literal order, where every
 // statement evaluates the formula at its point.
-
-// As the window hands a pure formula over: evaluations and rows for any thread.
-FormulaPoints CompiledWithRows(const std::string& text) {
-  FormulaPoints points = CompiledForThreads(text);
-  points.MakeRowEvaluation = CompiledRowEvaluations(text);
-  return points;
-}
-
 // Faults in the steps on X alone, on Y alone, on both and on neither; Integer and Long
 // results, -0 and ties, values beyond float, texts that run no program, RND in its one ordered pass. Each on
 // a range around 0, where the faults lie, or far from it, where the counters move in coarse steps;
@@ -138,7 +129,7 @@ TEST(LatticeRows, GiveTheSurfaceOfTheLiteralOrder) {
     const DrawnSurface expected = DrawOn(one, limits, literal, mode);
     for (runtime::WorkerPool* pool : {&one, &three}) {
       SCOPED_TRACE(text.substr(0, 40) + ", " + std::to_string(pool->Size()) + " threads");
-      ExpectSameSurface(DrawOn(*pool, limits, CompiledWithRows(text), mode), expected);
+      ExpectSameSurface(DrawOn(*pool, limits, CompiledForThreads(text, true), mode), expected);
     }
   }
 }

@@ -12,6 +12,8 @@
 
 namespace surface_test {
 using namespace surface;
+using testkit::Compiled;
+using testkit::CompiledForThreads;
 using testkit::DrawnSurface;
 using testkit::DrawOn;
 
@@ -22,27 +24,13 @@ inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float r
   return limits;
 }
 
-// The formula's RND draws from `random`, or from a fresh sequence of its own.
+// The formula's RND draws from `random`.
 inline FormulaPoints Compiled(const std::string& text, formula::RandomSequence& random) {
   auto f = std::make_shared<formula::Formula>(text);
   return {[f, &random](float x, float y) {
             return f->Evaluate(formula::Value::Single(x), formula::Value::Single(y), random);
           },
           f->IsPure()};
-}
-
-inline FormulaPoints Compiled(const std::string& text) {
-  auto random = std::make_shared<formula::RandomSequence>();
-  FormulaPoints points = Compiled(text, *random);
-  points.Z = [random, z = points.Z](float x, float y) { return z(x, y); };  // keeps the sequence alive
-  return points;
-}
-
-// The formula text compiled once per evaluation handed out, as the window does.
-inline FormulaPoints CompiledForThreads(const std::string& text) {
-  FormulaPoints points = Compiled(text);
-  points.MakeEvaluation = [text] { return Compiled(text).Z; };
-  return points;
 }
 
 // The scan and the build on the calling thread alone, unwatched.
