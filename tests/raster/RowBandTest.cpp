@@ -31,23 +31,11 @@ std::vector<uint32_t> Numbered() {
   return pixels;
 }
 
-std::vector<uint32_t> DrawnWhole(const Draw& draw) {
-  std::vector<uint32_t> pixels = Numbered();
-  draw({pixels.data(), Width, Height, Width});
-  return pixels;
-}
-
-void Fill(const PixelBuffer& b, std::vector<Vertex> v) {
-  raster::FillEvenOdd(b, v.data(), int(v.size()), ~0u);
-}
-void Outline(const PixelBuffer& b, std::vector<Vertex> v, raster::DashPattern pattern, int width) {
-  raster::DrawPolygonOutline(b, v.data(), int(v.size()), 0xFF0000FFu, pattern, width);
-}
-
 const std::pair<const char*, Draw> Drawings[] = {
     {"corners far off in every direction",
      [](auto& b) {
-       Fill(b, {{Near, 20}, {Far, Near}, {Far, Far}, {20, Far}});
+       const Vertex corners[] = {{Near, 20}, {Far, Near}, {Far, Far}, {20, Far}};
+       raster::FillEvenOdd(b, corners, 4, ~0u);
      }},
     {"a dotted line from far off",
      [](auto& b) {
@@ -59,7 +47,8 @@ const std::pair<const char*, Draw> Drawings[] = {
      }},
     {"a wide outline with closed corners",
      [](auto& b) {
-       Outline(b, {{5, 3}, {40, 11}, {33, 36}, {2, 30}}, raster::SolidPattern, 3);
+       const Vertex corners[] = {{5, 3}, {40, 11}, {33, 36}, {2, 30}};
+       raster::DrawPolygonOutline(b, corners, 4, 0xFF0000FFu, raster::SolidPattern, 3);
      }},
     {"tiny cells on band edges",
      [](auto& b) {
@@ -72,7 +61,8 @@ const std::pair<const char*, Draw> Drawings[] = {
 
 TEST(RowBands, EachBandGetsTheWholeDrawingsRowsAndNoOthers) {
   for (const auto& [name, draw] : Drawings) {
-    const std::vector<uint32_t> whole = DrawnWhole(draw);
+    std::vector<uint32_t> whole = Numbered();
+    draw({whole.data(), Width, Height, Width});
     for (const int bands : {3, Height}) {
       for (int k = 0; k < bands; ++k) {
         const int first = k * Height / bands, end = (k + 1) * Height / bands;
