@@ -32,16 +32,10 @@ constexpr size_t kHeaderSize = 9;
 Value Argument(unsigned kind, const uint8_t* bytes) {
   uint32_t bits;
   std::memcpy(&bits, bytes, sizeof bits);
-  switch (kind & 3) {
-    case 0:
-      return Value::Single(std::bit_cast<float>(bits));
-    case 1:
-      return Value::Double(std::bit_cast<float>(bits));
-    case 2:
-      return Value::Integer(static_cast<int16_t>(bits));
-    default:
-      return Value::Long(static_cast<int32_t>(bits));
-  }
+  const float single = std::bit_cast<float>(bits);
+  const Value kinds[] = {Value::Single(single), Value::Double(single),
+                         Value::Integer(static_cast<int16_t>(bits)), Value::Long(static_cast<int32_t>(bits))};
+  return kinds[kind & 3];
 }
 
 void Compare(const std::string& text, formula::Formula& compiled, const Value& X, const Value& Y,

@@ -51,14 +51,10 @@ const std::pair<const char*, Draw> Drawings[] = {
      }},
     {"dotted axes from the centre",
      [](DrawingSurface& a) {
+       const std::pair<float, float> ends[] = {{98.4f, 127.1f}, {227.6f, 198.8f}, {301.2f, 146.5f},
+                                               {24.8f, 179.5f}, {163, 310.2f},    {163, -3e9f}};
        a.SetLineStyle(render::LineStyle::Dotted);
-       for (const auto& [x, y] : std::vector<std::pair<float, float>>{{98.4f, 127.1f},
-                                                                      {227.6f, 198.8f},
-                                                                      {301.2f, 146.5f},
-                                                                      {24.8f, 179.5f},
-                                                                      {163, 310.2f},
-                                                                      {163, -3e9f}})
-         a.Line(163, 163, x, y, render::PaletteWhite);
+       for (const auto& [x, y] : ends) a.Line(163, 163, x, y, render::PaletteWhite);
      }},
 };
 

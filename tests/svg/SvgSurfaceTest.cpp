@@ -1,6 +1,7 @@
 // The SVG document's text, its runs of elements, and the document written out as it is made.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -34,8 +35,7 @@ std::string Body(const std::vector<render::Color>& fills) {
     area.Polygon(cell.data(), static_cast<int>(cell.size()));
   }
   const std::string document = area.Document();
-  const auto start = document.find("<polygon") < document.find("<g fill") ? document.find("<polygon")
-                                                                          : document.find("<g fill");
+  const auto start = std::min(document.find("<polygon"), document.find("<g fill"));
   return document.substr(start, document.rfind("</g>") - start);
 }
 
