@@ -3,7 +3,6 @@
 // row, against the formula alone. The fuzz target and its corpus cover breadth; these
 // seeded samples keep every kind of outcome in reach.
 #include <cctype>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <numeric>

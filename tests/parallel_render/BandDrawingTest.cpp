@@ -5,7 +5,6 @@
 #include <QImage>
 #include <functional>
 #include <limits>
-#include <tuple>
 #include <vector>
 
 #include "gui/DrawingAreaImage.h"

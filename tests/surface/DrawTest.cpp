@@ -4,7 +4,6 @@
 
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <optional>
 #include <random>
 #include <string>
