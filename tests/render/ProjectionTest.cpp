@@ -71,7 +71,9 @@ struct RecordingSurface : render::DrawingSurface {
     floats.insert(floats.end(), {x, y});
     at = {x, y};
   }
-  void Print(std::string_view text) override { labels.emplace_back(std::string(text), at); }
+  void Print(std::string_view text) override {
+    labels += std::string(text) + QString::asprintf(" %.2f,%.2f ", at.first, at.second).toStdString();
+  }
   void SetFillStyle(render::FillStyle) override {}
   void SetFillColor(render::Color) override {}
   void Polygon(const render::PolygonPoint* points, int count) override {
@@ -81,7 +83,7 @@ struct RecordingSurface : render::DrawingSurface {
   std::vector<float> floats;  // line ends and text positions
   std::vector<int32_t> vertices;
   std::pair<float, float> at;
-  std::vector<std::pair<std::string, std::pair<float, float>>> labels;  // each text where it went
+  std::string labels;  // each text and where it went
 };
 
 RecordingSurface Recorded(double scale) {
@@ -128,10 +130,7 @@ TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
 TEST(PixelScale, TheAxisLettersStandAtTheEndsOfTheirHalfAxes) {
   RecordingSurface area(1);
   render::DrawAxes(area, render::StandardAxisPoints(), render::View{});
-  std::string placed;
-  for (const auto& [text, at] : area.labels)
-    placed += text + " " + QString::asprintf("%.2f,%.2f ", at.first, at.second).toStdString();
-  EXPECT_EQ(placed, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
+  EXPECT_EQ(area.labels, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
 }
 
 }  // namespace
