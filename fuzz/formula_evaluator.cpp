@@ -20,12 +20,8 @@
 #include "formula/Formula.h"
 #include "formula/LatticeEvaluation.h"
 #include "formula/RandomSequence.h"
-#include "runtime/Progress.h"
-#include "runtime/WorkerPool.h"
-#include "surface/CellTableBuilder.h"
-#include "surface/CompiledRowEvaluation.h"
-#include "surface/ZRangeScan.h"
 #include "testkit/PathAgreement.h"
+#include "testkit/SurfaceAgreement.h"
 
 namespace {
 
@@ -36,16 +32,10 @@ constexpr size_t kHeaderSize = 9;
 Value Argument(unsigned kind, const uint8_t* bytes) {
   uint32_t bits;
   std::memcpy(&bits, bytes, sizeof bits);
-  switch (kind & 3) {
-    case 0:
-      return Value::Single(std::bit_cast<float>(bits));
-    case 1:
-      return Value::Double(std::bit_cast<float>(bits));
-    case 2:
-      return Value::Integer(static_cast<int16_t>(bits));
-    default:
-      return Value::Long(static_cast<int32_t>(bits));
-  }
+  const float single = std::bit_cast<float>(bits);
+  const Value kinds[] = {Value::Single(single), Value::Double(single),
+                         Value::Integer(static_cast<int16_t>(bits)), Value::Long(static_cast<int32_t>(bits))};
+  return kinds[kind & 3];
 }
 
 void Compare(const std::string& text, formula::Formula& compiled, const Value& X, const Value& Y,
@@ -65,37 +55,9 @@ void CompareLattice(const std::string& text, formula::Formula& compiled, float x
   formula::LatticeEvaluation lattice(text, xs);
   const auto disagreement = formula::FindLatticeDisagreement(lattice, compiled, xs, ys, {2, 0, 1, 0});
   if (!disagreement) return;
-  std::fprintf(stderr, "the lattice disagrees with the compiled formula on \"%s\" at X = %.9g, Y = %.9g\n",
-               text.c_str(), static_cast<double>(disagreement->X), static_cast<double>(disagreement->Y));
-  std::fprintf(stderr, "  lattice:  %s\n", formula::Describe(disagreement->lattice).c_str());
-  std::fprintf(stderr, "  compiled: %s\n", formula::Describe(disagreement->pointByPoint).c_str());
+  std::fprintf(stderr, "the lattice disagrees with the compiled formula on \"%s\" %s\n", text.c_str(),
+               disagreement->c_str());
   std::abort();
-}
-
-struct Surface {
-  surface::Limits limits;
-  int16_t lastParseError = 0;
-  surface::CellTable cells;
-};
-
-Surface Draw(surface::Limits limits, const surface::FormulaPoints& points, runtime::WorkerPool& pool) {
-  runtime::NoProgress progress;
-  Surface drawn;
-  drawn.lastParseError = surface::ScanZRange(limits, points, pool, progress).lastParseError;
-  surface::Coefficients coefficients;
-  surface::ComputeCoefficients(limits, coefficients);
-  surface::BuildCellTable(limits, coefficients, points, surface::ColorMode::Colors, drawn.cells, pool,
-                          progress);
-  drawn.limits = limits;
-  return drawn;
-}
-
-surface::PointEvaluation PointsOf(const std::string& text) {
-  auto compiled = std::make_shared<formula::Formula>(text);
-  auto random = std::make_shared<formula::RandomSequence>();
-  return [compiled, random](float x, float y) {
-    return compiled->Evaluate(Value::Single(x), Value::Single(y), *random);
-  };
 }
 
 // The grid from X to X + 3 and Y to Y + 2.5 at resolution 7: 49 cells, rows shared
@@ -108,15 +70,10 @@ void CompareSharedOutRows(const std::string& text, bool pure, float x, float y) 
   if (!(limits.XMin() < limits.XMax() && limits.YMin() < limits.YMax()) || surface::GridRefusal(limits))
     return;
   static runtime::WorkerPool one(1), three(3);
-  const Surface alone = Draw(limits, {PointsOf(text), true}, one);
-  surface::FormulaPoints shared{PointsOf(text), true, [text] { return PointsOf(text); },
-                                surface::CompiledRowEvaluations(text)};
-  const Surface together = Draw(limits, shared, three);
-  const bool same =
-      std::memcmp(&alone.limits, &together.limits, sizeof alone.limits) == 0 &&
-      alone.lastParseError == together.lastParseError && alone.cells.size() == together.cells.size() &&
-      std::memcmp(alone.cells.data(), together.cells.data(), alone.cells.size() * sizeof(surface::Cell)) == 0;
-  if (same) return;
+  const auto mode = surface::ColorMode::Colors;
+  if (testkit::DrawOn(one, limits, testkit::Compiled(text), mode) ==
+      testkit::DrawOn(three, limits, testkit::CompiledForThreads(text, true), mode))
+    return;
   std::fprintf(stderr,
                "rows shared out among threads differ from one pass on \"%s\" from X = %.9g, Y = %.9g\n",
                text.c_str(), static_cast<double>(x), static_cast<double>(y));

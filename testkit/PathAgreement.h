@@ -45,35 +45,6 @@ inline BothOutcomes EvaluateBothPaths(Formula& compiled, const Value& X, const V
   return both;
 }
 
-// A point where a lattice evaluation and the formula point by point disagree.
-struct LatticeDisagreement {
-  float X = 0;
-  float Y = 0;
-  Evaluation lattice;
-  Evaluation pointByPoint;
-};
-
-// Evaluates `lattice` (made from compiled.text() and xs) row by row, one row for each
-// Y of `ys`, visiting the columns in the order of `columns` (repeats allowed), and
-// `compiled` at the same points in the same order, with one sequence carried along
-// as the lattice's own is. The first point where the two differ.
-inline std::optional<LatticeDisagreement> FindLatticeDisagreement(LatticeEvaluation& lattice,
-                                                                  Formula& compiled,
-                                                                  const std::vector<float>& xs,
-                                                                  const std::vector<float>& ys,
-                                                                  const std::vector<std::size_t>& columns) {
-  RandomSequence random;
-  for (const float y : ys) {
-    lattice.SetY(y);
-    for (const std::size_t column : columns) {
-      Evaluation byLattice = lattice.At(column);
-      Evaluation byPoint = compiled.Evaluate(Value::Single(xs[column]), Value::Single(y), random);
-      if (byLattice != byPoint) return LatticeDisagreement{xs[column], y, byLattice, byPoint};
-    }
-  }
-  return std::nullopt;
-}
-
 // "Double 0.5, ParseError 0, raised 0": the kind and the value to the last bit.
 inline std::string Describe(const Evaluation& evaluation) {
   char text[120];
@@ -90,6 +61,30 @@ inline std::string Describe(const Outcome& outcome) {
   char next[40];
   std::snprintf(next, sizeof next, ", RND 0 then %.9g", static_cast<double>(sequence.Rnd(0)));
   return Describe(outcome.evaluation) + next;
+}
+
+// Evaluates `lattice` (made from compiled.text() and xs) row by row, one row for each
+// Y of `ys`, visiting the columns in the order of `columns` (repeats allowed), and
+// `compiled` at the same points in the same order, with one sequence carried along
+// as the lattice's own is. The first point where the two differ, described.
+inline std::optional<std::string> FindLatticeDisagreement(LatticeEvaluation& lattice, Formula& compiled,
+                                                          const std::vector<float>& xs,
+                                                          const std::vector<float>& ys,
+                                                          const std::vector<std::size_t>& columns) {
+  RandomSequence random;
+  for (const float y : ys) {
+    lattice.SetY(y);
+    for (const std::size_t column : columns) {
+      const Evaluation byLattice = lattice.At(column);
+      const Evaluation byPoint = compiled.Evaluate(Value::Single(xs[column]), Value::Single(y), random);
+      if (byLattice == byPoint) continue;
+      char at[80];
+      std::snprintf(at, sizeof at, "at X = %.9g, Y = %.9g: lattice ", static_cast<double>(xs[column]),
+                    static_cast<double>(y));
+      return at + Describe(byLattice) + ", alone " + Describe(byPoint);
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace formula

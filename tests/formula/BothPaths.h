@@ -43,16 +43,11 @@ inline Outcome BothPaths(formula::Formula& compiled, const Value& X, const Value
   return both.exact;
 }
 
-inline Outcome BothPaths(const std::string& text, RandomSequence& random, const Value& X = S(0.5f),
-                         const Value& Y = S(0.25f)) {
-  formula::Formula compiled(text);
-  return BothPaths(compiled, X, Y, random);
-}
-
 // The same from a fresh sequence.
 inline Outcome BothPaths(const std::string& text, const Value& X = S(0.5f), const Value& Y = S(0.25f)) {
+  formula::Formula compiled(text);
   RandomSequence fresh;
-  return BothPaths(text, fresh, X, Y);
+  return BothPaths(compiled, X, Y, fresh);
 }
 
 }  // namespace formula_test

@@ -1,4 +1,4 @@
-// The formula language, rule by rule (Y is 0.25 throughout).
+// The formula language, rule by rule (Y is 0.25 throughout), and texts too long for it.
 #include <cmath>
 #include <set>
 #include <tuple>
@@ -98,7 +98,10 @@ TEST(Language, NegationIntAndAbsKeepTheKindOtherOperatorsGiveDoubles) {
 // where every run starts, whatever others have drawn.
 TEST(Language, RndDrawsRepeatsAndReseeds) {
   RandomSequence random;
-  const auto rnd = [&](const std::string& text) { return BothPaths(text, random).evaluation.value; };
+  const auto rnd = [&](const std::string& text) {
+    formula::Formula compiled(text);
+    return BothPaths(compiled, S(0.5f), S(0.25f), random).evaluation.value;
+  };
   const Value first = rnd("RND 1");
   std::set<double> draws;
   for (int i = 0; i < 200; ++i) draws.insert(rnd("rnd(x + 1)").ToDouble());
@@ -111,6 +114,35 @@ TEST(Language, RndDrawsRepeatsAndReseeds) {
   EXPECT_EQ(rnd("RND 1"), next);
   EXPECT_NE(rnd("RND(-4)"), seeded);
   EXPECT_EQ(BothPaths("RND 1").evaluation.value, first) << "a fresh sequence starts where every run starts";
+}
+
+// Texts too long for the token table or the 16-bit character position: a fault passed
+// on, never a made-up value.
+TEST(Language, TooLongTextsRaiseAFaultAndLeaveParseErrorAtZero) {
+  std::string full = "-1";  // 98 tokens: the last copies read beyond the table
+  for (int i = 0; i < 48; ++i) full += " + 1";
+  const std::string brackets = std::string(48, '(') + "X" + std::string(48, ')');
+  const struct {
+    const char* name;
+    std::string text;
+    Outcome expected;
+    bool tooLong;
+  } rows[] = {
+      {"98 tokens fit", full, Yields(D(47)), false},
+      {"48 brackets fit", "-" + brackets, Yields(S(-0.5f)), false},
+      {"99 tokens", full + "+1", Raised(ErrorNumber::SubscriptOutOfRange), true},
+      {"49 brackets", "(" + brackets + ")", Raised(ErrorNumber::SubscriptOutOfRange), true},
+      {"unclosed brackets", std::string(20000, '('), Raised(ErrorNumber::SubscriptOutOfRange), true},
+      {"last character at 32764", "X" + std::string(32763, ' '), Yields(S(0.5f)), false},
+      {"a character at 32765", "X" + std::string(32764, ' '), Raised(ErrorNumber::Overflow), true},
+      {"a long name", std::string(40000, 'A'), Raised(ErrorNumber::Overflow), true},
+      {"a long number", std::string(40000, '7'), Raised(ErrorNumber::Overflow), true},
+      {"refused first", "X\t" + std::string(40000, ' '), Malformed(), false},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(BothPaths(row.text), row.expected) << row.name;
+    EXPECT_EQ(formula::Formula(row.text).TooLong(), row.tooLong) << row.name;
+  }
 }
 
 }  // namespace

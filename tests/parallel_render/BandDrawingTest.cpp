@@ -1,90 +1,51 @@
-// An image drawn in bands, each band by its own thread, is the image drawn in one pass.
+// Drawing shared out over threads gives the picture of one thread: an image drawn in
+// bands, each band by its own thread, and redraws with their painter's order.
 #include <gtest/gtest.h>
 
-#include <QFont>
 #include <QImage>
-#include <functional>
 #include <limits>
-#include <tuple>
 #include <vector>
 
-#include "gui/ImageSurface.h"
+#include "gui/DrawingAreaImage.h"
+#include "render/SurfaceDrawing.h"
 #include "runtime/WorkerPool.h"
+#include "testkit/WavySheet.h"
 
 namespace {
 
-using render::DrawingSurface;
-using render::PolygonPoint;
-using Draw = std::function<void(DrawingSurface&)>;
-
-constexpr int Side = 326;
 constexpr int32_t Far = std::numeric_limits<int32_t>::max(), Near = std::numeric_limits<int32_t>::min();
 
-void Polygon(DrawingSurface& area, std::vector<PolygonPoint> points) {
-  area.Polygon(points.data(), static_cast<int>(points.size()));
+// A polygon with corners far off the area and a dotted line from far off, across every
+// band edge. The cells and axes of real pictures, banded, are in the redraws below, and
+// each rasterizer's bands against the whole in the raster tests.
+void DrawFarOff(render::DrawingSurface& area) {
+  const render::PolygonPoint corners[] = {{Near, 150}, {Far, Near}, {Far, Far}, {150, Far}};
+  area.Polygon(corners, 4);
+  area.SetLineStyle(render::LineStyle::Dotted);
+  area.Line(163, 163, 163, -3e9f, render::PaletteWhite);
 }
-
-// Cells of every size from below a pixel to many, their corners off the pixel grid.
-void Cells(DrawingSurface& area, double size, render::Color fill) {
-  area.SetFillColor(fill);
-  for (double y = -7; y < Side + 7; y += size * 0.93)
-    for (double x = 60; x < 80; x += size * 1.07) {
-      const auto at = [&](double dx, double dy) {
-        return PolygonPoint{static_cast<int32_t>(x + dx + 0.3 * dy), static_cast<int32_t>(y + dy - 0.2 * dx)};
-      };
-      const PolygonPoint p0 = at(0, 0), p1 = at(0, size), p2 = at(size, size), p3 = at(size, 0);
-      Polygon(area, {p0, p1, p1, p2, p2, p3, p3, p0});
-    }
-}
-
-const std::pair<const char*, Draw> Drawings[] = {
-    {"corners far off the area",
-     [](DrawingSurface& a) {
-       Polygon(a, {{Near, 150}, {Far, Near}, {Far, Far}, {150, Far}});
-     }},
-    {"tiny and small cells over every band edge",
-     [](DrawingSurface& a) {
-       a.SetForeColor(0xC0C0C0);
-       for (const double size : {0.4, 1.4, 6.0}) Cells(a, size, 0x123456 * static_cast<uint32_t>(size * 10));
-     }},
-    {"dotted axes from the centre",
-     [](DrawingSurface& a) {
-       a.SetLineStyle(render::LineStyle::Dotted);
-       for (const auto& [x, y] : std::vector<std::pair<float, float>>{{98.4f, 127.1f},
-                                                                      {227.6f, 198.8f},
-                                                                      {301.2f, 146.5f},
-                                                                      {24.8f, 179.5f},
-                                                                      {163, 310.2f},
-                                                                      {163, -3e9f}})
-         a.Line(163, 163, x, y, render::PaletteWhite);
-     }},
-};
 
 gui::ImageSurface Blank(double pixelScale) {
-  const int size = static_cast<int>(Side * pixelScale);
-  gui::ImageSurface area(size, size, 0xE0E0E0, QFont(), pixelScale);
+  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
   area.SetForeColor(0x0000FF);  // a band starts from the settings the surface has when it splits
   area.SetFillColor(0x00FF00);
   return area;
 }
 
-// Every drawing, at one and two device pixels per pixel (wide lines and dots), in one to
-// many bands, each band drawn by a thread of its own.
+// At one and two device pixels per pixel (wide lines and dots), in a few and in many
+// bands, each band drawn by a thread of its own.
 TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
   runtime::WorkerPool pool(4);
   for (const double pixelScale : {1.0, 2.0}) {
-    for (const auto& [name, draw] : Drawings) {
-      gui::ImageSurface whole = Blank(pixelScale);
-      draw(whole);
-      for (const int wanted : {3, 40}) {
-        gui::ImageSurface banded = Blank(pixelScale);
-        const int bands = banded.SplitIntoBands(wanted);
-        ASSERT_EQ(bands, wanted);
-        pool.Run(static_cast<std::size_t>(bands),
-                 [&, &drawing = draw](std::size_t k) { drawing(banded.Band(static_cast<int>(k))); });
-        EXPECT_EQ(banded.image(), whole.image())
-            << name << ", " << wanted << " bands at scale " << pixelScale;
-      }
+    gui::ImageSurface whole = Blank(pixelScale);
+    DrawFarOff(whole);
+    for (const int wanted : {3, 40}) {
+      gui::ImageSurface banded = Blank(pixelScale);
+      const int bands = banded.SplitIntoBands(wanted);
+      ASSERT_EQ(bands, wanted);
+      pool.Run(static_cast<std::size_t>(bands),
+               [&](std::size_t k) { DrawFarOff(banded.Band(static_cast<int>(k))); });
+      EXPECT_EQ(banded.image(), whole.image()) << wanted << " bands at scale " << pixelScale;
     }
   }
 }
@@ -93,6 +54,50 @@ TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
 TEST(BandDrawing, AtMostOneBandPerRow) {
   const std::pair<int, int> rows[] = {{0, 1}, {1, 1}, {326, 326}, {327, 326}, {100000, 326}};
   for (const auto& [wanted, bands] : rows) EXPECT_EQ(Blank(1).SplitIntoBands(wanted), bands) << wanted;
+}
+
+// Redraws shared out over several threads give the pictures and the painter's
+// order of the same redraws on one thread.
+using surface::CellTable;
+using surface::ColorMode;
+
+// A drag over the table: the pictures and orders of each redraw.
+struct Drag {
+  std::vector<QImage> pictures;
+  std::vector<std::vector<uint32_t>> orders;
+};
+
+constexpr render::View Turns[] = {{-25, 105}, {-24, 106}, {-20, 110}, {40, 60}, {40, 60}, {170, -30}};
+
+Drag Dragged(const CellTable& cells, ColorMode mode, unsigned threads, double pixelScale = 1) {
+  runtime::WorkerPool pool(threads);
+  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
+  render::DepthOrder order;
+  render::CellPainter painter;
+  order.Restart(cells, pool);
+  Drag drag;
+  for (render::View view : Turns) {
+    view.mode = mode;
+    render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order, painter, pool);
+    drag.pictures.push_back(area.image().copy());
+    drag.orders.emplace_back(order.Rows().begin(), order.Rows().end());
+  }
+  return drag;
+}
+
+// A table large enough that every stage is cut into parts for each thread; on a dense
+// screen lines are two pixels wide and reach across band edges.
+TEST(ParallelRedraw, EveryModeDrawsThePicturesOfOneThread) {
+  const CellTable cells = testkit::WavySheet(160);
+  for (const double pixelScale : {1.0, 2.0})
+    for (const ColorMode mode : surface::AllColorModes) {
+      const Drag alone = Dragged(cells, mode, 1, pixelScale), shared = Dragged(cells, mode, 3, pixelScale);
+      for (std::size_t k = 0; k < alone.pictures.size(); ++k) {
+        EXPECT_EQ(shared.pictures[k], alone.pictures[k])
+            << "mode " << static_cast<int>(mode) << ", scale " << pixelScale << ", redraw " << k;
+        EXPECT_EQ(shared.orders[k], alone.orders[k]) << "redraw " << k;
+      }
+    }
 }
 
 }  // namespace

@@ -1,39 +1,65 @@
-// The caption names the formula and the X and Y ranges, each limit in the fewest
-// digits that still read back as the limit, with the user's decimal separator.
+// The texts the picture shows: the caption names the formula and the X and Y ranges,
+// each limit in the fewest digits that still read back as the limit, with the user's
+// decimal separator.
 #include <gtest/gtest.h>
 
 #include "render/Caption.h"
+#include "render/RoundTicks.h"
 
 namespace {
 
-struct CaptionCase {
-  const char* name;
-  float xMin, xMax, yMin, yMax;
-  char separator;
-  const char* expected;
-};
-
-class Caption : public testing::TestWithParam<CaptionCase> {};
-
-TEST_P(Caption, WritesFormulaAndRanges) {
-  const CaptionCase& c = GetParam();
-  surface::Limits limits;
-  limits.XMin() = c.xMin;
-  limits.XMax() = c.xMax;
-  limits.YMin() = c.yMin;
-  limits.YMax() = c.yMax;
-  limits.ZMin() = -7;
-  EXPECT_EQ(render::CaptionText("(Cos(X) ^ 2 + Sin(Y) ^ 2)", limits, c.separator), c.expected);
+TEST(Caption, WritesFormulaAndRanges) {
+  const struct {
+    const char* name;
+    float xMin, xMax, yMin, yMax;
+    char separator;
+    const char* ranges;
+  } rows[] = {
+      {"whole numbers", -1, 1, -1, 1, '.', "X -1..1, Y -1..1"},
+      {"shortest float, not double, digits", 0.1f, 2.5f, -0.3f, 1e-7f, '.', "X 0.1..2.5, Y -0.3..1e-07"},
+      {"comma separator", -1.5f, 0, 0.25f, 4, ',', "X -1,5..0, Y 0,25..4"}};
+  for (const auto& row : rows) {
+    surface::Limits limits;
+    limits.XMin() = row.xMin;
+    limits.XMax() = row.xMax;
+    limits.YMin() = row.yMin;
+    limits.YMax() = row.yMax;
+    limits.ZMin() = -7;
+    EXPECT_EQ(render::CaptionText("(Cos(X) ^ 2 + Sin(Y) ^ 2)", limits, row.separator),
+              std::string("Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), ") + row.ranges)
+        << row.name;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Limits, Caption,
-                         testing::Values(CaptionCase{"WholeNumbers", -1, 1, -1, 1, '.',
-                                                     "Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), X -1..1, Y -1..1"},
-                                         CaptionCase{
-                                             "ShortestFloatNotDoubleDigits", 0.1f, 2.5f, -0.3f, 1e-7f, '.',
-                                             "Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), X 0.1..2.5, Y -0.3..1e-07"},
-                                         CaptionCase{"CommaSeparator", -1.5f, 0, 0.25f, 4, ',',
-                                                     "Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), X -1,5..0, Y 0,25..4"}),
-                         [](const testing::TestParamInfo<CaptionCase>& row) { return row.param.name; });
+// Round values along an axis: 1-2-5 steps inside the range, as few digits as the
+// step needs, in the user's separator, each the float its label reads as.
+TEST(RoundTicks, LabelsTheRoundValuesInside) {
+  const struct {
+    const char* name;
+    float low, high;
+    int coarser;
+    char separator;
+    const char* expected;  // the labels, space-separated
+  } rows[] = {{"symmetric", -1, 1, 0, '.', "-1 -0.5 0 0.5 1"},
+              {"offset centre", 0, 4, 0, '.', "0 1 2 3 4"},
+              {"ends on floats of decimals", 0.3f, 0.7f, 0, '.', "0.3 0.4 0.5 0.6 0.7"},
+              {"negative only", -3, -0.5f, 0, '.', "-3 -2.5 -2 -1.5 -1 -0.5"},
+              {"thinned out", -1, 1, 1, '.', "-1 0 1"},
+              {"tiny", 0, 3e-6f, 0, '.', "0 1e-6 2e-6 3e-6"},
+              {"huge", -3e38f, 3e38f, 0, '.', "-2e38 0 2e38"},
+              {"thousands written out", 0, 12000, 0, '.', "0 5000 10000"},
+              {"flat at zero", 0, 0, 0, '.', "0"},
+              {"flat elsewhere", 2.5f, 2.5f, 3, ',', "2,5"},
+              {"comma separator", -1, 1, 0, ',', "-1 -0,5 0 0,5 1"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::string labels;
+    for (const render::Tick& tick : render::RoundTicks(row.low, row.high, row.coarser, row.separator)) {
+      labels += (labels.empty() ? "" : " ") + tick.text;
+      EXPECT_TRUE(tick.value >= row.low && tick.value <= row.high) << tick.text;
+    }
+    EXPECT_EQ(labels, row.expected);
+  }
+}
 
 }  // namespace

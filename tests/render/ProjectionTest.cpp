@@ -1,26 +1,34 @@
+// Where the render code places points on the screen: the projection, exact to the bit on
+// the redraw's path too, and at a resolution finer than the drawing area's.
 #include <gtest/gtest.h>
 
+#include <QString>
 #include <array>
+#include <cmath>
 #include <random>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
+#include "render/Axes.h"
 #include "render/Projection.h"
+#include "render/SurfaceDrawing.h"
+#include "testkit/WavySheet.h"
 
 namespace {
 
 using Screen = std::array<double, 2>;
 
-Screen Project(double x, double y, double z, int16_t azimuth = -25, int16_t tilt = 105, int32_t scale = 100) {
+Screen Project(double x, double y, double z, int16_t azimuth, int16_t tilt, int32_t scale = 100) {
   const render::ScreenPoint p = render::ProjectPoint(x, y, z, azimuth, tilt, scale);
   return {p.x, p.y};
 }
 
+// The start-up view's positions are those of the axis letters, below.
 TEST(ProjectPoint, KnownPositions) {
   const Screen mirrored = Project(120, -40, 75, 17, 140, -250), plain = Project(120, -40, 75, 17, 140, 250);
   const std::tuple<const char*, Screen, Screen, double> cases[] = {
-      {"start view, label X at the -X end", Project(-153, 0, 0), {98.37, 127.23}, 0.005},
-      {"start view, label Y", Project(0, 153, 0), {301.68, 146.33}, 0.005},
-      {"start view, label Z", Project(0, 0, 153), {163.00, 310.82}, 0.005},
       // pi is 3.14: 90 degrees is 1.57 radians, sine 0.99999968, cosine 0.00079633.
       {"azimuth 0, tilt 90", Project(100, 20, 50, 0, 90), {183, 163 + 49.99998415 - 0.07963267}, 1e-7},
       {"origin, extreme view", Project(0, 0, 0, -32768, 32767, -50000), {163, 163}, 0},
@@ -45,6 +53,84 @@ TEST(ViewProjector, MatchesProjectPointBitForBit) {
     const render::ScreenPoint p = render::ViewProjector(view).Project(x, y, z);
     ASSERT_EQ((Screen{p.x, p.y}), Project(x, y, z, view.Theta, view.Phi, view.GraphScale)) << trial;
   }
+}
+
+// A surface of more pixels than the drawing area gets the same view with its
+// vertices placed at its own resolution. The recording keeps every coordinate the
+// render code hands over, in order.
+struct RecordingSurface : render::DrawingSurface {
+  explicit RecordingSurface(double s) : scale(s) {}
+  double PixelScale() const override { return scale; }
+  void Clear() override {}
+  void SetForeColor(render::Color) override {}
+  void SetLineStyle(render::LineStyle) override {}
+  void Line(float x1, float y1, float x2, float y2, render::Color) override {
+    floats.insert(floats.end(), {x1, y1, x2, y2});
+  }
+  void SetCurrentPosition(float x, float y) override {
+    floats.insert(floats.end(), {x, y});
+    at = {x, y};
+  }
+  void Print(std::string_view text) override {
+    labels += std::string(text) + QString::asprintf(" %.2f,%.2f ", at.first, at.second).toStdString();
+  }
+  void SetFillStyle(render::FillStyle) override {}
+  void SetFillColor(render::Color) override {}
+  void Polygon(const render::PolygonPoint* points, int count) override {
+    for (int i = 0; i < count; ++i) vertices.insert(vertices.end(), {points[i].x, points[i].y});
+  }
+  double scale;
+  std::vector<float> floats;  // line ends and text positions
+  std::vector<int32_t> vertices;
+  std::pair<float, float> at;
+  std::string labels;  // each text and where it went
+};
+
+RecordingSurface Recorded(double scale) {
+  render::CellPainter painter;
+  RecordingSurface area(scale);
+  render::DepthOrder order;
+  runtime::WorkerPool pool(1);
+  render::DrawSurface(testkit::WavySheet(20), area, render::StandardAxisPoints(),
+                      {-25, 105, 100, surface::ColorMode::Lines}, order, painter, pool);
+  return area;
+}
+
+TEST(PixelScale, MultipliesBeforeRounding) {
+  const RecordingSurface plain = Recorded(1);
+  // At 200 the corners lie beyond 16-bit integers.
+  for (const double scale : {2.0, 8192.0 / 326, 200.0}) {
+    const RecordingSurface scaled = Recorded(scale);
+    ASSERT_EQ(scaled.floats.size(), plain.floats.size()) << scale;
+    ASSERT_EQ(scaled.vertices.size(), plain.vertices.size()) << scale;
+    for (size_t k = 0; k < plain.floats.size(); ++k)
+      EXPECT_NEAR(scaled.floats[k], plain.floats[k] * scale, 1e-4 * scale) << scale << " at " << k;
+    int offGrid = 0;
+    for (size_t k = 0; k < plain.vertices.size(); ++k) {
+      // Rounded once at the fine resolution: within half a coarse pixel of the enlarged one.
+      EXPECT_LE(std::abs(scaled.vertices[k] - plain.vertices[k] * scale), (scale + 1) / 2)
+          << scale << " at " << k;
+      offGrid += scaled.vertices[k] != std::lround(plain.vertices[k] * scale);
+    }
+    EXPECT_GT(offGrid, static_cast<int>(plain.vertices.size()) / 4) << scale << ": enlarged, not redrawn";
+  }
+}
+
+// A surface that draws no batch of its own gets every line of one, in turn: the SVG
+// document's edge lines come this way.
+TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
+  RecordingSurface area(1);
+  const float ends[] = {1, 2, 3, 4, 5, 6, 7, 8};
+  area.Lines(ends, 2, render::PaletteDarkGrey);
+  EXPECT_EQ(area.floats, std::vector<float>(std::begin(ends), std::end(ends)));
+}
+
+// The letters stand at the projected ends of their half-axes: "X" at -153 on X, "Y" and
+// "Z" at +153 on theirs, seen from the start-up view.
+TEST(PixelScale, TheAxisLettersStandAtTheEndsOfTheirHalfAxes) {
+  RecordingSurface area(1);
+  render::DrawAxes(area, render::StandardAxisPoints(), render::View{});
+  EXPECT_EQ(area.labels, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
 }
 
 }  // namespace

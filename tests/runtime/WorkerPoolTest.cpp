@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <stdexcept>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "runtime/WorkerPool.h"
@@ -33,6 +37,24 @@ TEST(WorkerPool, AFailingPartIsRethrownOnceTheOthersHaveEnded) {
   EXPECT_EQ(ended, 50);
   pool.Run(4, [&](std::size_t) { ++ended; });
   EXPECT_EQ(ended, 54) << "the pool works on after a failure";
+}
+
+// The number of threads SURFPLOT_THREADS asks for, within what the machine can bear.
+TEST(WorkerPoolThreadCount, ATallOrderIsCutDownAndNonsenseIgnored) {
+  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned most = std::min(4 * cores, 256u);
+  // Each count, and the settings that must give it.
+  const std::pair<unsigned, std::vector<const char*>> rows[] = {
+      {1, {"1"}},
+      {std::min(2u, most), {"2"}},
+      {most, {"100000", "4294967296", "99999999999999999999"}},
+      {cores, {"0", "-3", "2x"}}};
+  for (const auto& [threads, settings] : rows)
+    for (const char* setting : settings) {
+      setenv("SURFPLOT_THREADS", setting, 1);
+      EXPECT_EQ(runtime::WorkerPool::ThreadsFromEnvironment(), threads) << setting;
+    }
+  unsetenv("SURFPLOT_THREADS");
 }
 
 }  // namespace

@@ -2,24 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <memory>
 #include <string>
-#include <tuple>
-#include <utility>
 
 #include "formula/Formula.h"
 #include "formula/RandomSequence.h"
-#include "runtime/Progress.h"
-#include "runtime/WorkerPool.h"
-#include "surface/CellTableBuilder.h"
-#include "surface/Coefficients.h"
-#include "surface/ZRangeScan.h"
+#include "testkit/SurfaceAgreement.h"
 #include "window/WindowLayout.h"
 
 namespace surface_test {
 using namespace surface;
+using testkit::Compiled;
+using testkit::CompiledForThreads;
+using testkit::DrawnSurface;
+using testkit::DrawOn;
 
 inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float resolution) {
   Limits limits;
@@ -28,10 +24,7 @@ inline Limits MakeLimits(float xMin, float xMax, float yMin, float yMax, float r
   return limits;
 }
 
-inline Limits StartupLimits() { return MakeLimits(-1, 1, -1, 1, 12); }
-using window::DefaultFormula;
-
-// The formula's RND draws from `random`, or from a fresh sequence of its own.
+// The formula's RND draws from `random`.
 inline FormulaPoints Compiled(const std::string& text, formula::RandomSequence& random) {
   auto f = std::make_shared<formula::Formula>(text);
   return {[f, &random](float x, float y) {
@@ -40,23 +33,15 @@ inline FormulaPoints Compiled(const std::string& text, formula::RandomSequence& 
           f->IsPure()};
 }
 
-inline FormulaPoints Compiled(const std::string& text) {
-  auto random = std::make_shared<formula::RandomSequence>();
-  FormulaPoints points = Compiled(text, *random);
-  points.Z = [random, z = points.Z](float x, float y) { return z(x, y); };  // keeps the sequence alive
-  return points;
-}
-
 // The scan and the build on the calling thread alone, unwatched.
 inline runtime::WorkerPool& OneThread() {
   static runtime::WorkerPool pool(1);
   return pool;
 }
 
-inline int16_t ScanZRange(Limits& limits, const FormulaPoints& formula,
-                          runtime::WorkerPool& pool = OneThread()) {
+inline int16_t ScanZRange(Limits& limits, const FormulaPoints& formula) {
   runtime::NoProgress progress;
-  return surface::ScanZRange(limits, formula, pool, progress).lastParseError;
+  return surface::ScanZRange(limits, formula, OneThread(), progress).lastParseError;
 }
 
 inline void BuildCellTable(const Limits& limits, const Coefficients& coefficients,
@@ -66,52 +51,11 @@ inline void BuildCellTable(const Limits& limits, const Coefficients& coefficient
   surface::BuildCellTable(limits, coefficients, formula, mode, cells, pool, progress);
 }
 
-// The draw command's sequence: range scan, coefficients, cell table. The scan's last
-// ParseError goes to `scanParseError` when given.
-inline std::pair<Limits, CellTable> Draw(Limits limits, const FormulaPoints& formula, surface::ColorMode mode,
-                                         int16_t* scanParseError = nullptr,
-                                         runtime::WorkerPool& pool = OneThread()) {
-  const int16_t parseError = ScanZRange(limits, formula, pool);
-  if (scanParseError) *scanParseError = parseError;
-  Coefficients coefficients;
-  ComputeCoefficients(limits, coefficients);
-  CellTable cells;
-  BuildCellTable(limits, coefficients, formula, mode, cells, pool);
-  return {limits, std::move(cells)};
-}
-
-// The formula text compiled once per evaluation handed out, as the window does.
-inline FormulaPoints CompiledForThreads(const std::string& text) {
-  FormulaPoints points = Compiled(text);
-  points.MakeEvaluation = [text] { return Compiled(text).Z; };
-  return points;
-}
-
-// What a draw leaves behind: the limits, the scan's last ParseError and the table.
-struct DrawnSurface {
-  Limits limits;
-  int16_t scanParseError = 0;
-  CellTable cells;
-};
-
-// Bit for bit: the seven limits, the scan's last ParseError and every cell.
 inline void ExpectSameSurface(const DrawnSurface& drawn, const DrawnSurface& expected) {
-  EXPECT_EQ(std::memcmp(&drawn.limits, &expected.limits, sizeof(Limits)), 0)
-      << "ZMin " << drawn.limits.ZMin() << " / " << expected.limits.ZMin() << ", ZMax " << drawn.limits.ZMax()
-      << " / " << expected.limits.ZMax();
-  EXPECT_EQ(drawn.scanParseError, expected.scanParseError);
-  ASSERT_EQ(drawn.cells.size(), expected.cells.size());
-  if (!expected.cells.empty()) {
-    EXPECT_EQ(std::memcmp(drawn.cells.data(), expected.cells.data(), expected.cells.size() * sizeof(Cell)),
-              0);
-  }
-}
-
-inline DrawnSurface DrawOn(runtime::WorkerPool& pool, const Limits& limits, const FormulaPoints& formula,
-                           ColorMode mode) {
-  DrawnSurface drawn;
-  std::tie(drawn.limits, drawn.cells) = Draw(limits, formula, mode, &drawn.scanParseError, pool);
-  return drawn;
+  EXPECT_TRUE(drawn == expected) << "ZMin " << drawn.limits.ZMin() << " / " << expected.limits.ZMin()
+                                 << ", ZMax " << drawn.limits.ZMax() << " / " << expected.limits.ZMax()
+                                 << ", ParseError " << drawn.scanParseError << " / "
+                                 << expected.scanParseError;
 }
 
 }  // namespace surface_test

@@ -1,6 +1,7 @@
-// The SVG document's text and its runs of elements.
+// The SVG document's text, its runs of elements, and the document written out as it is made.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,6 +11,8 @@
 namespace {
 
 using render::PolygonPoint;
+
+const svg::SvgFont Font{"serif", 13, true, 12, 15};
 
 TEST(EscapeXmlText, KeepsTheDocumentWellFormed) {
   const std::pair<std::string, std::string> rows[] = {
@@ -24,7 +27,7 @@ TEST(EscapeXmlText, KeepsTheDocumentWellFormed) {
 }
 
 std::string Body(const std::vector<render::Color>& fills) {
-  svg::SvgSurface area(326, 326, 0xE0E0E0, {"serif", 13, true, 12, 15});
+  svg::SvgSurface area(326, 326, 0xE0E0E0, Font);
   area.SetForeColor(0);
   const std::vector<PolygonPoint> cell{{1, 2}, {3, 2}, {3, 2}, {3, 4}, {3, 4}, {1, 2}};
   for (const render::Color fill : fills) {
@@ -32,8 +35,7 @@ std::string Body(const std::vector<render::Color>& fills) {
     area.Polygon(cell.data(), static_cast<int>(cell.size()));
   }
   const std::string document = area.Document();
-  const auto start = document.find("<polygon") < document.find("<g fill") ? document.find("<polygon")
-                                                                          : document.find("<g fill");
+  const auto start = std::min(document.find("<polygon"), document.find("<g fill"));
   return document.substr(start, document.rfind("</g>") - start);
 }
 
@@ -55,7 +57,7 @@ TEST(SvgSurface, RunsOfTheSameColoursShareAGroup) {
 }
 
 TEST(SvgSurface, ClearStartsAFreshPictureAndTextSitsOnItsBaseline) {
-  svg::SvgSurface area(326, 100, 0xE0E0E0, {"serif", 13, true, 12, 15});
+  svg::SvgSurface area(326, 100, 0xE0E0E0, Font);
   area.Line(0, 0, 10, 10, 0xFFFFFF);
   area.Clear();
   area.SetCurrentPosition(98.37f, 127.23f);
@@ -66,6 +68,36 @@ TEST(SvgSurface, ClearStartsAFreshPictureAndTextSitsOnItsBaseline) {
   EXPECT_NE(document.find("<text x=\"97.87\" y=\"138.73\" fill=\"#000\">&lt;X&gt;</text>"), std::string::npos)
       << document;
   EXPECT_NE(document.find("width=\"100\" height=\"100\" viewBox=\"0 0 326 326\""), std::string::npos);
+}
+
+// The document written out as it is made is the one a surface keeps in memory, even
+// when it is handed on in parts, across a clear, with runs of one colour cut.
+struct Recorded : svg::DocumentOutput {
+  void Append(std::string_view part) override { text.append(part), ++parts; }
+  void Restart() override { text.clear(); }
+  std::string text;
+  int parts = 0;
+};
+
+TEST(SvgStreaming, TheDocumentWrittenOutIsTheOneKept) {
+  svg::SvgSurface kept(326, 326, 0xE0E0E0, Font);
+  Recorded output;
+  svg::SvgSurface written(326, 326, 0xE0E0E0, Font, {}, &output);
+  for (svg::SvgSurface* surface : {&kept, &written}) {
+    const render::PolygonPoint cell[] = {{1, 2}, {30, 2}, {30, 40}};
+    surface->Line(0, 0, 5, 5, 0);
+    surface->Clear();
+    for (int k = 0; k < 60000; ++k) {
+      surface->SetFillColor(static_cast<render::Color>(k / 3));
+      surface->Polygon(cell, 3);
+    }
+    surface->SetCurrentPosition(3, 4);
+    surface->Print("Z");
+    surface->Line(0, 0, 5, 5, 0);
+  }
+  written.Finish();
+  EXPECT_GT(output.parts, 3) << "handed on in parts";
+  EXPECT_TRUE(output.text == kept.Document());
 }
 
 }  // namespace
