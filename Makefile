@@ -5,7 +5,7 @@ SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 JOBS ?= $(shell nproc)
 
-.PHONY: run program test lint build sanitize-build tsan package deps run-deps clean
+.PHONY: run program test lint build sanitize-build tsan bench package deps run-deps clean
 
 # Our own builds hold every warning to be an error. The plain build compiles as a
 # release does (-O3, where optimisers find their warnings) with the distribution's
@@ -14,6 +14,9 @@ JOBS ?= $(shell nproc)
 OWN_BUILD = -DSURFPLOT_WERROR=ON
 HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 PLAIN_BUILD = -DCMAKE_BUILD_TYPE=Release $(OWN_BUILD)
+# The sanitizers find their faults as well at -O1, and line tables are all their
+# reports need: full debug information only makes the builds slower.
+SANITIZER_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_BENCH=OFF $(OWN_BUILD)
 
 run: program
 	./$(BUILD)/surfplot
@@ -42,22 +45,27 @@ configure = @if [ ! -f $(1)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ]; then \
 build: deps
 	@if [ ! -f $(BUILD)/CMakeCache.txt ] || [ -n "$(CMAKE_ARGS)" ] || \
 	    ! grep -q '^BUILD_TESTING:BOOL=ON' $(BUILD)/CMakeCache.txt; then \
-	  cmake -S . -B $(BUILD) -G Ninja $(PLAIN_BUILD) -DBUILD_TESTING=ON \
+	  cmake -S . -B $(BUILD) -G Ninja $(PLAIN_BUILD) -DBUILD_TESTING=ON -DSURFPLOT_BENCH=OFF \
 	    -DCMAKE_CXX_FLAGS="$$($(HARDENING) CPPFLAGS) $$($(HARDENING) CXXFLAGS)" \
 	    -DCMAKE_EXE_LINKER_FLAGS="$$($(HARDENING) LDFLAGS)" $(CMAKE_ARGS); fi
 	cmake --build $(BUILD) -j $(JOBS)
 
 sanitize-build: deps
-	$(call configure,$(SANITIZE_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DSURFPLOT_SANITIZE=ON -DSURFPLOT_BENCH=OFF $(OWN_BUILD))
+	$(call configure,$(SANITIZE_BUILD),$(SANITIZER_FLAGS) -DCMAKE_CXX_COMPILER=clang++ -DSURFPLOT_SANITIZE=ON \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG")
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 # The tests labelled parallel (the pool, the scan and table, the redraws and the
 # banded drawing), built and run under ThreadSanitizer.
 tsan: deps
-	$(call configure,$(TSAN_BUILD),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DSURFPLOT_TSAN=ON -DSURFPLOT_BENCH=OFF $(OWN_BUILD))
+	$(call configure,$(TSAN_BUILD),$(SANITIZER_FLAGS) -DSURFPLOT_TSAN=ON \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG")
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_parallel test_parallel_render
 	cd $(TSAN_BUILD) && ctest --output-on-failure -j $(JOBS) -L parallel
+
+# The benchmarks are run on demand, not by make test: into build/bench/.
+bench:
+	$(MAKE) build CMAKE_ARGS=-DSURFPLOT_BENCH=ON
 
 lint: build
 	scripts/lint.sh $(BUILD)
