@@ -7,9 +7,9 @@ cd "$(dirname "$0")/.."
 
 # Tests are kept to a quarter to a third of the code: lines that are neither blank nor
 # comment only, of the test folders over the program's. The suite is still above that
-# aim; the limit keeps it from growing while it comes down, and falls to 40 % next.
+# aim; the limit keeps it from growing while it comes down.
 test_folders=(tests testkit fuzz)
-limit=45
+limit=40
 code_lines() { git ls-files -- "${@/%//*.cpp}" "${@/%//*.h}" | xargs cat | grep -cvE '^\s*($|//|/\*|\*)'; }
 program=$(code_lines src)
 tests=$(code_lines "${test_folders[@]}")
