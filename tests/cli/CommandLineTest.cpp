@@ -55,6 +55,8 @@ TEST(CommandLine, ExitStatusesSayWhatHappened) {
       {"missing value", "$S --output", 1, "", "missing value after '--output'"},
       {"a size without --output", "$S --size 100", 1, "", "--output FILE"},
       {"size out of range", "$S --output d.png --size 15", 1, "", "--size takes a whole number from 16"},
+      {"a size with letters after it", "$S --output d.png --size 100px", 1, "",
+       "--size takes a whole number"},
       {"unknown mode", "$S --output d.png --mode rainbow", 1, "", "--mode takes grid, lines"},
       {"wrong value", "$S --output e.png --resolution 1e3", 2, "", "surfplot: Wrong value\n"},
       {"beyond a float", "$S --output e.png --x-min 1000000000000000000000000000000000000000", 2, "",
