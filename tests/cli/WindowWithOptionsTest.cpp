@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "app/WindowStart.h"
 #include "cli/CommandLine.h"
-#include "cli/WindowStart.h"
 #include "gui/MessageBox.h"
 
 namespace {
@@ -23,7 +23,7 @@ class WindowWithOptions : public ::testing::Test {
   static void Open(gui::MainWindow& form, const QStringList& options) {
     const cli::ParsedCommandLine parsed = cli::ParseCommandLine(QStringList{"surfplot"} + options);
     ASSERT_EQ(parsed.action, cli::ParsedCommandLine::Action::OpenWindow) << parsed.error;
-    cli::StartWindowWith(parsed.request, form);
+    app::StartWindowWith(parsed.request, form);
   }
 
   std::vector<std::string> messages;

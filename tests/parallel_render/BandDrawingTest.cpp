@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "runtime/WorkerPool.h"
 
 namespace {
@@ -60,9 +60,9 @@ const std::pair<const char*, Draw> Drawings[] = {
      }},
 };
 
-gui::ImageSurface Blank(double pixelScale) {
+picture::ImageSurface Blank(double pixelScale) {
   const int size = static_cast<int>(Side * pixelScale);
-  gui::ImageSurface area(size, size, 0xE0E0E0, QFont(), pixelScale);
+  picture::ImageSurface area(size, size, 0xE0E0E0, QFont(), pixelScale);
   area.SetForeColor(0x0000FF);  // a band starts from the settings the surface has when it splits
   area.SetFillColor(0x00FF00);
   return area;
@@ -74,10 +74,10 @@ TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
   runtime::WorkerPool pool(4);
   for (const double pixelScale : {1.0, 2.0}) {
     for (const auto& [name, draw] : Drawings) {
-      gui::ImageSurface whole = Blank(pixelScale);
+      picture::ImageSurface whole = Blank(pixelScale);
       draw(whole);
       for (const int wanted : {3, 40}) {
-        gui::ImageSurface banded = Blank(pixelScale);
+        picture::ImageSurface banded = Blank(pixelScale);
         const int bands = banded.SplitIntoBands(wanted);
         ASSERT_EQ(bands, wanted);
         pool.Run(static_cast<std::size_t>(bands),

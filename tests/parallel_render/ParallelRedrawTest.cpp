@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/RuntimeError.h"
 
@@ -54,7 +54,7 @@ constexpr render::View Turns[] = {{-25, 105}, {-24, 106}, {-20, 110}, {40, 60}, 
 Drag Dragged(const CellTable& cells, ColorMode mode, unsigned threads, double pixelScale = 1) {
   runtime::WorkerPool pool(threads);
   const int size = static_cast<int>(326 * pixelScale);
-  gui::ImageSurface area(size, size, 0xE0E0E0, AreaFont(), pixelScale);
+  picture::ImageSurface area(size, size, 0xE0E0E0, AreaFont(), pixelScale);
   render::DepthOrder order;
   render::CellPainter painter;
   order.Restart(cells, pool);

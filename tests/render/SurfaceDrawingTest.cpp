@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/RuntimeError.h"
 
@@ -17,17 +17,17 @@ using surface::ColorMode;
 constexpr Color Background = 0xE0E0E0;
 
 // On the drawing area: 326 pixels square, Times New Roman 9.75 pt bold.
-gui::ImageSurface Drawn(const CellTable& cells, const render::View& view, render::DepthOrder& order) {
+picture::ImageSurface Drawn(const CellTable& cells, const render::View& view, render::DepthOrder& order) {
   QFont font("Times New Roman", -1, QFont::Bold);
   font.setPointSizeF(9.75);
-  gui::ImageSurface area(326, 326, Background, font);
+  picture::ImageSurface area(326, 326, Background, font);
   runtime::WorkerPool pool(1);
   render::CellPainter painter;
   render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order, painter, pool);
   return area;
 }
 
-gui::ImageSurface Drawn(const CellTable& cells, const render::View& view) {
+picture::ImageSurface Drawn(const CellTable& cells, const render::View& view) {
   render::DepthOrder order;
   return Drawn(cells, view, order);
 }
@@ -61,7 +61,7 @@ TEST(DrawFunction, ColoursOfEachModeFromThePicture) {
   for (const auto& [name, mode, code, outline, fill] : cases) {
     const CellTable cells{FacingSquare(code), FacingSquare(0x123456, 10)};
     render::DepthOrder order;
-    const gui::ImageSurface area = Drawn(cells, {0, 90, 100, mode}, order);
+    const picture::ImageSurface area = Drawn(cells, {0, 90, 100, mode}, order);
     EXPECT_EQ(area.PixelAt(163, 140), fill) << name;
     EXPECT_EQ(area.PixelAt(163, 113), outline) << name;
     EXPECT_EQ(area.PixelAt(5, 5), Background) << name;
