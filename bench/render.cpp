@@ -10,7 +10,7 @@
 #include <cmath>
 #include <thread>
 
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "render/AxisPoints.h"
 #include "render/DepthOrder.h"
 #include "render/SurfaceDrawing.h"
@@ -70,7 +70,7 @@ render::View TurnedView(render::View view, int event) {
 struct Setting {
   CellTable cells;
   runtime::WorkerPool pool;
-  gui::ImageSurface area{326, 326, 0xE0E0E0, AreaFont()};
+  picture::ImageSurface area{326, 326, 0xE0E0E0, AreaFont()};
   render::DepthOrder order;
   render::CellPainter painter;
 
@@ -123,7 +123,7 @@ void BM_RedrawWithValues(benchmark::State& state) {
 
 // The values alone, what Show Values adds to every redraw whatever the table's size.
 void BM_Values(benchmark::State& state) {
-  gui::ImageSurface area{326, 326, 0xE0E0E0, AreaFont()};
+  picture::ImageSurface area{326, 326, 0xE0E0E0, AreaFont()};
   render::View view;
   view.mode = surface::ColorMode::Colors;
   const render::PlotFacts facts = DefaultFacts(1000);

@@ -10,7 +10,7 @@
 
 #include "cli/ArgumentText.h"
 #include "cli/CommandLine.h"
-#include "gui/DrawingAreaImage.h"
+#include "picture/DrawingAreaImage.h"
 #include "window/WindowLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -27,11 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   using Action = cli::ParsedCommandLine::Action;
   const cli::ParsedCommandLine parsed = cli::ParseCommandLine(texts);
-  const auto& picture = parsed.request.size;
+  const auto& pictureSize = parsed.request.size;
   const auto& scale = parsed.request.scale;
   if ((parsed.action == Action::UsageError && parsed.error.empty()) ||
       (parsed.action == Action::Render &&
-       ((picture && (*picture < gui::SmallestPictureSize || *picture > gui::LargestPictureSize)) ||
+       ((pictureSize &&
+         (*pictureSize < picture::SmallestPictureSize || *pictureSize > picture::LargestPictureSize)) ||
         (scale && (*scale < window::ScaleSettings.min || *scale > window::ScaleSettings.max)))))
     std::abort();
   return 0;

@@ -2,11 +2,11 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/WindowStart.h"
 #include "cli/ArgumentText.h"
 #include "cli/CommandLine.h"
 #include "cli/DisplayGuard.h"
 #include "cli/Render.h"
-#include "cli/WindowStart.h"
 #include "gui/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +28,6 @@ int main(int argc, char** argv) {
   gui::MainWindow window;
   window.show();
   // Once the window is on screen, so that a refusal's box stands over it.
-  QTimer::singleShot(0, &window, [&] { cli::StartWindowWith(parsed.request, window); });
+  QTimer::singleShot(0, &window, [&] { app::StartWindowWith(parsed.request, window); });
   return QApplication::exec();
 }

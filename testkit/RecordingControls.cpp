@@ -1,10 +1,10 @@
 #include "testkit/RecordingControls.h"
 
-#include "gui/DrawingAreaImage.h"
+#include "picture/DrawingAreaImage.h"
 
 namespace testkit {
 
-RecordingControls::RecordingControls() : surface(gui::MakeDrawingAreaImage()) {
+RecordingControls::RecordingControls() : surface(picture::MakeDrawingAreaImage()) {
   for (const surface::ColorMode mode : surface::AllColorModes)
     checked[static_cast<size_t>(mode)] = window::ColorModeMenuItem(mode).checkedAtStart;
 }

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "testkit/ScriptedProgress.h"
 #include "window/WindowControls.h"
 #include "window/WindowLayout.h"
@@ -63,7 +63,7 @@ class RecordingControls : public window::WindowControls {
   std::array<bool, 4> checked{};
   int32_t scale = window::ScaleSettings.value;
   bool drawingAreaEnabled = true;
-  gui::ImageSurface surface;
+  picture::ImageSurface surface;
   std::vector<ShownMessage> messages;
   // Every pointer change, in order: (target, shape).
   std::vector<std::pair<window::PointerTarget, window::PointerShape>> pointerChanges;

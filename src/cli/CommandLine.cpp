@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "cli/ArgumentText.h"
-#include "gui/DrawingAreaImage.h"
+#include "picture/DrawingAreaImage.h"
 #include "runtime/Conversions.h"
 #include "runtime/RuntimeError.h"
 #include "window/NumberReader.h"
@@ -72,8 +72,8 @@ std::vector<QCommandLineOption> AllOptions() {
                                .arg(window::ScaleSettings.value)));
   options.push_back(Option({"size"}, "pixels",
                            QString("Width and height of the --output picture, %1 to %2 (default %3).")
-                               .arg(gui::SmallestPictureSize)
-                               .arg(gui::LargestPictureSize)
+                               .arg(picture::SmallestPictureSize)
+                               .arg(picture::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
   options.emplace_back("values",
                        "Write values on the picture: ticks along the axes, a colour key, a caption.");
@@ -198,15 +198,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   request.values = parser.isSet("values");
   if (parser.isSet("formula")) request.formula = parser.value("formula").toStdString();
   std::string& error = parsed.error;
-  const bool valid =
-      ReadMode(parser, request.mode, error) &&
-      ReadWhole(parser, "theta", std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max(),
-                request.theta, error) &&
-      ReadWhole(parser, "phi", std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max(),
-                request.phi, error) &&
-      ReadWhole(parser, "scale", window::ScaleSettings.min, window::ScaleSettings.max, request.scale,
-                error) &&
-      ReadWhole(parser, "size", gui::SmallestPictureSize, gui::LargestPictureSize, request.size, error);
+  const bool valid = ReadMode(parser, request.mode, error) &&
+                     ReadWhole(parser, "theta", std::numeric_limits<int16_t>::min(),
+                               std::numeric_limits<int16_t>::max(), request.theta, error) &&
+                     ReadWhole(parser, "phi", std::numeric_limits<int16_t>::min(),
+                               std::numeric_limits<int16_t>::max(), request.phi, error) &&
+                     ReadWhole(parser, "scale", window::ScaleSettings.min, window::ScaleSettings.max,
+                               request.scale, error) &&
+                     ReadWhole(parser, "size", picture::SmallestPictureSize, picture::LargestPictureSize,
+                               request.size, error);
   if (!valid) return WithError(Action::UsageError, error);
   for (std::size_t k = 0; k < InputOptions.size(); ++k) {
     if (!parser.isSet(InputOptions[k].name)) continue;

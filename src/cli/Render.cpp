@@ -11,8 +11,8 @@
 
 #include "cli/EnterInputs.h"
 #include "cli/HeadlessControls.h"
-#include "gui/DecimalSeparator.h"
-#include "gui/PictureFile.h"
+#include "picture/DecimalSeparator.h"
+#include "picture/PictureFile.h"
 #include "runtime/RuntimeError.h"
 #include "window/PlotWindow.h"
 
@@ -61,15 +61,15 @@ ExitStatus ReportOutOfMemory() {
 ExitStatus RenderPicture(const RenderRequest& request) {
   const bool toStandardOutput = request.output == "-";
   const QString file = QString::fromStdString(request.output);
-  const auto format = toStandardOutput ? gui::PictureFormat::Png : gui::FormatOfFileName(file);
+  const auto format = toStandardOutput ? picture::PictureFormat::Png : picture::FormatOfFileName(file);
   if (!format) return ReportNotWritten("'" + request.output + "'", "the name ends in neither .png nor .svg");
 
   // The draw paints the picture once, at its size; the file takes it as drawn.
   ExitStatus status = ExitStatus::Failed;
   std::string zRange;
   const int size = request.size.value_or(window::DrawingAreaPixels());
-  const auto draw = [&](render::DrawingSurface& picture) {
-    HeadlessControls controls(picture, gui::DecimalSeparatorOf(QLocale::system()));
+  const auto draw = [&](render::DrawingSurface& area) {
+    HeadlessControls controls(area, picture::DecimalSeparatorOf(QLocale::system()));
     window::PlotWindow logic(controls);
     logic.Load();
     EnterInputs(request, controls, logic);
@@ -80,7 +80,7 @@ ExitStatus RenderPicture(const RenderRequest& request) {
     return status == ExitStatus::Drawn;
   };
   try {
-    if (const auto failure = gui::WritePicture(*format, size, draw, request.output))
+    if (const auto failure = picture::WritePicture(*format, size, draw, request.output))
       return ReportNotWritten(toStandardOutput ? "standard output" : "'" + request.output + "'", *failure);
   } catch (const std::bad_alloc&) {
     return ReportOutOfMemory();

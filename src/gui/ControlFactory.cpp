@@ -5,11 +5,11 @@
 
 #include "gui/CaptionLabel.h"
 #include "gui/DrawingAreaWidget.h"
-#include "gui/ImageSurface.h"
-#include "gui/LayoutFonts.h"
-#include "gui/QtText.h"
 #include "gui/RectangleShape.h"
 #include "gui/UpDownControl.h"
+#include "picture/ImageSurface.h"
+#include "picture/LayoutFonts.h"
+#include "picture/QtText.h"
 
 namespace gui {
 namespace {
@@ -34,20 +34,20 @@ std::pair<QPalette::ColorRole, QPalette::ColorRole> ColourRoles(window::ControlK
 void ApplyColours(const window::ControlLayout& layout, QWidget* widget) {
   const auto [backgroundRole, foregroundRole] = ColourRoles(layout.kind);
   QPalette palette = widget->palette();
-  if (layout.background) palette.setColor(backgroundRole, ToQColor(*layout.background));
-  if (layout.foreground) palette.setColor(foregroundRole, ToQColor(*layout.foreground));
+  if (layout.background) palette.setColor(backgroundRole, picture::ToQColor(*layout.background));
+  if (layout.foreground) palette.setColor(foregroundRole, picture::ToQColor(*layout.foreground));
   widget->setPalette(palette);
 }
 
 QWidget* MakeLabel(const window::ControlLayout& layout, QWidget* parent) {
-  auto* label = new CaptionLabel(FromUtf8(layout.text), parent);
+  auto* label = new CaptionLabel(picture::FromUtf8(layout.text), parent);
   label->setAlignment(HorizontalAlignment(layout.alignment) | Qt::AlignTop);
   label->setAutoFillBackground(layout.background.has_value());
   return label;
 }
 
 QWidget* MakeTextBox(const window::ControlLayout& layout, QWidget* parent, bool displayOnly) {
-  auto* box = new QLineEdit(FromUtf8(layout.text), parent);
+  auto* box = new QLineEdit(picture::FromUtf8(layout.text), parent);
   box->setAlignment(HorizontalAlignment(layout.alignment) | Qt::AlignVCenter);
   if (displayOnly) {
     // The user may still click in to select and copy the number.
@@ -68,9 +68,9 @@ QWidget* MakeWidget(const window::ControlLayout& layout, QWidget* parent) {
     case window::ControlKind::DisplayTextBox:
       return MakeTextBox(layout, parent, true);
     case window::ControlKind::RectangleShape:
-      return new RectangleShape(ToQColor(layout.foreground.value_or(0)), parent);
+      return new RectangleShape(picture::ToQColor(layout.foreground.value_or(0)), parent);
     case window::ControlKind::CommandButton:
-      return new QPushButton(FromUtf8(layout.text), parent);
+      return new QPushButton(picture::FromUtf8(layout.text), parent);
     case window::ControlKind::UpDown:
       return new UpDownControl(parent);
   }
@@ -86,10 +86,10 @@ QRect PixelRect(const window::TwipsRect& twips) {
 
 QWidget* BuildControl(const window::ControlLayout& layout, QWidget* parent) {
   QWidget* widget = MakeWidget(layout, parent);
-  const QString name = FromUtf8(layout.name);
+  const QString name = picture::FromUtf8(layout.name);
   widget->setObjectName(name);
   widget->setGeometry(PixelRect(layout.twips));
-  if (const auto font = window::FontOf(layout.font)) widget->setFont(QtFont(*font));
+  if (const auto font = window::FontOf(layout.font)) widget->setFont(picture::QtFont(*font));
   ApplyColours(layout, widget);
   if (auto* label = qobject_cast<CaptionLabel*>(widget)) label->FixLayoutWidth();
   return widget;

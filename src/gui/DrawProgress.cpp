@@ -13,7 +13,7 @@ QString StageText(runtime::Stage stage) { return QString(runtime::StageName(stag
 
 }  // namespace
 
-DrawProgress::DrawProgress(QWidget& window, DrawingAreaWidget& area, const ImageSurface& picture)
+DrawProgress::DrawProgress(QWidget& window, DrawingAreaWidget& area, const picture::ImageSurface& picture)
     : window_(window), area_(area), picture_(picture) {}
 
 DrawProgress::~DrawProgress() = default;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "gui/DrawingAreaWidget.h"
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "runtime/Progress.h"
 
 namespace gui {
@@ -19,7 +19,7 @@ namespace gui {
 // drawn.
 class DrawProgress : public runtime::Progress {
  public:
-  DrawProgress(QWidget& window, DrawingAreaWidget& area, const ImageSurface& picture);
+  DrawProgress(QWidget& window, DrawingAreaWidget& area, const picture::ImageSurface& picture);
   ~DrawProgress() override;
 
   void BeginStage(runtime::Stage stage, uint64_t total) override;
@@ -39,7 +39,7 @@ class DrawProgress : public runtime::Progress {
 
   QWidget& window_;
   DrawingAreaWidget& area_;
-  const ImageSurface& picture_;
+  const picture::ImageSurface& picture_;
   QImage shownPicture_;
   QElapsedTimer clock_;
   std::unique_ptr<QProgressDialog> dialog_;

@@ -13,13 +13,13 @@
 
 #include "gui/AccessibleControls.h"
 #include "gui/ControlFactory.h"
-#include "gui/DecimalSeparator.h"
-#include "gui/DrawingAreaImage.h"
-#include "gui/LayoutFonts.h"
 #include "gui/MessageBox.h"
-#include "gui/PictureFile.h"
-#include "gui/QtText.h"
 #include "gui/SaveDialog.h"
+#include "picture/DecimalSeparator.h"
+#include "picture/DrawingAreaImage.h"
+#include "picture/LayoutFonts.h"
+#include "picture/PictureFile.h"
+#include "picture/QtText.h"
 #include "runtime/RuntimeError.h"
 #include "window/WindowLayout.h"
 
@@ -30,7 +30,7 @@ using surface::ColorMode;
 
 template <class Widget>
 Widget* Child(const QWidget& parent, std::string_view name) {
-  auto* child = parent.findChild<Widget*>(FromUtf8(name));
+  auto* child = parent.findChild<Widget*>(picture::FromUtf8(name));
   if (child == nullptr) throw std::logic_error("the layout has no control " + std::string(name));
   return child;
 }
@@ -48,7 +48,7 @@ QString ColorModeActionName(ColorMode mode) {
 
 // On a dense screen the picture has the screen's pixels; the window and the
 // logic keep counting in logical ones.
-MainWindow::MainWindow() : picture_(MakeDrawingAreaImage(devicePixelRatioF())), logic_(*this) {
+MainWindow::MainWindow() : picture_(picture::MakeDrawingAreaImage(devicePixelRatioF())), logic_(*this) {
   InstallAccessibleControls();
   BuildWindow();
   BuildControls();
@@ -69,12 +69,12 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildWindow() {
   const window::WindowLayout& layout = window::MainWindowLayout();
   setObjectName("Form1");
-  setWindowTitle(FromUtf8(layout.caption));
+  setWindowTitle(picture::FromUtf8(layout.caption));
   setWindowIcon(QIcon(":/surfplot.png"));
   setFixedSize(window::PixelsFromTwips(layout.clientWidthTwips),
                window::PixelsFromTwips(layout.clientHeightTwips));
   QPalette background = palette();
-  background.setColor(QPalette::Window, ToQColor(layout.background));
+  background.setColor(QPalette::Window, picture::ToQColor(layout.background));
   setPalette(background);
   setAutoFillBackground(true);
 }
@@ -100,11 +100,11 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::BuildColorModeMenu() {
-  colorModeMenu_ = new QMenu(FromUtf8(window::ColorModeMenuCaption), this);
+  colorModeMenu_ = new QMenu(picture::FromUtf8(window::ColorModeMenuCaption), this);
   colorModeMenu_->setObjectName("MenuColorMode(0)");
   for (const ColorMode mode : surface::AllColorModes) {
     const window::MenuItemLayout& item = window::ColorModeMenuItem(mode);
-    QAction* action = colorModeMenu_->addAction(FromUtf8(item.caption));
+    QAction* action = colorModeMenu_->addAction(picture::FromUtf8(item.caption));
     action->setObjectName(ColorModeActionName(mode));
     action->setCheckable(true);
     action->setChecked(item.checkedAtStart);
@@ -138,14 +138,14 @@ void MainWindow::AskAndSavePicture() {
 
 void MainWindow::SavePicture(const QString& fileName) {
   std::optional<std::string> failure;
-  if (const auto format = FormatOfFileName(fileName)) {
+  if (const auto format = picture::FormatOfFileName(fileName)) {
     const auto replay = [this](render::DrawingSurface& surface) {
       logic_.DrawPictureOn(surface);
       return true;
     };
     try {
-      failure = WritePicture(*format, window::DrawingAreaPixels(), replay,
-                             QFile::encodeName(fileName).toStdString());
+      failure = picture::WritePicture(*format, window::DrawingAreaPixels(), replay,
+                                      QFile::encodeName(fileName).toStdString());
     } catch (const std::bad_alloc&) {
       failure = runtime::DescribeError(runtime::ErrorNumber::OutOfMemory);
     }
@@ -159,7 +159,7 @@ void MainWindow::SavePicture(const QString& fileName) {
 
 void MainWindow::CopyPicture() {
   // At the logical size, whatever the screen's pixel ratio.
-  ImageSurface copy = MakeDrawingAreaImage();
+  picture::ImageSurface copy = picture::MakeDrawingAreaImage();
   logic_.DrawPictureOn(copy);
   QGuiApplication::clipboard()->setImage(copy.image());
 }
@@ -304,7 +304,7 @@ void MainWindow::ShowMessage(const std::string& text, window::MessageIcon icon) 
   PresentMessageBox(this, text, icon);
 }
 
-char MainWindow::DecimalSeparator() const { return DecimalSeparatorOf(QLocale::system()); }
+char MainWindow::DecimalSeparator() const { return picture::DecimalSeparatorOf(QLocale::system()); }
 
 void MainWindow::Close() { close(); }
 

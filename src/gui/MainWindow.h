@@ -10,10 +10,10 @@
 #include "gui/CaptionLabel.h"
 #include "gui/DrawProgress.h"
 #include "gui/DrawingAreaWidget.h"
-#include "gui/ImageSurface.h"
 #include "gui/UpDownControl.h"
 #include "gui/WindowAccessibility.h"
 #include "gui/WindowManagerClose.h"
+#include "picture/ImageSurface.h"
 #include "window/PlotWindow.h"
 #include "window/WindowControls.h"
 
@@ -48,7 +48,7 @@ class MainWindow : public QWidget, public window::WindowControls {
 
   // The window's logic and the drawing area's picture, for tests.
   window::PlotWindow& Logic() { return logic_; }
-  const ImageSurface& Picture() const { return picture_; }
+  const picture::ImageSurface& Picture() const { return picture_; }
   // The hidden pop-up MenuColorMode(0).
   QMenu& ColorModeMenu() const { return *colorModeMenu_; }
 
@@ -94,7 +94,7 @@ class MainWindow : public QWidget, public window::WindowControls {
     return colorModeActions_[static_cast<size_t>(mode)];
   }
 
-  ImageSurface picture_;
+  picture::ImageSurface picture_;
   window::PlotWindow logic_;
 
   DrawingAreaWidget* drawingArea_ = nullptr;

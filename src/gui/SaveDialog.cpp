@@ -11,30 +11,30 @@ namespace {
 constexpr const char* FolderKey = "SaveFolder";
 
 struct FileType {
-  PictureFormat format;
+  picture::PictureFormat format;
   const char* filter;
   const char* extension;
 };
 constexpr FileType FileTypes[] = {
-    {PictureFormat::Png, "PNG image (*.png)", "png"},
-    {PictureFormat::Svg, "SVG image (*.svg)", "svg"},
+    {picture::PictureFormat::Png, "PNG image (*.png)", "png"},
+    {picture::PictureFormat::Svg, "SVG image (*.svg)", "svg"},
 };
 
-const FileType& TypeOf(PictureFormat format) {
+const FileType& TypeOf(picture::PictureFormat format) {
   for (const FileType& type : FileTypes)
     if (type.format == format) return type;
   return FileTypes[0];
 }
 
-PictureFormat FormatOfFilter(const QString& filter) {
+picture::PictureFormat FormatOfFilter(const QString& filter) {
   for (const FileType& type : FileTypes)
     if (filter == type.filter) return type.format;
-  return PictureFormat::Png;
+  return picture::PictureFormat::Png;
 }
 
 }  // namespace
 
-QString WithChosenExtension(const QString& name, PictureFormat chosen) {
+QString WithChosenExtension(const QString& name, picture::PictureFormat chosen) {
   if (!QFileInfo(name).suffix().isEmpty()) return name;
   return name + (name.endsWith('.') ? "" : ".") + TypeOf(chosen).extension;
 }
@@ -61,7 +61,7 @@ QString AskPictureFileName(QWidget* parent, QSettings& settings) {
   QFileDialog dialog(parent, "Save Picture As", SaveFolder(settings), filters.join(";;"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.selectFile("surface.png");
-  dialog.setDefaultSuffix(TypeOf(PictureFormat::Png).extension);
+  dialog.setDefaultSuffix(TypeOf(picture::PictureFormat::Png).extension);
   QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(TypeOf(FormatOfFilter(filter)).extension);
   });

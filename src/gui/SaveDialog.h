@@ -4,13 +4,13 @@
 #include <QString>
 #include <QWidget>
 
-#include "gui/PictureFile.h"
+#include "picture/PictureFile.h"
 
 namespace gui {
 
 // The name the user typed, with the extension of the file type chosen in the dialog
 // added when it has none: "surface" with "PNG image" chosen saves "surface.png".
-QString WithChosenExtension(const QString& name, PictureFormat chosen);
+QString WithChosenExtension(const QString& name, picture::PictureFormat chosen);
 
 // Where the save dialog opens: the folder of the last save, remembered in
 // `settings` across runs, while it exists; the Pictures folder the first time;

@@ -8,8 +8,8 @@
 
 #include "gui/DrawingAreaWidget.h"
 #include "gui/MainWindow.h"
-#include "gui/QtText.h"
 #include "gui/UpDownControl.h"
+#include "picture/QtText.h"
 
 namespace gui {
 namespace {
@@ -44,7 +44,7 @@ constexpr AccessibleText Texts[] = {
 
 template <class Widget = QWidget>
 Widget* Control(const QWidget& form, std::string_view name) {
-  return form.findChild<Widget*>(FromUtf8(name), Qt::FindDirectChildrenOnly);
+  return form.findChild<Widget*>(picture::FromUtf8(name), Qt::FindDirectChildrenOnly);
 }
 
 QString SpokenText(QObject* object) {
@@ -69,8 +69,8 @@ WindowAccessibility::WindowAccessibility(MainWindow& form, const window::PlotWin
 void WindowAccessibility::NameControls() {
   for (const AccessibleText& text : Texts) {
     QWidget* control = Control(form_, text.control);
-    control->setAccessibleName(FromUtf8(text.name));
-    control->setAccessibleDescription(FromUtf8(text.description));
+    control->setAccessibleName(picture::FromUtf8(text.name));
+    control->setAccessibleDescription(picture::FromUtf8(text.description));
     if (!text.caption.empty()) Control<QLabel>(form_, text.caption)->setBuddy(control);
   }
   auto* scale = Control<UpDownControl>(form_, "GraphScale");
@@ -92,7 +92,7 @@ void WindowAccessibility::DescribePicture() {
   // Qt tells screen readers when the description changes.
   Control(form_, "Picture1")
       ->setAccessibleDescription(
-          FromUtf8(window::PictureDescription(drawn, logic_.ShownView(), form_.DecimalSeparator())));
+          picture::FromUtf8(window::PictureDescription(drawn, logic_.ShownView(), form_.DecimalSeparator())));
 }
 
 bool WindowAccessibility::eventFilter(QObject*, QEvent* event) {

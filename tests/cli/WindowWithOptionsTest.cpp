@@ -8,14 +8,14 @@
 
 #include "../gui/ShownWindow.h"
 #include "cli/CommandLine.h"
-#include "cli/WindowStart.h"
+#include "app/WindowStart.h"
 
 namespace {
 
 void Open(gui::MainWindow& form, const QStringList& options) {
   const cli::ParsedCommandLine parsed = cli::ParseCommandLine(QStringList{"surfplot"} + options);
   ASSERT_EQ(parsed.action, cli::ParsedCommandLine::Action::OpenWindow) << parsed.error;
-  cli::StartWindowWith(parsed.request, form);
+  app::StartWindowWith(parsed.request, form);
 }
 
 const QStringList EveryOption = QString(

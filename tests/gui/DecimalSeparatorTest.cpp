@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "gui/DecimalSeparator.h"
+#include "picture/DecimalSeparator.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ TEST(DecimalSeparator, TheLocalesOwnWhenASCIIElseAFullStop) {
       {"Arabic (Egypt), U+066B", QLocale(QLocale::Arabic, QLocale::Egypt), '.'},
   };
   for (const auto& [name, locale, separator] : rows)
-    EXPECT_EQ(gui::DecimalSeparatorOf(locale), separator) << name;
+    EXPECT_EQ(picture::DecimalSeparatorOf(locale), separator) << name;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 namespace {
 
-using gui::PictureFormat;
+using picture::PictureFormat;
 
 TEST(SaveDialog, ABareNameGetsTheChosenTypesExtension) {
   const std::tuple<const char*, QString, PictureFormat, QString> rows[] = {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <vector>
 
-#include "gui/DrawingAreaImage.h"
+#include "picture/DrawingAreaImage.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/WorkerPool.h"
 #include "testkit/WavySheet.h"
@@ -25,8 +25,8 @@ void DrawFarOff(render::DrawingSurface& area) {
   area.Line(163, 163, 163, -3e9f, render::PaletteWhite);
 }
 
-gui::ImageSurface Blank(double pixelScale) {
-  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
+picture::ImageSurface Blank(double pixelScale) {
+  picture::ImageSurface area = picture::MakeDrawingAreaImage(pixelScale);
   area.SetForeColor(0x0000FF);  // a band starts from the settings the surface has when it splits
   area.SetFillColor(0x00FF00);
   return area;
@@ -37,10 +37,10 @@ gui::ImageSurface Blank(double pixelScale) {
 TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
   runtime::WorkerPool pool(4);
   for (const double pixelScale : {1.0, 2.0}) {
-    gui::ImageSurface whole = Blank(pixelScale);
+    picture::ImageSurface whole = Blank(pixelScale);
     DrawFarOff(whole);
     for (const int wanted : {3, 40}) {
-      gui::ImageSurface banded = Blank(pixelScale);
+      picture::ImageSurface banded = Blank(pixelScale);
       const int bands = banded.SplitIntoBands(wanted);
       ASSERT_EQ(bands, wanted);
       pool.Run(static_cast<std::size_t>(bands),
@@ -71,7 +71,7 @@ constexpr render::View Turns[] = {{-25, 105}, {-24, 106}, {-20, 110}, {40, 60}, 
 
 Drag Dragged(const CellTable& cells, ColorMode mode, unsigned threads, double pixelScale = 1) {
   runtime::WorkerPool pool(threads);
-  gui::ImageSurface area = gui::MakeDrawingAreaImage(pixelScale);
+  picture::ImageSurface area = picture::MakeDrawingAreaImage(pixelScale);
   render::DepthOrder order;
   render::CellPainter painter;
   order.Restart(cells, pool);

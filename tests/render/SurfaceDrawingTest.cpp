@@ -8,7 +8,7 @@
 #include <random>
 #include <tuple>
 
-#include "gui/DrawingAreaImage.h"
+#include "picture/DrawingAreaImage.h"
 #include "render/DepthOrder.h"
 #include "render/SurfaceDrawing.h"
 #include "runtime/RuntimeError.h"
@@ -21,8 +21,8 @@ using surface::ColorMode;
 
 constexpr Color Background = 0xE0E0E0;
 
-gui::ImageSurface Drawn(const CellTable& cells, const render::View& view, render::DepthOrder& order) {
-  gui::ImageSurface area = gui::MakeDrawingAreaImage();
+picture::ImageSurface Drawn(const CellTable& cells, const render::View& view, render::DepthOrder& order) {
+  picture::ImageSurface area = picture::MakeDrawingAreaImage();
   runtime::WorkerPool pool(1);
   render::CellPainter painter;
   render::DrawSurface(cells, area, render::StandardAxisPoints(), view, order, painter, pool);
@@ -58,7 +58,7 @@ TEST(DrawFunction, ColoursOfEachModeFromThePicture) {
   for (const auto& [name, mode, code, outline, fill] : cases) {
     const CellTable cells{FacingSquare(code), FacingSquare(0x123456, 10)};
     render::DepthOrder order;
-    const gui::ImageSurface area = Drawn(cells, {0, 90, 100, mode}, order);
+    const picture::ImageSurface area = Drawn(cells, {0, 90, 100, mode}, order);
     EXPECT_EQ(area.PixelAt(163, 140), fill) << name;
     EXPECT_EQ(area.PixelAt(163, 113), outline) << name;
     EXPECT_EQ(area.PixelAt(5, 5), Background) << name;

@@ -1,11 +1,11 @@
-#include "gui/LayoutFonts.h"
+#include "picture/LayoutFonts.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "gui/QtText.h"
+#include "picture/QtText.h"
 
-namespace gui {
+namespace picture {
 
 int PixelSizeOfPoints(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
@@ -17,4 +17,4 @@ QFont QtFont(const window::FontStyle& style, double scale) {
   return font;
 }
 
-}  // namespace gui
+}  // namespace picture

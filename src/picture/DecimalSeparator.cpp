@@ -1,6 +1,6 @@
-#include "gui/DecimalSeparator.h"
+#include "picture/DecimalSeparator.h"
 
-namespace gui {
+namespace picture {
 
 char DecimalSeparatorOf(const QLocale& locale) {
   const QString separator = locale.decimalPoint();
@@ -8,4 +8,4 @@ char DecimalSeparatorOf(const QLocale& locale) {
   return static_cast<char>(separator.front().unicode());
 }
 
-}  // namespace gui
+}  // namespace picture

@@ -6,7 +6,7 @@
 
 #include "svg/SvgSurface.h"
 
-namespace gui {
+namespace picture {
 
 // A picture file being written. What is appended goes to a temporary file first, so
 // that a draw that fails or runs short of memory leaves the target as it was, and
@@ -50,4 +50,4 @@ class OutputFile : public svg::DocumentOutput {
   std::optional<std::string> failure_;
 };
 
-}  // namespace gui
+}  // namespace picture

@@ -1,4 +1,4 @@
-#include "gui/DrawingAreaImage.h"
+#include "picture/DrawingAreaImage.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "gui/LayoutFonts.h"
-#include "gui/QtText.h"
+#include "picture/LayoutFonts.h"
+#include "picture/QtText.h"
 #include "window/WindowLayout.h"
 
-namespace gui {
+namespace picture {
 namespace {
 
 const window::ControlLayout& DrawingAreaLayout() { return *window::FindControlLayout("Picture1"); }
@@ -76,4 +76,4 @@ svg::SvgSurface MakePictureSvg(int size, svg::DocumentOutput* output) {
                          std::move(smallPrint), output);
 }
 
-}  // namespace gui
+}  // namespace picture

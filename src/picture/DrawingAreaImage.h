@@ -1,9 +1,9 @@
 #pragma once
 
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 #include "svg/SvgSurface.h"
 
-namespace gui {
+namespace picture {
 
 // The sides, in pixels, a picture of the drawing area may be made at.
 inline constexpr int SmallestPictureSize = 16;
@@ -26,4 +26,4 @@ ImageSurface MakeDrawingAreaImage(double devicePixelRatio = 1);
 // `output` as it is made, or kept in memory without one.
 svg::SvgSurface MakePictureSvg(int size, svg::DocumentOutput* output = nullptr);
 
-}  // namespace gui
+}  // namespace picture

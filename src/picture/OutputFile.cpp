@@ -1,4 +1,4 @@
-#include "gui/OutputFile.h"
+#include "picture/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace gui {
+namespace picture {
 namespace {
 
 std::string Reason(int error) { return std::strerror(error); }
@@ -166,4 +166,4 @@ std::optional<std::string> OutputFile::CopyInto(int target) {
   }
 }
 
-}  // namespace gui
+}  // namespace picture

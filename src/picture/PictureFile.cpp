@@ -1,13 +1,13 @@
-#include "gui/PictureFile.h"
+#include "picture/PictureFile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <new>
 
-#include "gui/DrawingAreaImage.h"
-#include "gui/OutputFile.h"
+#include "picture/DrawingAreaImage.h"
+#include "picture/OutputFile.h"
 
-namespace gui {
+namespace picture {
 namespace {
 
 QByteArray PngBytes(const QImage& image) {
@@ -45,4 +45,4 @@ std::optional<std::string> WritePicture(PictureFormat format, int size,
   return file.Commit();
 }
 
-}  // namespace gui
+}  // namespace picture

@@ -1,4 +1,4 @@
-#include "gui/ImageSurface.h"
+#include "picture/ImageSurface.h"
 
 #include <QPainter>
 #include <QString>
@@ -9,14 +9,14 @@
 #include <optional>
 #include <vector>
 
-#include "gui/QtText.h"
+#include "picture/QtText.h"
 #include "raster/LineRaster.h"
 #include "raster/PolygonFill.h"
 #include "raster/PolygonOutline.h"
 #include "raster/TinyPolygon.h"
 #include "runtime/Conversions.h"
 
-namespace gui {
+namespace picture {
 namespace {
 
 constexpr int DotsPerMeterAt96Dpi = 3780;
@@ -294,4 +294,4 @@ render::Color ImageSurface::PixelAt(int x, int y) const {
                      static_cast<uint32_t>(qBlue(rgb)));
 }
 
-}  // namespace gui
+}  // namespace picture

@@ -3,11 +3,11 @@
 #include "cli/CommandLine.h"
 #include "gui/MainWindow.h"
 
-namespace cli {
+namespace app {
 
 // Opens the window as the options ask: their boxes, mode, angles and scale set, then
 // Draw Function at once, its refusals and "Parse Error" shown as the window shows
 // them. Without options the window starts as it always does.
-void StartWindowWith(const RenderRequest& request, gui::MainWindow& window);
+void StartWindowWith(const cli::RenderRequest& request, gui::MainWindow& window);
 
-}  // namespace cli
+}  // namespace app

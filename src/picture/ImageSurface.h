@@ -10,7 +10,7 @@
 #include "raster/PixelBuffer.h"
 #include "render/DrawingSurface.h"
 
-namespace gui {
+namespace picture {
 
 // Lines and polygons rasterized into a band of an image's rows, with the drawing
 // state they use. An ImageSurface draws its own lines and polygons through one
@@ -146,4 +146,4 @@ QColor ToQColor(render::Color color);
 inline constexpr const char* SmallPrintFamily = "Liberation Sans";
 QFont SmallPrintFont(double size);
 
-}  // namespace gui
+}  // namespace picture

@@ -7,7 +7,7 @@
 
 #include "render/DrawingSurface.h"
 
-namespace gui {
+namespace picture {
 
 enum class PictureFormat { Png, Svg };
 
@@ -23,4 +23,4 @@ std::optional<std::string> WritePicture(PictureFormat format, int size,
                                         const std::function<bool(render::DrawingSurface&)>& draw,
                                         const std::string& path);
 
-}  // namespace gui
+}  // namespace picture
