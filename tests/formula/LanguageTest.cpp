@@ -47,8 +47,9 @@ TEST(Language, OperandsAreNumbersXYAndFunctionsOfTheSingleTokenThatFollows) {
               Row("SQR 0", D(0)), Row("INT(-0.5)", D(-1)), Row("INT(-2.5)", D(-3)), Row("ABS(-3)", D(3)),
               Row("EXP 709.782712893384", D(std::exp(709.782712893384)))});
   ExpectRows({Row(".", D(0)), Row("5.", D(5)), Row("007.250", D(7.25)),
-              Row("1" + std::string(30, '0'), D(1e30)), Row("." + std::string(400, '0') + "1", D(0)),
-              Row("1" + std::string(400, '0'), Value(), kMalformed)});
+              Row(std::string("1").append(30, '0'), D(1e30)),
+              Row(std::string(".").append(400, '0') + "1", D(0)),
+              Row(std::string("1").append(400, '0'), Value(), kMalformed)});
 }
 
 TEST(Language, ModuloRoundsHalfToEvenAndKeepsTheDividendsSign) {

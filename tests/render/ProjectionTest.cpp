@@ -65,7 +65,7 @@ struct RecordingSurface : render::DrawingSurface {
   void SetForeColor(render::Color) override {}
   void SetLineStyle(render::LineStyle) override {}
   void Line(float x1, float y1, float x2, float y2, render::Color) override {
-    floats.insert(floats.end(), {x1, y1, x2, y2});
+    for (const float end : {x1, y1, x2, y2}) floats.push_back(end);
   }
   void SetCurrentPosition(float x, float y) override {
     floats.insert(floats.end(), {x, y});
