@@ -22,8 +22,9 @@ uint32_t InternAtom(xcb_connection_t* connection, const char* name) {
 
 WindowManagerClose::WindowManagerClose(const QWidget& window, std::function<bool()> asked)
     : window_(window), asked_(std::move(asked)) {
+  // Other platforms (offscreen among them) may answer as X11 without an X connection.
   const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr) return;
+  if (QGuiApplication::platformName() != "xcb" || x11 == nullptr || x11->connection() == nullptr) return;
   protocolsAtom_ = InternAtom(x11->connection(), "WM_PROTOCOLS");
   deleteWindowAtom_ = InternAtom(x11->connection(), "WM_DELETE_WINDOW");
   QCoreApplication::instance()->installNativeEventFilter(this);
