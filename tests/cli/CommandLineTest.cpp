@@ -4,6 +4,7 @@
 // count drawing the picture of one thread, and nothing ending in an abort.
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -134,6 +135,24 @@ TEST(CommandLine, EachWayOfWritingEndsAsTheUserExpects) {
     EXPECT_EQ(outcome.status, row.status) << "99: " << row.check;
     EXPECT_EQ(outcome.err, row.err);
     EXPECT_EQ(outcome.out, row.status == 0 ? row.out : "");
+  }
+}
+
+// Pictures stay exactly as they have always been drawn: one SVG document per colour mode,
+// with the values and at twice the size in some, each known by its digest. A change of
+// any of them has to be meant, and its digest written here anew.
+TEST(CommandLine, DrawsTheReferencePicturesUnchanged) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"", "12d5912a71671a7d"},
+      {"--mode lines --values --size 652 --theta 30 --phi 60", "865997b190be5f17"},
+      {"--mode colors --values --formula 'X * Y * 1000' --x-min -3 --x-max 7", "2a49b27070352df4"},
+      {"--mode rnd-colors --resolution 40 --scale 150 --theta 200 --phi -40", "ab94dca011376d55"},
+  };
+  for (const auto& [options, digest] : rows) {
+    const Outcome outcome = Shell(QString("$S --output a.svg %1 > /dev/null && cat a.svg").arg(options));
+    EXPECT_EQ(QCryptographicHash::hash(outcome.out, QCryptographicHash::Sha1).toHex().left(16).toStdString(),
+              digest)
+        << options;
   }
 }
 

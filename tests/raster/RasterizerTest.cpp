@@ -10,6 +10,7 @@
 
 #include "raster/CeilQuotient.h"
 #include "raster/PolygonFill.h"
+#include "raster/PolygonOutline.h"
 
 namespace {
 
@@ -77,6 +78,27 @@ TEST(CeilQuotient, ExactBeyondTheDoubleRange) {
   for (int trial = 0; trial < 600; ++trial) {
     const int64_t b = denominator(random), a = (numerator(random) >> trial % 60) / b * b + trial % 3 - 1;
     ASSERT_EQ(raster::CeilQuotient(a, b), a > 0 ? (a - 1) / b + 1 : a / b) << a << " / " << b;
+  }
+}
+
+// A rectangle outlined with a wide pen is a rectangular ring: corners closed, nothing
+// beyond the pen's reach on either side, the extra pixels of an even width shared out
+// as a line's are.
+TEST(WideOutline, OfARectangleIsARing) {
+  constexpr int Width = 24, Height = 20, Left = 5, Top = 4, Right = 14, Bottom = 11;
+  const Vertex corners[] = {{Left, Top}, {Right, Top}, {Right, Bottom}, {Left, Bottom}};
+  for (const int pen : {2, 3, 4}) {
+    std::vector<uint32_t> pixels(Width * Height, 0);
+    raster::DrawPolygonOutline({pixels.data(), Width, Height, Width}, corners, 4, ~0u, raster::SolidPattern,
+                               pen);
+    const int before = (pen - 1) / 2, after = pen / 2;
+    for (int y = 0; y < Height; ++y)
+      for (int x = 0; x < Width; ++x) {
+        const bool outer =
+            x >= Left - before && x <= Right + after && y >= Top - before && y <= Bottom + after;
+        const bool inner = x > Left + after && x < Right - before && y > Top + after && y < Bottom - before;
+        ASSERT_EQ(pixels[y * Width + x] != 0, outer && !inner) << "pen " << pen << " at " << x << "," << y;
+      }
   }
 }
 
