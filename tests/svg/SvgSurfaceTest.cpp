@@ -19,6 +19,7 @@ TEST(EscapeXmlText, KeepsTheDocumentWellFormed) {
       {"X", "X"},
       {"a<b & c>\"d\"", "a&lt;b &amp; c&gt;&quot;d&quot;"},
       {"\xCE\x98 \xF0\x9F\x98\x80", "\xCE\x98 \xF0\x9F\x98\x80"},  // two- and four-byte characters stay
+      {"last \xF4\x8F\xBF\xBF", "last \xF4\x8F\xBF\xBF"},          // U+10FFFF, XML's last character
       {std::string("tab\tbell\x07nul", 12) + '\0', "tab\tbell\xEF\xBF\xBDnul\xEF\xBF\xBD"},
       {"overlong \xC0\xAF", "overlong \xEF\xBF\xBD\xEF\xBF\xBD"},
       {"surrogate \xED\xA0\x80", "surrogate \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
