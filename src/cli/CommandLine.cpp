@@ -242,7 +242,11 @@ std::string HelpText() {
       "           --y-min -6 --y-max 6 --resolution 60 --mode lines\n"
       "      A ripple in Lines mode as a vector picture.\n"
       "  surfplot --output - --formula 'X ^ 2 - Y ^ 2' --theta 30 --phi 120 | display -\n"
-      "      A saddle seen from another side, as PNG piped into an image viewer.\n";
+      "      A saddle seen from another side, as PNG piped into an image viewer.\n"
+      "  surfplot --output turn.webp --frames 72 --mode colors\n"
+      "      The surface turning once around in 3 seconds, as an animated WebP.\n"
+      "  surfplot --output frame-%03d.png --frames 36 --turn 90\n"
+      "      A quarter turn as frame-000.png to frame-035.png, for a video tool.\n";
   return text;
 }
 
