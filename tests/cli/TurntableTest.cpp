@@ -60,16 +60,16 @@ Animation DecodeGif(const QString& path) {
   Animation animation;
   if (gif == nullptr || DGifSlurp(gif) != GIF_OK) return animation;
   const ExtensionBlock* loop = gif->SavedImages[0].ExtensionBlocks;  // NETSCAPE2.0, then its count
-  if (QByteArray(reinterpret_cast<char*>(loop[0].Bytes), loop[0].ByteCount) == "NETSCAPE2.0")
+  if (gif->SavedImages[0].ExtensionBlockCount > 1 &&
+      QByteArray(reinterpret_cast<char*>(loop[0].Bytes), loop[0].ByteCount) == "NETSCAPE2.0")
     animation.loops = loop[1].Bytes[1] | loop[1].Bytes[2] << 8;
   for (int k = 0; k < gif->ImageCount; ++k) {
     const SavedImage& image = gif->SavedImages[k];
     QImage frame(image.RasterBits, image.ImageDesc.Width, image.ImageDesc.Height, image.ImageDesc.Width,
                  QImage::Format_Indexed8);
+    const GifColorType* colors = image.ImageDesc.ColorMap->Colors;
     for (int c = 0; c < image.ImageDesc.ColorMap->ColorCount; ++c)
-      frame.setColor(c,
-                     qRgb(image.ImageDesc.ColorMap->Colors[c].Red, image.ImageDesc.ColorMap->Colors[c].Green,
-                          image.ImageDesc.ColorMap->Colors[c].Blue));
+      frame.setColor(c, qRgb(colors[c].Red, colors[c].Green, colors[c].Blue));
     animation.frames.push_back(frame.convertToFormat(QImage::Format_RGB32));
     GraphicsControlBlock timing{};
     DGifSavedExtensionToGCB(gif, k, &timing);
