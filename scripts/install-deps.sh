@@ -7,6 +7,7 @@ set -euo pipefail
 run_packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev libgl-dev libxcb1-dev fonts-liberation
+  libwebp-dev libgif-dev
 )
 test_packages=(
   dpkg-dev

@@ -2,10 +2,11 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 #include "cli/ArgumentText.h"
+#include "cli/TurntableOptions.h"
+#include "cli/WholeOption.h"
 #include "picture/DrawingAreaImage.h"
 #include "runtime/Conversions.h"
 #include "runtime/RuntimeError.h"
@@ -75,38 +76,18 @@ std::vector<QCommandLineOption> AllOptions() {
                                .arg(picture::SmallestPictureSize)
                                .arg(picture::LargestPictureSize)
                                .arg(window::DrawingAreaPixels())));
+  options.push_back(Option({"frames"}, "count",
+                           "With --output, a turning picture of count frames, 2 to 720: an animated .webp "
+                           "or .gif, or numbered files by a name such as frame-%03d.png."));
+  options.push_back(
+      Option({"turn"}, "degrees",
+             "The turn of Theta over all the frames (default 360; negative turns the other way)."));
+  options.push_back(Option({"fps"}, "rate", "Frames a second of a .webp or .gif, 1 to 100 (default 24)."));
   options.emplace_back("values",
                        "Write values on the picture: ticks along the axes, a colour key, a caption.");
   options.emplace_back(QStringList{"h", "help"}, "Show this help and exit.");
   options.emplace_back(QStringList{"V", "version"}, "Show the program's version and exit.");
   return options;
-}
-
-template <class Integer>
-std::optional<Integer> WholeNumber(const QString& text, long long least, long long greatest) {
-  const std::string digits = text.toStdString();
-  long long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc() || end != digits.data() + digits.size() || value < least || value > greatest)
-    return std::nullopt;
-  return static_cast<Integer>(value);
-}
-
-// Reads the value of a whole-number option into `target`; false, with the error set, when
-// it is no whole number in the range.
-template <class Integer>
-bool ReadWhole(const QCommandLineParser& parser, const char* name, long long least, long long greatest,
-               std::optional<Integer>& target, std::string& error) {
-  if (!parser.isSet(name)) return true;
-  target = WholeNumber<Integer>(parser.value(name), least, greatest);
-  if (!target)
-    error = QString("--%1 takes a whole number from %2 to %3, not '%4'")
-                .arg(name)
-                .arg(least)
-                .arg(greatest)
-                .arg(parser.value(name))
-                .toStdString();
-  return target.has_value();
 }
 
 bool ReadMode(const QCommandLineParser& parser, std::optional<surface::ColorMode>& mode, std::string& error) {
@@ -192,6 +173,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const bool toFile = parser.isSet("output");
   if (!toFile && parser.isSet("size"))
     return WithError(Action::UsageError, "--size sets the size of the picture that --output FILE writes");
+  if (!toFile && parser.isSet("frames"))
+    return WithError(Action::UsageError,
+                     "--frames sets the frames of the turning picture that --output FILE writes");
+  for (const char* name : {"turn", "fps"})
+    if (!parser.isSet("frames") && parser.isSet(name))
+      return WithError(
+          Action::UsageError,
+          QString("--%1 goes with --frames, which makes the picture turn").arg(name).toStdString());
   ParsedCommandLine parsed = WithAction(toFile ? Action::Render : Action::OpenWindow);
   RenderRequest& request = parsed.request;
   if (toFile) request.output = ArgumentBytes(parser.value("output"));
@@ -208,6 +197,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      ReadWhole(parser, "size", picture::SmallestPictureSize, picture::LargestPictureSize,
                                request.size, error);
   if (!valid) return WithError(Action::UsageError, error);
+  if (auto refusal = ReadTurntable(parser, request)) return WithError(Action::Refused, std::move(*refusal));
   for (std::size_t k = 0; k < InputOptions.size(); ++k) {
     if (!parser.isSet(InputOptions[k].name)) continue;
     const std::string text = parser.value(InputOptions[k].name).toStdString();
@@ -252,7 +242,11 @@ std::string HelpText() {
       "           --y-min -6 --y-max 6 --resolution 60 --mode lines\n"
       "      A ripple in Lines mode as a vector picture.\n"
       "  surfplot --output - --formula 'X ^ 2 - Y ^ 2' --theta 30 --phi 120 | display -\n"
-      "      A saddle seen from another side, as PNG piped into an image viewer.\n";
+      "      A saddle seen from another side, as PNG piped into an image viewer.\n"
+      "  surfplot --output turn.webp --frames 72 --mode colors\n"
+      "      The surface turning once around in 3 seconds, as an animated WebP.\n"
+      "  surfplot --output frame-%03d.png --frames 36 --turn 90\n"
+      "      A quarter turn as frame-000.png to frame-035.png, for a video tool.\n";
   return text;
 }
 

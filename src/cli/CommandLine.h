@@ -5,10 +5,18 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "surface/ColorMode.h"
 
 namespace cli {
+
+// With --frames: a turning picture instead of a single one.
+struct Turntable {
+  // The turn Θ of each frame, from --theta on.
+  std::vector<int16_t> thetas;
+  int fps = 24;
+};
 
 // What the options ask the window to show, and, with `--output FILE`, to draw into
 // FILE without a window. An input left out keeps the value the window starts with.
@@ -22,6 +30,7 @@ struct RenderRequest {
   std::optional<int32_t> scale;
   std::optional<int> size;
   bool values = false;
+  std::optional<Turntable> turntable;
 
   // True when no option sets anything the window shows.
   bool LeavesWindowAsItStarts() const;

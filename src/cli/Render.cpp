@@ -11,7 +11,10 @@
 
 #include "cli/EnterInputs.h"
 #include "cli/HeadlessControls.h"
+#include "picture/AnimationFile.h"
 #include "picture/DecimalSeparator.h"
+#include "picture/DrawingAreaImage.h"
+#include "picture/NumberedFrames.h"
 #include "picture/PictureFile.h"
 #include "runtime/RuntimeError.h"
 #include "window/PlotWindow.h"
@@ -58,6 +61,40 @@ ExitStatus ReportOutOfMemory() {
   return ExitStatus::Failed;
 }
 
+// The window's logic without a window, drawing as its Draw Function does onto `area`.
+class HeadlessPlot {
+ public:
+  HeadlessPlot(const RenderRequest& request, render::DrawingSurface& area)
+      : controls_(area, picture::DecimalSeparatorOf(QLocale::system())), logic_(controls_) {
+    logic_.Load();
+    EnterInputs(request, controls_, logic_);
+    logic_.ShowValues(request.values);
+  }
+
+  // Draws, and reports the messages of the draw.
+  ExitStatus Draw() {
+    const ExitStatus status = StatusOf(logic_.Draw());
+    for (const std::string& message : controls_.messages) std::cerr << "surfplot: " << message << "\n";
+    return status;
+  }
+  std::string ZRange() const {
+    return controls_.NumberText(NumberBox::ZMin) + " < Z < " + controls_.NumberText(NumberBox::ZMax);
+  }
+  window::PlotWindow& Logic() { return logic_; }
+
+ private:
+  HeadlessControls controls_;
+  window::PlotWindow logic_;
+};
+
+ExitStatus ReportDrawn(const std::string& zRange, bool toStandardOutput) {
+  if (toStandardOutput)
+    std::cerr << "surfplot: " << zRange << std::endl;
+  else
+    std::cout << zRange << std::endl;
+  return ExitStatus::Drawn;
+}
+
 ExitStatus RenderPicture(const RenderRequest& request) {
   const bool toStandardOutput = request.output == "-";
   const QString file = QString::fromStdString(request.output);
@@ -69,14 +106,9 @@ ExitStatus RenderPicture(const RenderRequest& request) {
   std::string zRange;
   const int size = request.size.value_or(window::DrawingAreaPixels());
   const auto draw = [&](render::DrawingSurface& area) {
-    HeadlessControls controls(area, picture::DecimalSeparatorOf(QLocale::system()));
-    window::PlotWindow logic(controls);
-    logic.Load();
-    EnterInputs(request, controls, logic);
-    logic.ShowValues(request.values);
-    status = StatusOf(logic.Draw());
-    for (const std::string& message : controls.messages) std::cerr << "surfplot: " << message << "\n";
-    zRange = controls.NumberText(NumberBox::ZMin) + " < Z < " + controls.NumberText(NumberBox::ZMax);
+    HeadlessPlot plot(request, area);
+    status = plot.Draw();
+    zRange = plot.ZRange();
     return status == ExitStatus::Drawn;
   };
   try {
@@ -86,11 +118,44 @@ ExitStatus RenderPicture(const RenderRequest& request) {
     return ReportOutOfMemory();
   }
   if (status != ExitStatus::Drawn) return status;
-  if (toStandardOutput)
-    std::cerr << "surfplot: " << zRange << std::endl;
-  else
-    std::cout << zRange << std::endl;
-  return ExitStatus::Drawn;
+  return ReportDrawn(zRange, toStandardOutput);
+}
+
+// One scan and one cell table, drawn as a turning picture: each frame is the table
+// turned to the frame's angle, never scanned or built again. The draw itself goes
+// onto the smallest picture, which is not written: every frame, the first too, is
+// drawn the same way.
+ExitStatus RenderTurntable(const RenderRequest& request) {
+  const Turntable& turntable = *request.turntable;
+  picture::ImageSurface unwritten = picture::MakePictureImage(picture::SmallestPictureSize);
+  HeadlessPlot plot(request, unwritten);
+  if (const ExitStatus status = plot.Draw(); status != ExitStatus::Drawn) return status;
+  const int size = request.size.value_or(window::DrawingAreaPixels());
+  const int frames = static_cast<int>(turntable.thetas.size());
+  const auto drawFrame = [&](int frame, render::DrawingSurface& area) {
+    plot.Logic().DrawTurnedOn(turntable.thetas[static_cast<std::size_t>(frame)], area);
+    return true;
+  };
+  try {
+    const QString name = QString::fromStdString(request.output);
+    if (const auto format = picture::AnimationFormatOfFileName(name);
+        format && picture::NumberFieldsIn(request.output) == 0) {
+      if (const auto failure =
+              picture::WriteAnimation(*format, size, frames, turntable.fps, drawFrame, request.output))
+        return ReportNotWritten("'" + request.output + "'", *failure);
+    } else {
+      for (int frame = 0; frame < frames; ++frame) {
+        const std::string path = picture::NumberedFrameName(request.output, frame);
+        const auto draw = [&](render::DrawingSurface& area) { return drawFrame(frame, area); };
+        if (const auto failure = picture::WritePicture(*picture::FormatOfFileName(name), size, draw, path))
+          return ReportNotWritten("'" + path + "'", *failure);
+      }
+    }
+  } catch (const runtime::RuntimeError& error) {
+    std::cerr << "surfplot: " << runtime::ErrorReport(error) << "\n";
+    return ExitStatus::Failed;
+  }
+  return ReportDrawn(plot.ZRange(), false);
 }
 
 // Standard output closed when the program starts: a file opened later would take
@@ -136,7 +201,7 @@ ExitStatus Run(const ParsedCommandLine& parsed, int argc, char** argv) {
     return ReportNotWritten("standard output", "it is closed");
   QGuiApplication application(argc, argv);
   try {
-    return RenderPicture(parsed.request);
+    return parsed.request.turntable ? RenderTurntable(parsed.request) : RenderPicture(parsed.request);
   } catch (const std::bad_alloc&) {
     return ReportOutOfMemory();
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <numeric>
 #include <span>
 #include <vector>
 
@@ -73,6 +74,9 @@ class DepthOrder {
   // order, and takes the rows' centres from it. The sorts until the next Restart
   // are of this table as it is now.
   void Restart(const surface::CellTable& cells, runtime::WorkerPool& pool);
+  // Puts the rows back in build order with the centres of the last Restart, so that
+  // the next sort is the one a fresh table would get, whatever sorts came before.
+  void RestoreBuildOrder() { std::iota(order_.begin(), order_.end(), 0u); }
 
   // Sorts the order by the depths under the view's angles, the parts of the work
   // shared out over the pool; the result is the same for any number of threads.

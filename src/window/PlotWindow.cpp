@@ -195,6 +195,8 @@ void PlotWindow::SwapWithPreviousSurface() {
   std::swap(surfaceShown_, previousSurfaceShown_);
   std::swap(shownView_, previousShownView_);
   std::swap(shownFacts_, previousFacts_);
+  // The turned pictures' order holds the centres of the table shown until now.
+  turnedOrder_ = {};
 }
 
 void PlotWindow::PutBack(const PlotBefore& before, bool tableSwapped) {
@@ -250,6 +252,19 @@ void PlotWindow::DrawPictureOn(render::DrawingSurface& surface) const {
   } catch (const runtime::RuntimeError&) {
     // The redraw on screen stopped at the same place and has reported it.
   }
+}
+
+void PlotWindow::DrawTurnedOn(int16_t theta, render::DrawingSurface& surface) {
+  render::View view = shownView_;
+  view.Theta = theta;
+  // Only the first picture of a table copies its centres.
+  if (turnedOrder_.Rows().size() == cells_.size())
+    turnedOrder_.RestoreBuildOrder();
+  else
+    turnedOrder_.Restart(cells_, pool_);
+  turnedOrder_.SortForView(view, pool_);
+  painter_.Paint(cells_, turnedOrder_.Rows(), surface, axisPoints_, view, pool_);
+  if (valuesShown_) render::DrawValues(surface, shownFacts_, axisPoints_, view);
 }
 
 // ---- View interaction ----

@@ -70,6 +70,14 @@ class PlotWindow {
   // is not reported again.
   void DrawPictureOn(render::DrawingSurface& surface) const;
 
+  // Draws the surface on show turned to `theta` onto another surface, exactly as a
+  // draw at that angle would: the painter's order starts again from the table's
+  // build order, not from the last redraw's, so that rows of equal depth fall as
+  // they do there. The table is neither scanned nor built again, and the window's
+  // own picture, order and angles stay as they are. Raises runtime::RuntimeError
+  // where that draw would fault, and std::bad_alloc.
+  void DrawTurnedOn(int16_t theta, render::DrawingSurface& surface);
+
   // The plot state, read by tests and by the Qt layer.
   const surface::Limits& Limits() const { return limits_; }
   const surface::Coefficients& Coefficients() const { return coefficients_; }
@@ -139,6 +147,8 @@ class PlotWindow {
   // reused as the next draw's working memory.
   surface::CellTable previousCells_;
   render::DepthOrder previousOrder_;
+  // The order of the pictures turned from the table on show, apart from the window's.
+  render::DepthOrder turnedOrder_;
   // What the drawing area shows: the view it was drawn with, and whether the
   // cells are in it or the axes alone.
   render::View shownView_{};

@@ -66,6 +66,15 @@ TEST(CommandLine, ExitStatusesSayWhatHappened) {
       {"parse error", "$S --output f.png --formula '(X'", 3, "", "Parse Error\n"},
       {"unwritable folder", "$S --output no/such/folder.png", 4, "", "cannot write"},
       {"unknown extension", "$S --output g.jpg", 4, "", "neither .png nor .svg"},
+      {"one frame", "$S --output t.webp --frames 1", 2, "", "--frames takes a whole number from 2 to 720"},
+      {"no frames a second", "$S --output t.webp --frames 2 --fps 0", 2, "",
+       "--fps takes a whole number from 1"},
+      {"a turn that is no number", "$S --output t.webp --frames 2 --turn nan", 2, "", "--turn takes"},
+      {"a turn beyond the angles", "$S --output t.webp --frames 2 --theta 32000 --turn 2000", 2, "",
+       "--turn takes the view beyond"},
+      {"two number fields", "$S --output f%d-%d.png --frames 2", 2, "", "holds 2 number fields"},
+      {"frames into a single picture's name", "$S --output t.png --frames 2", 2, "",
+       "--frames writes a .webp"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
