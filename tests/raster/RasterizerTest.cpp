@@ -69,7 +69,7 @@ TEST(RasterizerVsQt, SameInteriorPixels) {
   }
 }
 
-// Exact against integer division, on whole quotients and near misses either side of 2^53:
+// Exact against integer division, in 64 and 128 bits, on whole quotients and near misses either side of 2^53:
 // a seeded sample over every magnitude.
 TEST(CeilQuotient, ExactBeyondTheDoubleRange) {
   std::mt19937_64 random(4);
@@ -77,7 +77,10 @@ TEST(CeilQuotient, ExactBeyondTheDoubleRange) {
       denominator(1, 1 << 24);
   for (int trial = 0; trial < 600; ++trial) {
     const int64_t b = denominator(random), a = (numerator(random) >> trial % 60) / b * b + trial % 3 - 1;
-    ASSERT_EQ(raster::CeilQuotient(a, b), a > 0 ? (a - 1) / b + 1 : a / b) << a << " / " << b;
+    const int64_t expected = a > 0 ? (a - 1) / b + 1 : a / b;
+    ASSERT_EQ(raster::CeilQuotient(a, b), expected) << a << " / " << b;
+    ASSERT_TRUE(raster::CeilQuotient(__int128{a}, __int128{b}) == expected)
+        << a << " / " << b << " in 128 bits";
   }
 }
 
