@@ -153,9 +153,12 @@ void MainWindow::SavePicture(const QString& fileName) {
   } else {
     failure = "its name ends in neither .png nor .svg";
   }
-  if (failure)
-    ShowMessage("The picture could not be saved to \"" + fileName.toStdString() + "\": " + *failure,
-                window::MessageIcon::Critical);
+  if (failure) ReportNotSaved(fileName, *failure);
+}
+
+void MainWindow::ReportNotSaved(const QString& fileName, const std::string& failure) {
+  ShowMessage("The picture could not be saved to \"" + fileName.toStdString() + "\": " + failure,
+              window::MessageIcon::Critical);
 }
 
 void MainWindow::CopyPicture() {

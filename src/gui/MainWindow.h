@@ -56,13 +56,19 @@ class MainWindow : public QWidget, public window::WindowControls {
   QMenu& ColorModeMenu() const { return *colorModeMenu_; }
 
   // The drawing area's own menu, with "Save Picture As..." (also Ctrl+S anywhere in
-  // the window), "Copy Picture" and the check items "Show Values" and "Turn".
+  // the window), "Copy Picture", the check items "Show Values" and "Turn", and
+  // "Save Turntable As...".
   QMenu& PictureMenu() const { return *pictureMenu_; }
   // Saves the drawing area's picture as it stands, at its logical size, in the format
   // the name's extension asks for; a failure is shown in a critical box.
   void SavePicture(const QString& fileName);
   // Puts the picture on the clipboard as an image.
   void CopyPicture();
+  // Saves the surface on show turning from its Θ by `turnDegrees` over `frames`
+  // frames, at the picture's logical size: a .webp or .gif animation, or one PNG
+  // file per frame by a name with a number field. Progress and Cancel as for a long
+  // draw; a cancel leaves no file, a failure is shown as a failed save is.
+  void SaveTurntable(const QString& fileName, int frames, int turnDegrees);
 
   // "Turn": the view keeps turning until a press on the drawing area, a key, a draw
   // or unchecking stops it.
@@ -93,11 +99,13 @@ class MainWindow : public QWidget, public window::WindowControls {
   // A close asked for during a draw cancels it; the window closes once the draw is over.
   bool CloseAfterDraw();
   void AskAndSavePicture();
-  // "Turn" (MainWindowTurn.cpp).
+  // "Turn" and "Save Turntable As..." (MainWindowTurn.cpp).
   void BuildTurntableItems();
   void StartTurning();
   void StopTurning();
   void TurnStep();
+  void AskAndSaveTurntable();
+  void ReportNotSaved(const QString& fileName, const std::string& failure);
   // Runs one handler of the window's logic, then shows what it drew.
   template <class Handler>
   void Dispatch(Handler&& handler);

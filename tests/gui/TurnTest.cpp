@@ -1,7 +1,10 @@
-// "Turn" offscreen: the view turns until the user does anything.
+// "Turn" and "Save Turntable As..." offscreen: the view turns until the user does
+// anything, and a saved turning picture is the command line's.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -33,6 +36,32 @@ TEST_F(TurnTest, TurnsTheViewUntilAPressAKeyADrawOrUnchecking) {
     EXPECT_FALSE(form.TurnItem().isChecked()) << name;
     EXPECT_EQ(form.Logic().Theta(), stopped) << name;
   }
+}
+
+TEST_F(TurnTest, SavedTurntablesAreTheCommandLinesAndACancelLeavesNoFile) {
+  const QTemporaryDir folder;
+  form.DrawFunction();
+  for (const char* name : {"t.webp", "t.gif", "t-%d.png"}) {
+    form.SaveTurntable(folder.filePath(QString("w") + name), 3, 90);
+    EXPECT_EQ(std::system(qPrintable("cd " + folder.path() +
+                                     " && " SURFPLOT_PROGRAM " --frames 3 --turn 90 " + "--output c" + name +
+                                     " >/dev/null && for f in ct*; do cmp $f w${f#c} || exit 1; done")),
+              0)
+        << name;
+  }
+  const QStringList saved = QDir(folder.path()).entryList(QDir::Files);
+  int polls = 0;
+  QTimer canceller;
+  QObject::connect(&canceller, &QTimer::timeout, [&] {
+    if (++polls == 3) static_cast<gui::DrawProgress&>(form.DrawProgress()).Cancel();
+  });
+  for (const char* name : {"x.webp", "x-%d.png"}) {
+    polls = 0;
+    canceller.start(0);
+    form.SaveTurntable(folder.filePath(name), 72, 360);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), saved) << name;
+  }
+  EXPECT_TRUE(messages.texts.empty());
 }
 
 }  // namespace
