@@ -91,7 +91,8 @@ void MainWindow::AskAndSaveTurntable() {
   StopTurning();
   const QString name = AskTurntableFileName(this, ProgramSettings());
   if (name.isEmpty()) return;
-  if (const auto shape = AskTurntableShape(this)) SaveTurntable(name, shape->frames, shape->turnDegrees);
+  if (const auto shape = AskTurntableShape(this, ProgramSettings()))
+    SaveTurntable(name, shape->frames, shape->turnDegrees);
 }
 
 void MainWindow::SaveTurntable(const QString& fileName, int frames, int turnDegrees) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QWidget>
 #include <optional>
 
@@ -11,8 +12,9 @@ struct TurntableShape {
   int turnDegrees = 360;
 };
 
-// Asks for the frames and the turn in one small dialog, the defaults filled in;
-// nothing when the user cancels.
-std::optional<TurntableShape> AskTurntableShape(QWidget* parent);
+// Asks for the frames and the turn in one small dialog, filled in with what was
+// chosen last time (kept in `settings`), the defaults the first time; nothing when
+// the user cancels.
+std::optional<TurntableShape> AskTurntableShape(QWidget* parent, QSettings& settings);
 
 }  // namespace gui
