@@ -14,25 +14,23 @@ namespace {
 constexpr const char* FolderKey = "SaveFolder";
 
 struct FileType {
-  picture::PictureFormat format;
   const char* filter;
   const char* extension;
 };
-constexpr FileType FileTypes[] = {
-    {picture::PictureFormat::Png, "PNG image (*.png)", "png"},
-    {picture::PictureFormat::Svg, "SVG image (*.svg)", "svg"},
+// In the order of picture::PictureFormat.
+constexpr FileType PictureTypes[] = {
+    {"PNG image (*.png)", "png"},
+    {"SVG image (*.svg)", "svg"},
 };
 // A turning picture is one animation, or one PNG file per frame.
 constexpr FileType TurntableTypes[] = {
-    {picture::PictureFormat::Png, "WebP animation (*.webp)", "webp"},
-    {picture::PictureFormat::Png, "GIF animation (*.gif)", "gif"},
-    {picture::PictureFormat::Png, "PNG frames (*.png)", "png"},
+    {"WebP animation (*.webp)", "webp"},
+    {"GIF animation (*.gif)", "gif"},
+    {"PNG frames (*.png)", "png"},
 };
 
 const FileType& TypeOf(picture::PictureFormat format) {
-  for (const FileType& type : FileTypes)
-    if (type.format == format) return type;
-  return FileTypes[0];
+  return PictureTypes[static_cast<std::size_t>(format)];
 }
 
 template <std::size_t Count>
@@ -98,7 +96,7 @@ QSettings& ProgramSettings() {
 }
 
 QString AskPictureFileName(QWidget* parent, QSettings& settings) {
-  return AskFileName(parent, settings, "Save Picture As", FileTypes, "surface.png");
+  return AskFileName(parent, settings, "Save Picture As", PictureTypes, "surface.png");
 }
 
 QString AskTurntableFileName(QWidget* parent, QSettings& settings) {
