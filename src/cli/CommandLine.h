@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "surface/ColorMode.h"
+#include "window/TurntableAngles.h"
 
 namespace cli {
 
@@ -15,7 +16,7 @@ namespace cli {
 struct Turntable {
   // The turn Θ of each frame, from --theta on.
   std::vector<int16_t> thetas;
-  int fps = 24;
+  int fps = window::TurntableFps;
 };
 
 // What the options ask the window to show, and, with `--output FILE`, to draw into

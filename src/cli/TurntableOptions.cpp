@@ -13,12 +13,8 @@
 namespace cli {
 namespace {
 
-constexpr int FewestFrames = 2;
-// Two a degree over a whole turn.
-constexpr int MostFrames = 720;
 constexpr int SlowestFps = 1;
 constexpr int FastestFps = 100;
-constexpr double WholeTurn = 360;
 
 std::optional<double> FiniteNumber(const QString& text) {
   const std::string digits = text.toStdString();
@@ -51,12 +47,13 @@ std::optional<std::string> ReadTurntable(const QCommandLineParser& parser, Rende
   if (!parser.isSet("frames")) return std::nullopt;
   std::optional<int> frames, fps;
   std::string error;
-  if (!ReadWhole(parser, "frames", FewestFrames, MostFrames, frames, error) ||
+  if (!ReadWhole(parser, "frames", window::FewestTurntableFrames, window::MostTurntableFrames, frames,
+                 error) ||
       !ReadWhole(parser, "fps", SlowestFps, FastestFps, fps, error))
     return error;
   Turntable turntable;
   turntable.fps = fps.value_or(turntable.fps);
-  double turn = WholeTurn;
+  double turn = window::WholeTurn;
   if (parser.isSet("turn")) {
     const auto number = FiniteNumber(parser.value("turn"));
     if (!number) return "--turn takes a number of degrees, not '" + parser.value("turn").toStdString() + "'";

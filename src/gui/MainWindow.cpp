@@ -127,6 +127,7 @@ void MainWindow::BuildPictureMenu() {
   values->setCheckable(true);
   connect(values, &QAction::toggled, this,
           [this](bool shown) { Dispatch([&] { logic_.ShowValues(shown); }); });
+  BuildTurntableItems();
 }
 
 void MainWindow::CheckShowValues() { pictureMenu_->findChild<QAction*>("ShowValues")->setChecked(true); }
@@ -152,9 +153,12 @@ void MainWindow::SavePicture(const QString& fileName) {
   } else {
     failure = "its name ends in neither .png nor .svg";
   }
-  if (failure)
-    ShowMessage("The picture could not be saved to \"" + fileName.toStdString() + "\": " + *failure,
-                window::MessageIcon::Critical);
+  if (failure) ReportNotSaved(fileName, *failure);
+}
+
+void MainWindow::ReportNotSaved(const QString& fileName, const std::string& failure) {
+  ShowMessage("The picture could not be saved to \"" + fileName.toStdString() + "\": " + failure,
+              window::MessageIcon::Critical);
 }
 
 void MainWindow::CopyPicture() {
@@ -183,6 +187,7 @@ void MainWindow::SetTabOrder() {
 
 void MainWindow::ConnectEvents() {
   connect(drawButton_, &QPushButton::clicked, this, [this] {
+    StopTurning();
     Dispatch([this] {
       const uint64_t revision = picture_.Revision();
       const window::DrawOutcome outcome = logic_.Draw();
@@ -246,6 +251,21 @@ void MainWindow::Dispatch(Handler&& handler) {
     closeAfterDraw_ = false;
     close();
   }
+}
+
+// One step of "Turn" (MainWindowTurn.cpp), here to dispatch as every handler does.
+void MainWindow::TurnStep() {
+  if (!steadyTurn_.Turning()) return;
+  const int degrees = steadyTurn_.DegreesDue(turnClock_.elapsed());
+  bool goesOn = true;
+  if (degrees > 0) Dispatch([&] { goesOn = logic_.TurnOnwards(degrees); });
+  if (!goesOn) {
+    StopTurning();
+    return;
+  }
+  // Armed again only now, after the redraw: a slow redraw delays the next step
+  // instead of queueing steps behind the user's input.
+  turnTimer_.start(std::max(1, steadyTurn_.MillisecondsToNextDegree(turnClock_.elapsed())));
 }
 
 bool MainWindow::CloseAfterDraw() {

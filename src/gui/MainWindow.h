@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -15,6 +17,7 @@
 #include "gui/WindowManagerClose.h"
 #include "picture/ImageSurface.h"
 #include "window/PlotWindow.h"
+#include "window/SteadyTurn.h"
 #include "window/WindowControls.h"
 
 namespace gui {
@@ -53,13 +56,24 @@ class MainWindow : public QWidget, public window::WindowControls {
   QMenu& ColorModeMenu() const { return *colorModeMenu_; }
 
   // The drawing area's own menu, with "Save Picture As..." (also Ctrl+S anywhere in
-  // the window), "Copy Picture" and the check item "Show Values".
+  // the window), "Copy Picture", the check items "Show Values" and "Turn", and
+  // "Save Turntable As...".
   QMenu& PictureMenu() const { return *pictureMenu_; }
   // Saves the drawing area's picture as it stands, at its logical size, in the format
   // the name's extension asks for; a failure is shown in a critical box.
   void SavePicture(const QString& fileName);
   // Puts the picture on the clipboard as an image.
   void CopyPicture();
+  // Saves the surface on show turning from its Θ by `turnDegrees` over `frames`
+  // frames, at the picture's logical size: a .webp or .gif animation, or one PNG
+  // file per frame by a name with a number field. Progress and Cancel as for a long
+  // draw; a cancel leaves no file, a failure is shown as a failed save is.
+  void SaveTurntable(const QString& fileName, int frames, int turnDegrees);
+
+  // "Turn": the view keeps turning until a press on the drawing area, a key, a draw
+  // or unchecking stops it.
+  QAction& TurnItem() const { return *turnItem_; }
+  bool Turning() const { return steadyTurn_.Turning(); }
 
   // What a user does before pressing Draw Function, for a start with options: the
   // formula box and the scale as if typed and set (the scale draws nothing here).
@@ -85,6 +99,13 @@ class MainWindow : public QWidget, public window::WindowControls {
   // A close asked for during a draw cancels it; the window closes once the draw is over.
   bool CloseAfterDraw();
   void AskAndSavePicture();
+  // "Turn" and "Save Turntable As..." (MainWindowTurn.cpp).
+  void BuildTurntableItems();
+  void StartTurning();
+  void StopTurning();
+  void TurnStep();
+  void AskAndSaveTurntable();
+  void ReportNotSaved(const QString& fileName, const std::string& failure);
   // Runs one handler of the window's logic, then shows what it drew.
   template <class Handler>
   void Dispatch(Handler&& handler);
@@ -108,6 +129,10 @@ class MainWindow : public QWidget, public window::WindowControls {
   QMenu* colorModeMenu_ = nullptr;
   std::array<QAction*, 4> colorModeActions_{};  // MenuColorModeItem(1) to (4), one per mode
   QMenu* pictureMenu_ = nullptr;
+  QAction* turnItem_ = nullptr;
+  window::SteadyTurn steadyTurn_;
+  QTimer turnTimer_;
+  QElapsedTimer turnClock_;
   std::unique_ptr<gui::DrawProgress> progress_;
   std::unique_ptr<WindowManagerClose> windowManagerClose_;
   bool closeAfterDraw_ = false;

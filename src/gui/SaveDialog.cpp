@@ -1,9 +1,12 @@
 #include "gui/SaveDialog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include "picture/NumberedFrames.h"
 
 namespace gui {
 namespace {
@@ -11,32 +14,69 @@ namespace {
 constexpr const char* FolderKey = "SaveFolder";
 
 struct FileType {
-  picture::PictureFormat format;
   const char* filter;
   const char* extension;
 };
-constexpr FileType FileTypes[] = {
-    {picture::PictureFormat::Png, "PNG image (*.png)", "png"},
-    {picture::PictureFormat::Svg, "SVG image (*.svg)", "svg"},
+// In the order of picture::PictureFormat.
+constexpr FileType PictureTypes[] = {
+    {"PNG image (*.png)", "png"},
+    {"SVG image (*.svg)", "svg"},
+};
+// A turning picture is one animation, or one PNG file per frame.
+constexpr FileType TurntableTypes[] = {
+    {"WebP animation (*.webp)", "webp"},
+    {"GIF animation (*.gif)", "gif"},
+    {"PNG frames (*.png)", "png"},
 };
 
 const FileType& TypeOf(picture::PictureFormat format) {
-  for (const FileType& type : FileTypes)
-    if (type.format == format) return type;
-  return FileTypes[0];
+  return PictureTypes[static_cast<std::size_t>(format)];
 }
 
-picture::PictureFormat FormatOfFilter(const QString& filter) {
-  for (const FileType& type : FileTypes)
-    if (filter == type.filter) return type.format;
-  return picture::PictureFormat::Png;
+template <std::size_t Count>
+const FileType& TypeOfFilter(const FileType (&types)[Count], const QString& filter) {
+  for (const FileType& type : types)
+    if (filter == type.filter) return type;
+  return types[0];
+}
+
+QString WithExtension(const QString& name, const char* extension) {
+  if (!QFileInfo(name).suffix().isEmpty()) return name;
+  return name + (name.endsWith('.') ? "" : ".") + extension;
+}
+
+// The save dialog of the given file types, the first chosen at first; the name
+// typed, with the chosen type's extension where it has none.
+template <std::size_t Count>
+QString AskFileName(QWidget* parent, QSettings& settings, const QString& title,
+                    const FileType (&types)[Count], const QString& startName) {
+  QStringList filters;
+  for (const FileType& type : types) filters << type.filter;
+  QFileDialog dialog(parent, title, SaveFolder(settings), filters.join(";;"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.selectFile(startName);
+  dialog.setDefaultSuffix(types[0].extension);
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &types](const QString& filter) {
+    dialog.setDefaultSuffix(TypeOfFilter(types, filter).extension);
+  });
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  QString name = WithExtension(dialog.selectedFiles().first(),
+                               TypeOfFilter(types, dialog.selectedNameFilter()).extension);
+  RememberSaveFolder(settings, name);
+  return name;
 }
 
 }  // namespace
 
 QString WithChosenExtension(const QString& name, picture::PictureFormat chosen) {
-  if (!QFileInfo(name).suffix().isEmpty()) return name;
-  return name + (name.endsWith('.') ? "" : ".") + TypeOf(chosen).extension;
+  return WithExtension(name, TypeOf(chosen).extension);
+}
+
+QString WithFrameNumberField(const QString& name) {
+  const QFileInfo file(name);
+  if (file.suffix().toLower() != "png" || picture::NumberFieldsIn(QFile::encodeName(name).toStdString()) != 0)
+    return name;
+  return name.left(name.size() - file.suffix().size() - 1) + "-%03d." + file.suffix();
 }
 
 QString SaveFolder(const QSettings& settings) {
@@ -56,20 +96,12 @@ QSettings& ProgramSettings() {
 }
 
 QString AskPictureFileName(QWidget* parent, QSettings& settings) {
-  QStringList filters;
-  for (const FileType& type : FileTypes) filters << type.filter;
-  QFileDialog dialog(parent, "Save Picture As", SaveFolder(settings), filters.join(";;"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.selectFile("surface.png");
-  dialog.setDefaultSuffix(TypeOf(picture::PictureFormat::Png).extension);
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
-    dialog.setDefaultSuffix(TypeOf(FormatOfFilter(filter)).extension);
-  });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  QString name =
-      WithChosenExtension(dialog.selectedFiles().first(), FormatOfFilter(dialog.selectedNameFilter()));
-  RememberSaveFolder(settings, name);
-  return name;
+  return AskFileName(parent, settings, "Save Picture As", PictureTypes, "surface.png");
+}
+
+QString AskTurntableFileName(QWidget* parent, QSettings& settings) {
+  const QString name = AskFileName(parent, settings, "Save Turntable As", TurntableTypes, "surface.webp");
+  return name.isEmpty() ? name : WithFrameNumberField(name);
 }
 
 }  // namespace gui

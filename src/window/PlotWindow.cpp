@@ -288,13 +288,25 @@ void PlotWindow::Turn(int16_t buttons, float x, float y) {
 }
 
 void PlotWindow::TurnBy(int thetaDegrees, int phiDegrees) {
-  if (!controls_.DrawingAreaEnabled()) return;
+  if (controls_.DrawingAreaEnabled()) TurnAndRedraw(thetaDegrees, phiDegrees);
+}
+
+bool PlotWindow::TurnOnwards(int degrees) {
+  if (!controls_.DrawingAreaEnabled()) return false;
+  const int16_t before = theta_;
+  return TurnAndRedraw(degrees, 0) && (degrees == 0 || theta_ != before);
+}
+
+bool PlotWindow::TurnAndRedraw(int thetaDegrees, int phiDegrees) {
+  bool drawn = false;
   RunHandler([&] {
     theta_ = TurnedAngle(theta_, thetaDegrees);
     phi_ = TurnedAngle(phi_, phiDegrees);
     ShowAngles();
     Redraw();
+    drawn = true;
   });
+  return drawn;
 }
 
 void PlotWindow::ScaleChanged() {

@@ -50,6 +50,10 @@ class PlotWindow {
   // ends of its 16-bit range: the same redraw as a drag that ends at the new angles,
   // and nothing before the first draw.
   void TurnBy(int thetaDegrees, int phiDegrees);
+  // One step of a steady turn: TurnBy(degrees, 0). False where the turn cannot go
+  // on: before the first draw, with Θ at the end of its range, or after a redraw
+  // that faulted (reported once, as every handler reports).
+  bool TurnOnwards(int degrees);
   void ScaleChanged();
   void ShowColorModeMenu();
   void ChooseColorMode(surface::ColorMode mode);
@@ -130,6 +134,8 @@ class PlotWindow {
   surface::FormulaPoints CurrentFormula();
   void SetPointers(PointerShape shape);
   void ShowAngles();
+  // TurnBy's work; false when the redraw faulted.
+  bool TurnAndRedraw(int thetaDegrees, int phiDegrees);
 
   template <class Body>
   void RunHandler(Body&& body, bool fromDrag = false);

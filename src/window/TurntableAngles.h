@@ -5,6 +5,12 @@
 
 namespace window {
 
+// A turning picture has 2 frames at least, and at most two a degree of a whole turn.
+inline constexpr int FewestTurntableFrames = 2;
+inline constexpr int MostTurntableFrames = 720;
+inline constexpr double WholeTurn = 360;
+inline constexpr int TurntableFps = 24;
+
 // The turn Θ of frame `frame` of `frames` that turn by `turn` degrees in all from
 // `start`: start + frame × turn / frames, made whole as every angle of the program
 // is, to the nearest degree with halves to the even one. Not reduced by whole turns:

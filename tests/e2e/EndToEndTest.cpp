@@ -36,6 +36,20 @@ TEST_F(EndToEnd, ALeftDragTurnsTheView) {
   EXPECT_NE(AreaOf(user.Screenshot()), before);
 }
 
+TEST_F(EndToEnd, TurnMovesTheThetaReadoutUntilAPressOnTheArea) {
+  const QRect theta(60, 340, 80, 24);
+  DrawDefault(user);
+  const QImage before = user.SteadyScreenshot().copy(theta);
+  ASSERT_TRUE(user.ChooseFromAreaMenu(4)) << "Turn";
+  const QDeadlineTimer deadline(10000);
+  while (user.Screenshot().copy(theta) == before && !deadline.hasExpired()) QThread::msleep(50);
+  EXPECT_NE(user.Screenshot().copy(theta), before);
+  user.Click("Picture1");
+  const QImage stopped = user.SteadyScreenshot();
+  QThread::msleep(300);
+  EXPECT_EQ(user.Screenshot(), stopped);
+}
+
 // The window's pixels once per mode, the mode chosen through the pop-up menu's keys.
 TEST_F(EndToEnd, EachColourModeShowsItsColours) {
   const struct {
