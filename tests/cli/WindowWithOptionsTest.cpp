@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 
 #include "../gui/ShownWindow.h"
-#include "cli/CommandLine.h"
 #include "app/WindowStart.h"
+#include "cli/CommandLine.h"
 
 namespace {
 
