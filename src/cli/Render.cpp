@@ -144,12 +144,9 @@ ExitStatus RenderTurntable(const RenderRequest& request) {
               picture::WriteAnimation(*format, size, frames, turntable.fps, drawFrame, request.output))
         return ReportNotWritten("'" + request.output + "'", *failure);
     } else {
-      for (int frame = 0; frame < frames; ++frame) {
-        const std::string path = picture::NumberedFrameName(request.output, frame);
-        const auto draw = [&](render::DrawingSurface& area) { return drawFrame(frame, area); };
-        if (const auto failure = picture::WritePicture(*picture::FormatOfFileName(name), size, draw, path))
-          return ReportNotWritten("'" + path + "'", *failure);
-      }
+      if (const auto failure = picture::WriteNumberedFrames(*picture::FormatOfFileName(name), size, frames,
+                                                            drawFrame, request.output))
+        return ReportNotWritten("'" + failure->name + "'", failure->reason);
     }
   } catch (const runtime::RuntimeError& error) {
     std::cerr << "surfplot: " << runtime::ErrorReport(error) << "\n";

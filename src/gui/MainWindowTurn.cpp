@@ -112,7 +112,6 @@ void MainWindow::SaveTurntable(const QString& fileName, int frames, int turnDegr
     progress_->Poll();
     return !progress_->Cancelled();
   };
-  std::vector<std::string> written;
   std::optional<std::string> failure;
   progress_->BeginStage(runtime::Stage::Drawing, static_cast<uint64_t>(frames));
   try {
@@ -120,24 +119,16 @@ void MainWindow::SaveTurntable(const QString& fileName, int frames, int turnDegr
       failure = picture::WriteAnimation(*picture::AnimationFormatOfFileName(fileName), size, frames,
                                         window::TurntableFps, drawFrame, path);
     } else {
-      const picture::PictureFormat format = *picture::FormatOfFileName(fileName);
-      for (int frame = 0; frame < frames && !failure && !progress_->Cancelled(); ++frame) {
-        const std::string name = picture::NumberedFrameName(path, frame);
-        const auto draw = [&](render::DrawingSurface& area) { return drawFrame(frame, area); };
-        failure = picture::WritePicture(format, size, draw, name);
-        if (!failure && !progress_->Cancelled()) written.push_back(name);
-      }
+      if (const auto frameFailure = picture::WriteNumberedFrames(*picture::FormatOfFileName(fileName), size,
+                                                                 frames, drawFrame, path))
+        failure = frameFailure->reason;
     }
   } catch (const runtime::RuntimeError& error) {
     failure = runtime::ErrorReport(error);
   } catch (const std::bad_alloc&) {
     failure = runtime::DescribeError(runtime::ErrorNumber::OutOfMemory);
   }
-  const bool cancelled = progress_->Cancelled();
   progress_->Finish();
-  // The frames of a turn cut short are no turning picture.
-  if (cancelled || failure)
-    for (const std::string& frame : written) QFile::remove(QFile::decodeName(frame.c_str()));
   if (failure) ReportNotSaved(fileName, *failure);
 }
 

@@ -2,6 +2,10 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <vector>
+
+#include "picture/OutputFile.h"
 
 namespace picture {
 namespace {
@@ -69,6 +73,23 @@ std::string NumberedFrameName(std::string_view pattern, int frame) {
         name += number;
       });
   return name;
+}
+
+std::optional<FrameFileFailure> WriteNumberedFrames(
+    PictureFormat format, int size, int frames,
+    const std::function<bool(int, render::DrawingSurface&)>& drawFrame, std::string_view pattern) {
+  std::vector<std::unique_ptr<OutputFile>> files;
+  for (int frame = 0; frame < frames; ++frame) {
+    files.push_back(std::make_unique<OutputFile>(NumberedFrameName(pattern, frame)));
+    const auto draw = [&](render::DrawingSurface& picture) { return drawFrame(frame, picture); };
+    if (!DrawPicture(format, size, draw, *files.back())) return std::nullopt;
+    if (const auto reason = files.back()->Seal())
+      return FrameFileFailure{NumberedFrameName(pattern, frame), *reason};
+  }
+  for (int frame = 0; frame < frames; ++frame)
+    if (const auto reason = files[static_cast<std::size_t>(frame)]->Commit())
+      return FrameFileFailure{NumberedFrameName(pattern, frame), *reason};
+  return std::nullopt;
 }
 
 }  // namespace picture

@@ -122,9 +122,20 @@ void OutputFile::Restart() {
   if (ftruncate(temporary_, 0) != 0 || lseek(temporary_, 0, SEEK_SET) < 0) Fail(errno);
 }
 
+std::optional<std::string> OutputFile::Seal() {
+  if (!failure_ && temporary_ < 0 && !sealed_) Open();
+  if (failure_ || direct_ || sealed_) return failure_;
+  // On disk before the rename: a crash just after it must not leave an empty file
+  // under the name.
+  if (fsync(temporary_) != 0) Fail(errno);
+  if (close(temporary_) != 0) Fail(errno);
+  temporary_ = -1;
+  sealed_ = true;
+  return failure_;
+}
+
 std::optional<std::string> OutputFile::Commit() {
-  if (!failure_ && temporary_ < 0) Open();
-  if (failure_) return failure_;
+  if (auto failure = Seal()) return failure;
   if (!direct_) return Replace();
   if (path_ == "-") return CopyInto(STDOUT_FILENO);
   const int target = open(path_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -135,12 +146,6 @@ std::optional<std::string> OutputFile::Commit() {
 }
 
 std::optional<std::string> OutputFile::Replace() {
-  // On disk before the rename: a crash just after it must not leave an empty file
-  // under the name.
-  if (fsync(temporary_) != 0) return Reason(errno);
-  const int closed = close(temporary_);
-  temporary_ = -1;
-  if (closed != 0) return Reason(errno);
   if (rename(temporaryName_.c_str(), target_.c_str()) != 0) return Reason(errno);
   temporaryName_.clear();
   // And the new name on disk with its folder.

@@ -30,6 +30,10 @@ class OutputFile : public svg::DocumentOutput {
   // A failure to write is kept for Commit to report; what follows it is dropped.
   void Append(std::string_view bytes) override;
   void Restart() override;
+  // Puts the bytes on disk and lets go of the temporary file, ahead of Commit: many
+  // files can so wait to be put in place together without holding the system's
+  // handles. The system's reason, when they could not be.
+  std::optional<std::string> Seal();
   // The system's reason, when the bytes could not all be put in place.
   std::optional<std::string> Commit();
 
@@ -47,6 +51,7 @@ class OutputFile : public svg::DocumentOutput {
   std::string temporaryName_;
   std::string target_;
   int temporary_ = -1;
+  bool sealed_ = false;
   std::optional<std::string> failure_;
 };
 

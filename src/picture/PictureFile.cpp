@@ -28,20 +28,26 @@ std::optional<PictureFormat> FormatOfFileName(const QString& name) {
   return std::nullopt;
 }
 
+bool DrawPicture(PictureFormat format, int size, const std::function<bool(render::DrawingSurface&)>& draw,
+                 OutputFile& file) {
+  if (format == PictureFormat::Svg) {
+    svg::SvgSurface picture = MakePictureSvg(size, &file);
+    if (!draw(picture)) return false;
+    picture.Finish();
+  } else {
+    ImageSurface picture = MakePictureImage(size);
+    if (!draw(picture)) return false;
+    const QByteArray bytes = PngBytes(picture.image());
+    file.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  }
+  return true;
+}
+
 std::optional<std::string> WritePicture(PictureFormat format, int size,
                                         const std::function<bool(render::DrawingSurface&)>& draw,
                                         const std::string& path) {
   OutputFile file(path);
-  if (format == PictureFormat::Svg) {
-    svg::SvgSurface picture = MakePictureSvg(size, &file);
-    if (!draw(picture)) return std::nullopt;
-    picture.Finish();
-  } else {
-    ImageSurface picture = MakePictureImage(size);
-    if (!draw(picture)) return std::nullopt;
-    const QByteArray bytes = PngBytes(picture.image());
-    file.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-  }
+  if (!DrawPicture(format, size, draw, file)) return std::nullopt;
   return file.Commit();
 }
 

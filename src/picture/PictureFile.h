@@ -9,6 +9,8 @@
 
 namespace picture {
 
+class OutputFile;
+
 enum class PictureFormat { Png, Svg };
 
 // The format a file name asks for by its extension (.png or .svg, any case).
@@ -22,5 +24,8 @@ std::optional<PictureFormat> FormatOfFileName(const QString& name);
 std::optional<std::string> WritePicture(PictureFormat format, int size,
                                         const std::function<bool(render::DrawingSurface&)>& draw,
                                         const std::string& path);
+// The same into `file`, left for the caller to commit; false when `draw` said it failed.
+bool DrawPicture(PictureFormat format, int size, const std::function<bool(render::DrawingSurface&)>& draw,
+                 OutputFile& file);
 
 }  // namespace picture

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,11 +54,18 @@ TEST_F(TurnTest, SavedTurntablesAreTheCommandLinesAndACancelLeavesNoFile) {
     if (++polls == 3) static_cast<gui::DrawProgress&>(form.DrawProgress()).Cancel();
   });
   canceller.start(0);
-  for (const char* name : {"x.webp", "x-%d.png"}) {
+  const auto bytesOf = [&](const char* name) {
+    QFile file(folder.filePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  const QByteArray earlierFrame = bytesOf("t-1.png");
+  // Over frames of an earlier save too: they stay as they were, none replaced.
+  for (const char* name : {"x.webp", "x-%d.png", "t-%d.png"}) {
     polls = 0;
     form.SaveTurntable(folder.filePath(name), 72, 360);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), saved) << name;
   }
+  EXPECT_EQ(bytesOf("t-1.png"), earlierFrame);
   EXPECT_TRUE(messages.texts.empty());
 }
 
