@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 #include "cli/EnterInputs.h"
 #include "cli/HeadlessControls.h"
@@ -122,18 +123,21 @@ ExitStatus RenderPicture(const RenderRequest& request) {
 }
 
 // One scan and one cell table, drawn as a turning picture: each frame is the table
-// turned to the frame's angle, never scanned or built again. The draw itself goes
-// onto the smallest picture, which is not written: every frame, the first too, is
-// drawn the same way.
+// turned to the frame's angle, never scanned or built again. The first frame's
+// angle is the draw's own, so the draw itself paints the first frame, exactly as
+// it paints a single picture.
 ExitStatus RenderTurntable(const RenderRequest& request) {
   const Turntable& turntable = *request.turntable;
-  picture::ImageSurface unwritten = picture::MakePictureImage(picture::SmallestPictureSize);
-  HeadlessPlot plot(request, unwritten);
-  if (const ExitStatus status = plot.Draw(); status != ExitStatus::Drawn) return status;
   const int size = request.size.value_or(window::DrawingAreaPixels());
   const int frames = static_cast<int>(turntable.thetas.size());
+  std::optional<HeadlessPlot> plot;
+  ExitStatus status = ExitStatus::Drawn;
   const auto drawFrame = [&](int frame, render::DrawingSurface& area) {
-    plot.Logic().DrawTurnedOn(turntable.thetas[static_cast<std::size_t>(frame)], area);
+    if (frame == 0) {
+      status = plot.emplace(request, area).Draw();
+      return status == ExitStatus::Drawn;
+    }
+    plot->Logic().DrawTurnedOn(turntable.thetas[static_cast<std::size_t>(frame)], area);
     return true;
   };
   try {
@@ -152,7 +156,8 @@ ExitStatus RenderTurntable(const RenderRequest& request) {
     std::cerr << "surfplot: " << runtime::ErrorReport(error) << "\n";
     return ExitStatus::Failed;
   }
-  return ReportDrawn(plot.ZRange(), false);
+  if (status != ExitStatus::Drawn) return status;
+  return ReportDrawn(plot->ZRange(), false);
 }
 
 // Standard output closed when the program starts: a file opened later would take

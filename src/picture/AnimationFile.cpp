@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <memory>
 
-#include "picture/DrawingAreaImage.h"
+#include "picture/FramePipeline.h"
 #include "picture/GifAnimation.h"
 #include "picture/OutputFile.h"
 #include "picture/WebpAnimation.h"
@@ -21,16 +21,16 @@ std::optional<std::string> WriteAnimation(AnimationFormat format, int size, int 
                                           const std::function<bool(int, render::DrawingSurface&)>& drawFrame,
                                           const std::string& path) {
   OutputFile file(path);
-  ImageSurface picture = MakePictureImage(size);
   std::unique_ptr<AnimationEncoder> encoder;
   if (format == AnimationFormat::Webp)
     encoder = std::make_unique<WebpAnimation>(size, fps, file);
   else
     encoder = std::make_unique<GifAnimation>(size, fps, file);
-  for (int frame = 0; frame < frames; ++frame) {
-    if (!drawFrame(frame, picture)) return std::nullopt;
-    encoder->Add(picture.image());
-  }
+  const auto encode = [&](int, const QImage& picture) {
+    encoder->Add(picture);
+    return true;
+  };
+  if (!DrawAndTakeFrames(size, frames, drawFrame, encode)) return std::nullopt;
   encoder->Finish();
   return file.Commit();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "picture/FramePipeline.h"
 #include "picture/OutputFile.h"
 
 namespace picture {
@@ -79,13 +80,30 @@ std::optional<FrameFileFailure> WriteNumberedFrames(
     PictureFormat format, int size, int frames,
     const std::function<bool(int, render::DrawingSurface&)>& drawFrame, std::string_view pattern) {
   std::vector<std::unique_ptr<OutputFile>> files;
-  for (int frame = 0; frame < frames; ++frame) {
-    files.push_back(std::make_unique<OutputFile>(NumberedFrameName(pattern, frame)));
-    const auto draw = [&](render::DrawingSurface& picture) { return drawFrame(frame, picture); };
-    if (!DrawPicture(format, size, draw, *files.back())) return std::nullopt;
-    if (const auto reason = files.back()->Seal())
-      return FrameFileFailure{NumberedFrameName(pattern, frame), *reason};
+  std::optional<FrameFileFailure> failure;
+  // Puts the last file's bytes on disk; false, the failure kept, when they could not be.
+  const auto seal = [&](int frame) {
+    const auto reason = files.back()->Seal();
+    if (reason) failure = FrameFileFailure{NumberedFrameName(pattern, frame), *reason};
+    return !reason;
+  };
+  bool complete = true;
+  if (format == PictureFormat::Png) {
+    // Each frame is compressed while the next is drawn.
+    complete = DrawAndTakeFrames(size, frames, drawFrame, [&](int frame, const QImage& picture) {
+      files.push_back(std::make_unique<OutputFile>(NumberedFrameName(pattern, frame)));
+      AppendPng(picture, *files.back());
+      return seal(frame);
+    });
+  } else {
+    // A document is written as it is drawn.
+    for (int frame = 0; complete && frame < frames; ++frame) {
+      files.push_back(std::make_unique<OutputFile>(NumberedFrameName(pattern, frame)));
+      const auto draw = [&](render::DrawingSurface& picture) { return drawFrame(frame, picture); };
+      complete = DrawPicture(format, size, draw, *files.back()) && seal(frame);
+    }
   }
+  if (!complete) return failure;
   for (int frame = 0; frame < frames; ++frame)
     if (const auto reason = files[static_cast<std::size_t>(frame)]->Commit())
       return FrameFileFailure{NumberedFrameName(pattern, frame), *reason};

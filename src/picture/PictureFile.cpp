@@ -37,10 +37,14 @@ bool DrawPicture(PictureFormat format, int size, const std::function<bool(render
   } else {
     ImageSurface picture = MakePictureImage(size);
     if (!draw(picture)) return false;
-    const QByteArray bytes = PngBytes(picture.image());
-    file.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    AppendPng(picture.image(), file);
   }
   return true;
+}
+
+void AppendPng(const QImage& image, OutputFile& file) {
+  const QByteArray bytes = PngBytes(image);
+  file.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 std::optional<std::string> WritePicture(PictureFormat format, int size,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -27,5 +28,7 @@ std::optional<std::string> WritePicture(PictureFormat format, int size,
 // The same into `file`, left for the caller to commit; false when `draw` said it failed.
 bool DrawPicture(PictureFormat format, int size, const std::function<bool(render::DrawingSurface&)>& draw,
                  OutputFile& file);
+// Appends the image to `file` as PNG. Raises std::bad_alloc when memory runs short.
+void AppendPng(const QImage& image, OutputFile& file);
 
 }  // namespace picture
