@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "picture/FramePipeline.h"
@@ -104,10 +105,16 @@ std::optional<FrameFileFailure> WriteNumberedFrames(
     }
   }
   if (!complete) return failure;
-  for (int frame = 0; frame < frames; ++frame)
-    if (const auto reason = files[static_cast<std::size_t>(frame)]->Commit())
-      return FrameFileFailure{NumberedFrameName(pattern, frame), *reason};
-  return std::nullopt;
+  // The new names go on disk with their folders once all are in place.
+  std::set<std::string> folders;
+  for (int frame = 0; frame < frames && !failure; ++frame) {
+    std::string folder;
+    if (const auto reason = files[static_cast<std::size_t>(frame)]->CommitNameLater(folder))
+      failure = FrameFileFailure{NumberedFrameName(pattern, frame), *reason};
+    if (!folder.empty()) folders.insert(folder);
+  }
+  for (const std::string& folder : folders) SyncFolder(folder);
+  return failure;
 }
 
 }  // namespace picture

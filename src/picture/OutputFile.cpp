@@ -135,8 +135,15 @@ std::optional<std::string> OutputFile::Seal() {
 }
 
 std::optional<std::string> OutputFile::Commit() {
+  std::string folder;
+  auto failure = CommitNameLater(folder);
+  if (!folder.empty()) SyncFolder(folder);
+  return failure;
+}
+
+std::optional<std::string> OutputFile::CommitNameLater(std::string& folder) {
   if (auto failure = Seal()) return failure;
-  if (!direct_) return Replace();
+  if (!direct_) return Replace(folder);
   if (path_ == "-") return CopyInto(STDOUT_FILENO);
   const int target = open(path_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
   if (target < 0) return Reason(errno);
@@ -145,16 +152,19 @@ std::optional<std::string> OutputFile::Commit() {
   return failure;
 }
 
-std::optional<std::string> OutputFile::Replace() {
+std::optional<std::string> OutputFile::Replace(std::string& folder) {
   if (rename(temporaryName_.c_str(), target_.c_str()) != 0) return Reason(errno);
   temporaryName_.clear();
-  // And the new name on disk with its folder.
-  const int folder = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder >= 0) {
-    fsync(folder);
-    close(folder);
-  }
+  folder = FolderOf(target_);
   return std::nullopt;
+}
+
+void SyncFolder(const std::string& folder) {
+  const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle >= 0) {
+    fsync(handle);
+    close(handle);
+  }
 }
 
 std::optional<std::string> OutputFile::CopyInto(int target) {

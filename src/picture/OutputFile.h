@@ -36,11 +36,15 @@ class OutputFile : public svg::DocumentOutput {
   std::optional<std::string> Seal();
   // The system's reason, when the bytes could not all be put in place.
   std::optional<std::string> Commit();
+  // Commit, all but putting the new name itself on disk: many files put in place in
+  // one folder need the folder synced once (SyncFolder), not once each. The folder
+  // to sync, empty when the file was written into rather than replaced.
+  std::optional<std::string> CommitNameLater(std::string& folder);
 
  private:
   bool Open();
   void Fail(int error);
-  std::optional<std::string> Replace();
+  std::optional<std::string> Replace(std::string& folder);
   std::optional<std::string> CopyInto(int target);
   void CloseTemporary();
 
@@ -54,5 +58,8 @@ class OutputFile : public svg::DocumentOutput {
   bool sealed_ = false;
   std::optional<std::string> failure_;
 };
+
+// Puts the names last changed in a folder on disk with it.
+void SyncFolder(const std::string& folder);
 
 }  // namespace picture
