@@ -31,6 +31,12 @@ TEST(FramePipeline, EachFrameIsTakenOnceInOrderFromItsOwnPicture) {
       {"every frame", None, None, None, Row::Complete, {0, 1, 2, 3, 4, 5}},
       {"a failed draw stops the frames; those drawn are still taken", 3, None, None, Row::Stopped, {0, 1, 2}},
       {"a failed take stops the drawing", None, 2, None, Row::Stopped, {0, 1}},
+      {"a failed take of the last frame, after every draw",
+       None,
+       Frames - 1,
+       None,
+       Row::Stopped,
+       {0, 1, 2, 3, 4}},
       {"a take that raises stops, and raises here", None, None, 1, Row::Raised, {0}},
   };
   for (const Row& row : rows) {
