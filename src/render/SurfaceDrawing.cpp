@@ -50,10 +50,13 @@ bool FillsByCode(ColorMode mode) { return mode == ColorMode::Colors || mode == C
 // The fill of the modes that do not take it from the colour code.
 Color PlainFill(ColorMode mode) { return mode == ColorMode::Lines ? LinesOutlineAndFill : GridFill; }
 
+// Within this, NearestLong takes its quick way and the result fits.
+constexpr double NearReach = 1073741824.0;
+
 // runtime::TryToLong, with the call only for values far out: nearest, ties to
 // even, false beyond the 32-bit range.
 bool NearestLong(double v, int32_t& whole) {
-  if (v > -1073741824.0 && v < 1073741824.0) {
+  if (v > -NearReach && v < NearReach) {
     whole = static_cast<int32_t>(runtime::NearestWholeWithinReach(v));
     return true;
   }
@@ -122,6 +125,8 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
                                                      const DrawingSurface& area, runtime::WorkerPool& pool) {
   using Coordinate = decltype(Corners{}[0].x);
   constexpr bool narrow = std::is_same_v<Corners, NarrowCorners>;
+  // Points strictly within this round into the corners' width without a check.
+  constexpr double Plain = narrow ? 32767.0 : NearReach;
   const std::size_t count = order.size();
   const bool lines = view.mode == ColorMode::Lines;
   const bool byCode = FillsByCode(view.mode);
@@ -129,43 +134,73 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
   beyondNarrow_.assign(parts_, 0);
   const ViewProjector projector(view, area.PixelScale());
   RunParts(pool, parts_, [&](std::size_t part) {
+    // Local copies, which the stores below leave in registers.
+    const ViewProjector project = projector;
+    const Cell* const rows = cells.data();
+    const uint32_t* const rowOf = order.data();
+    Corners* const placed = corners.data();
+    EdgeEnds* const ends = ends_.data();
+    Color* const fills = fills_.data();
+    Border* const borders = borders_.data();
+    BandSpan* const spans = bands_ > 1 ? spans_.data() : nullptr;
     const PartRange range = PartOf(count, parts_, part);
     bool beyondNarrow = false;
     for (std::size_t k = range.first; k < range.end; ++k) {
       // The order jumps about the table, so each row is a wait on memory: ask for
       // the row some way ahead while this one is placed.
-      if (k + PrefetchDistance < range.end) __builtin_prefetch(&cells[order[k + PrefetchDistance]]);
-      const Cell& row = cells[order[k]];
-      bool fits = true, fitsNarrow = true;
+      if (k + PrefetchDistance < range.end) __builtin_prefetch(&rows[rowOf[k + PrefetchDistance]]);
+      const Cell& row = rows[rowOf[k]];
+      std::array<ScreenPoint, 4> points;
       double top = std::numeric_limits<double>::infinity(), bottom = -top;
+      // Nearly every cell lies well within the corners' width and has a colour
+      // code well within 32 bits: one test for all (false for anything that is not
+      // a number) spares the checks of each.
+      const float code = row[surface::ColorCode];
+      bool plain = !byCode || ((code > -NearReach) & (code < NearReach));
       for (std::size_t c = 0; c < 4; ++c) {
-        const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
-        int32_t x = 0, y = 0;
-        fits = NearestLong(p.x, x) && NearestLong(p.y, y) && fits;
-        fitsNarrow = fitsNarrow && FitsNarrow(x) && FitsNarrow(y);
-        corners[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
+        const ScreenPoint p = project.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
+        points[c] = p;
+        plain &= (p.x > -Plain) & (p.x < Plain) & (p.y > -Plain) & (p.y < Plain);
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
         // Within 32-bit integers, the 32-bit float is finite: no fault to check.
         if (lines) {
-          ends_[k][2 * c] = static_cast<float>(p.x);
-          ends_[k][2 * c + 1] = static_cast<float>(p.y);
+          ends[k][2 * c] = static_cast<float>(p.x);
+          ends[k][2 * c + 1] = static_cast<float>(p.y);
         }
       }
-      const float code = row[surface::ColorCode];
+      if (lines) borders[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+      if (plain) {
+        for (std::size_t c = 0; c < 4; ++c) {
+          const auto x = static_cast<int32_t>(runtime::NearestWholeWithinReach(points[c].x));
+          const auto y = static_cast<int32_t>(runtime::NearestWholeWithinReach(points[c].y));
+          // Plain points fit narrow corners.
+          if (!narrow) beyondNarrow = beyondNarrow || !FitsNarrow(x) || !FitsNarrow(y);
+          placed[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
+        }
+        if (byCode) fills[k] = static_cast<Color>(runtime::NearestWholeWithinReach(code));
+        if (spans != nullptr) spans[k] = SpanOf(top, bottom);
+        continue;
+      }
+      bool fits = true, fitsNarrow = true;
+      for (std::size_t c = 0; c < 4; ++c) {
+        int32_t x = 0, y = 0;
+        fits = NearestLong(points[c].x, x) && NearestLong(points[c].y, y) && fits;
+        fitsNarrow = fitsNarrow && FitsNarrow(x) && FitsNarrow(y);
+        placed[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
+      }
       if (byCode) {
         int32_t number = 0;
         fits = NearestLong(code, number) && fits;
-        fills_[k] = static_cast<Color>(number);
+        fills[k] = static_cast<Color>(number);
       }
-      if (lines) borders_[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
       if (!fits) {
         misfits_[part] = k;
         break;
       }
       beyondNarrow = beyondNarrow || !fitsNarrow;
       if (narrow && beyondNarrow) break;
-      if (bands_ > 1) spans_[k] = SpanOf(top, bottom);
+      if (spans != nullptr) spans[k] = SpanOf(top, bottom);
     }
     beyondNarrow_[part] = beyondNarrow;
   });
@@ -180,7 +215,7 @@ bool CellPainter::AnyBeyondNarrow() const {
 
 // Rounding moves a point by half a pixel at most, a float's rounding far less
 // where the point fits 32 bits: the reach leaves room for both.
-CellPainter::BandSpan CellPainter::SpanOf(double top, double bottom) const {
+BandSpan CellPainter::SpanOf(double top, double bottom) const {
   BandSpan span{1, 0};
   for (std::size_t band = 0; band < bands_; ++band) {
     if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
@@ -194,39 +229,23 @@ void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t cou
   band.SetForeColor(OutlineColor(mode));
   band.SetFillStyle(FillStyle::Solid);
   band.SetFillColor(PlainFill(mode));
-  for (std::size_t cell = 0; cell < count; ++cell) {
-    if (bands_ > 1 && (k < spans_[cell].first || k > spans_[cell].last)) continue;
-    DrawCell(band, cell, mode);
+  CellBatch batch;
+  batch.count = count;
+  if (wide_)
+    batch.wide = wideCorners_.data();
+  else
+    batch.narrow = narrowCorners_.data();
+  if (bands_ > 1) {
+    batch.spans = spans_.data();
+    batch.band = k;
   }
-}
-
-CellPainter::WideCorners CellPainter::CornersOf(std::size_t cell) const {
-  if (wide_) return wideCorners_[cell];
-  WideCorners corners;
-  for (std::size_t c = 0; c < 4; ++c) corners[c] = {narrowCorners_[cell][c].x, narrowCorners_[cell][c].y};
-  return corners;
-}
-
-void CellPainter::DrawCell(DrawingSurface& band, std::size_t cell, ColorMode mode) const {
-  if (FillsByCode(mode)) band.SetFillColor(fills_[cell]);
-  // The quadrilateral of the cell's corners.
-  const WideCorners corners = CornersOf(cell);
-  band.Polygon(corners.data(), 4);
-  if (mode != ColorMode::Lines) return;
-  // The edges of constant y always, and the border edges at the ends of the X
-  // range of the cells whose codes mark them.
-  const EdgeEnds& e = ends_[cell];
-  std::array<float, 12> lines;
-  float* next = lines.data();
-  const auto edge = [&](std::size_t from, std::size_t to) {
-    next = std::copy_n(&e[2 * from], 2, next);
-    next = std::copy_n(&e[2 * to], 2, next);
-  };
-  if (borders_[cell] == FirstBorder) edge(0, 1);
-  if (borders_[cell] == LastBorder) edge(2, 3);
-  edge(1, 2);
-  edge(3, 0);
-  band.Lines(lines.data(), static_cast<int>(next - lines.data()) / 4, PaletteDarkGrey);
+  if (FillsByCode(mode)) batch.fills = fills_.data();
+  if (mode == ColorMode::Lines) {
+    batch.ends = ends_.data();
+    batch.borders = borders_.data();
+    batch.edgeColor = PaletteDarkGrey;
+  }
+  band.DrawCells(batch);
 }
 
 void DrawSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,
