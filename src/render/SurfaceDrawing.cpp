@@ -70,6 +70,40 @@ bool FitsNarrow(int32_t coordinate) {
          coordinate <= std::numeric_limits<int16_t>::max();
 }
 
+#if defined(__SSE2__)
+// The placing of a cell whose points and colour code lie well within narrow corners
+// and 32 bits, as nearly all do, two corners at a time: the corners, in "Lines" the
+// edge lines' ends, and the top and bottom of its points. False, with the corners
+// left unwritten, for any other cell.
+bool PlaceNarrowQuickly(const ViewProjector& project, const Cell& row, NarrowCorners& corners, EdgeEnds* ends,
+                        double& top, double& bottom) {
+  const auto pair = [&](std::size_t a, std::size_t b) {
+    const auto column = [&](std::size_t axis) { return _mm_set_pd(row[3 * b + axis], row[3 * a + axis]); };
+    return project.ProjectTwo(column(0), column(1), column(2));
+  };
+  const ViewProjector::Lanes first = pair(0, 1), last = pair(2, 3);
+  const __m128d high = _mm_set1_pd(32767.0), low = _mm_set1_pd(-32767.0);
+  const auto within = [&](__m128d v) { return _mm_and_pd(_mm_cmplt_pd(v, high), _mm_cmpgt_pd(v, low)); };
+  const __m128d plain =
+      _mm_and_pd(_mm_and_pd(within(first.x), within(first.y)), _mm_and_pd(within(last.x), within(last.y)));
+  if (_mm_movemask_pd(plain) != 3) return false;
+  // Nearest, ties to even, as runtime::NearestWholeWithinReach rounds.
+  const __m128d shift = _mm_set1_pd(6755399441055744.0);
+  const auto nearest = [&](__m128d v) { return _mm_cvttpd_epi32(_mm_sub_pd(_mm_add_pd(v, shift), shift)); };
+  const __m128i xy01 = _mm_unpacklo_epi32(nearest(first.x), nearest(first.y));
+  const __m128i xy23 = _mm_unpacklo_epi32(nearest(last.x), nearest(last.y));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(corners.data()), _mm_packs_epi32(xy01, xy23));
+  if (ends != nullptr) {
+    _mm_storeu_ps(ends->data(), _mm_unpacklo_ps(_mm_cvtpd_ps(first.x), _mm_cvtpd_ps(first.y)));
+    _mm_storeu_ps(ends->data() + 4, _mm_unpacklo_ps(_mm_cvtpd_ps(last.x), _mm_cvtpd_ps(last.y)));
+  }
+  const __m128d lowest = _mm_min_pd(first.y, last.y), highest = _mm_max_pd(first.y, last.y);
+  top = std::min(_mm_cvtsd_f64(lowest), _mm_cvtsd_f64(_mm_unpackhi_pd(lowest, lowest)));
+  bottom = std::max(_mm_cvtsd_f64(highest), _mm_cvtsd_f64(_mm_unpackhi_pd(highest, highest)));
+  return true;
+}
+#endif
+
 }  // namespace
 
 void CellPainter::Paint(const surface::CellTable& cells, std::span<const uint32_t> order,
@@ -157,6 +191,16 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
       // a number) spares the checks of each.
       const float code = row[surface::ColorCode];
       bool plain = !byCode || ((code > -NearReach) & (code < NearReach));
+#if defined(__SSE2__)
+      if constexpr (narrow) {
+        if (plain && PlaceNarrowQuickly(project, row, placed[k], lines ? &ends[k] : nullptr, top, bottom)) {
+          if (lines) borders[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+          if (byCode) fills[k] = static_cast<Color>(runtime::NearestWholeWithinReach(code));
+          if (spans != nullptr) spans[k] = SpanOf(top, bottom);
+          continue;
+        }
+      }
+#endif
       for (std::size_t c = 0; c < 4; ++c) {
         const ScreenPoint p = project.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
         points[c] = p;
