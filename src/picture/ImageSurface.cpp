@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <new>
 #include <numeric>
@@ -164,6 +165,39 @@ void ImageBand::Polygon(const render::PolygonPoint* points, int count) {
   if (filled) raster::FillEvenOdd(pixels_, kept, n, PixelOf(fillColor_));
   raster::DrawPolygonOutline(pixels_, kept, n, PixelOf(foreColor_), PatternOf(lineStyle_, lineWidth_),
                              lineWidth_);
+}
+
+void ImageBand::DrawCells(const render::CellBatch& batch) {
+  if (batch.narrow == nullptr || lineWidth_ != 1 || lineStyle_ != render::LineStyle::Solid) {
+    DrawingSurface::DrawCells(batch);
+    return;
+  }
+  const bool filled = fillStyle_ == render::FillStyle::Solid;
+  const uint32_t outline = PixelOf(foreColor_);
+  const uint32_t edgePixel = PixelOf(batch.edgeColor);
+  for (std::size_t cell = 0; cell < batch.count; ++cell) {
+    if (!batch.Holds(cell)) continue;
+    if (batch.fills != nullptr) fillColor_ = batch.fills[cell];
+    const render::NarrowCorners& corners = batch.narrow[cell];
+    if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, PixelOf(fillColor_), outline)) {
+      DrawCell(batch, cell);
+      continue;
+    }
+    if (work_ != nullptr && corners[0].y >= pixels_.top && corners[0].y < pixels_.height)
+      ++work_[corners[0].y];
+    if (batch.ends == nullptr) continue;
+    std::array<float, 12> lines;
+    const int count = batch.EdgeLines(cell, lines);
+    // The ends of a cell with narrow corners lie well within the rasterizer's reach.
+    for (const float* ends = lines.data(); ends < lines.data() + 4 * count; ends += 4) {
+      const int64_t x0 = runtime::NearestWholeWithinReach(ends[0]),
+                    y0 = runtime::NearestWholeWithinReach(ends[1]);
+      const int64_t x1 = runtime::NearestWholeWithinReach(ends[2]),
+                    y1 = runtime::NearestWholeWithinReach(ends[3]);
+      if (!raster::DrawShortLine(pixels_, x0, y0, x1, y1, edgePixel))
+        raster::DrawLine(pixels_, x0, y0, x1, y1, edgePixel);
+    }
+  }
 }
 
 // ---- The whole image ----

@@ -36,6 +36,8 @@ class alignas(64) ImageBand final : public render::DrawingSurface {
   // Fill first, then the outline over it, so the outline pixels show the
   // foreground colour. A polygon without area shows only its outline.
   void Polygon(const render::PolygonPoint* points, int count) override;
+  // Tiny cells (see raster::FillAndOutlineTinyQuad) go straight into the pixels.
+  void DrawCells(const render::CellBatch& batch) override;
 
   render::Color ForeColor() const { return foreColor_; }
   // Where the points of a drawing call that touches the band's rows lie.

@@ -4,18 +4,13 @@
 #include <limits>
 #include <string_view>
 
+#include "render/CellBatch.h"
 #include "render/Color.h"
 
 namespace render {
 
 enum class LineStyle { Solid = 0, Dotted = 2 };
 enum class FillStyle { Solid = 0, Transparent = 1 };
-
-// One vertex of a polygon, in integer pixels of the drawing area.
-struct PolygonPoint {
-  int32_t x;
-  int32_t y;
-};
 
 // The drawing area as the rendering code sees it: pixel units, origin at the top
 // left of the inner area, a persistent picture that stays until it is cleared.
@@ -60,6 +55,12 @@ class DrawingSurface {
   // Outlines the polygon in the foreground colour and line style and fills its
   // inside with the fill colour under the even-odd rule.
   virtual void Polygon(const PolygonPoint* points, int count) = 0;
+  // The cells of a redraw, one after another, each as DrawCell draws it: a surface
+  // may draw them in one go, setting the same pixels.
+  virtual void DrawCells(const CellBatch& batch);
+  // A cell of the batch that it holds: its fill colour set (where the batch has
+  // fills), the Polygon of its corners, then the Lines of its edges (in "Lines").
+  void DrawCell(const CellBatch& batch, std::size_t cell);
 
   // Drawing from several threads at once. A surface that allows it splits its rows
   // into at most `wanted` horizontal bands and says how many it made; Band(k) is

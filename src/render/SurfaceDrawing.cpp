@@ -50,10 +50,13 @@ bool FillsByCode(ColorMode mode) { return mode == ColorMode::Colors || mode == C
 // The fill of the modes that do not take it from the colour code.
 Color PlainFill(ColorMode mode) { return mode == ColorMode::Lines ? LinesOutlineAndFill : GridFill; }
 
+// Within this, NearestLong takes its quick way and the result fits.
+constexpr double NearReach = 1073741824.0;
+
 // runtime::TryToLong, with the call only for values far out: nearest, ties to
 // even, false beyond the 32-bit range.
 bool NearestLong(double v, int32_t& whole) {
-  if (v > -1073741824.0 && v < 1073741824.0) {
+  if (v > -NearReach && v < NearReach) {
     whole = static_cast<int32_t>(runtime::NearestWholeWithinReach(v));
     return true;
   }
@@ -66,6 +69,40 @@ bool FitsNarrow(int32_t coordinate) {
   return coordinate >= std::numeric_limits<int16_t>::min() &&
          coordinate <= std::numeric_limits<int16_t>::max();
 }
+
+#if defined(__SSE2__)
+// The placing of a cell whose points and colour code lie well within narrow corners
+// and 32 bits, as nearly all do, two corners at a time: the corners, in "Lines" the
+// edge lines' ends, and the top and bottom of its points. False, with the corners
+// left unwritten, for any other cell.
+bool PlaceNarrowQuickly(const ViewProjector& project, const Cell& row, NarrowCorners& corners, EdgeEnds* ends,
+                        double& top, double& bottom) {
+  const auto pair = [&](std::size_t a, std::size_t b) {
+    const auto column = [&](std::size_t axis) { return _mm_set_pd(row[3 * b + axis], row[3 * a + axis]); };
+    return project.ProjectTwo(column(0), column(1), column(2));
+  };
+  const ViewProjector::Lanes first = pair(0, 1), last = pair(2, 3);
+  const __m128d high = _mm_set1_pd(32767.0), low = _mm_set1_pd(-32767.0);
+  const auto within = [&](__m128d v) { return _mm_and_pd(_mm_cmplt_pd(v, high), _mm_cmpgt_pd(v, low)); };
+  const __m128d plain =
+      _mm_and_pd(_mm_and_pd(within(first.x), within(first.y)), _mm_and_pd(within(last.x), within(last.y)));
+  if (_mm_movemask_pd(plain) != 3) return false;
+  // Nearest, ties to even, as runtime::NearestWholeWithinReach rounds.
+  const __m128d shift = _mm_set1_pd(6755399441055744.0);
+  const auto nearest = [&](__m128d v) { return _mm_cvttpd_epi32(_mm_sub_pd(_mm_add_pd(v, shift), shift)); };
+  const __m128i xy01 = _mm_unpacklo_epi32(nearest(first.x), nearest(first.y));
+  const __m128i xy23 = _mm_unpacklo_epi32(nearest(last.x), nearest(last.y));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(corners.data()), _mm_packs_epi32(xy01, xy23));
+  if (ends != nullptr) {
+    _mm_storeu_ps(ends->data(), _mm_unpacklo_ps(_mm_cvtpd_ps(first.x), _mm_cvtpd_ps(first.y)));
+    _mm_storeu_ps(ends->data() + 4, _mm_unpacklo_ps(_mm_cvtpd_ps(last.x), _mm_cvtpd_ps(last.y)));
+  }
+  const __m128d lowest = _mm_min_pd(first.y, last.y), highest = _mm_max_pd(first.y, last.y);
+  top = std::min(_mm_cvtsd_f64(lowest), _mm_cvtsd_f64(_mm_unpackhi_pd(lowest, lowest)));
+  bottom = std::max(_mm_cvtsd_f64(highest), _mm_cvtsd_f64(_mm_unpackhi_pd(highest, highest)));
+  return true;
+}
+#endif
 
 }  // namespace
 
@@ -122,6 +159,8 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
                                                      const DrawingSurface& area, runtime::WorkerPool& pool) {
   using Coordinate = decltype(Corners{}[0].x);
   constexpr bool narrow = std::is_same_v<Corners, NarrowCorners>;
+  // Points strictly within this round into the corners' width without a check.
+  constexpr double Plain = narrow ? 32767.0 : NearReach;
   const std::size_t count = order.size();
   const bool lines = view.mode == ColorMode::Lines;
   const bool byCode = FillsByCode(view.mode);
@@ -129,43 +168,83 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
   beyondNarrow_.assign(parts_, 0);
   const ViewProjector projector(view, area.PixelScale());
   RunParts(pool, parts_, [&](std::size_t part) {
+    // Local copies, which the stores below leave in registers.
+    const ViewProjector project = projector;
+    const Cell* const rows = cells.data();
+    const uint32_t* const rowOf = order.data();
+    Corners* const placed = corners.data();
+    EdgeEnds* const ends = ends_.data();
+    Color* const fills = fills_.data();
+    Border* const borders = borders_.data();
+    BandSpan* const spans = bands_ > 1 ? spans_.data() : nullptr;
     const PartRange range = PartOf(count, parts_, part);
     bool beyondNarrow = false;
     for (std::size_t k = range.first; k < range.end; ++k) {
       // The order jumps about the table, so each row is a wait on memory: ask for
       // the row some way ahead while this one is placed.
-      if (k + PrefetchDistance < range.end) __builtin_prefetch(&cells[order[k + PrefetchDistance]]);
-      const Cell& row = cells[order[k]];
-      bool fits = true, fitsNarrow = true;
+      if (k + PrefetchDistance < range.end) __builtin_prefetch(&rows[rowOf[k + PrefetchDistance]]);
+      const Cell& row = rows[rowOf[k]];
+      std::array<ScreenPoint, 4> points;
       double top = std::numeric_limits<double>::infinity(), bottom = -top;
+      // Nearly every cell lies well within the corners' width and has a colour
+      // code well within 32 bits: one test for all (false for anything that is not
+      // a number) spares the checks of each.
+      const float code = row[surface::ColorCode];
+      bool plain = !byCode || ((code > -NearReach) & (code < NearReach));
+#if defined(__SSE2__)
+      if constexpr (narrow) {
+        if (plain && PlaceNarrowQuickly(project, row, placed[k], lines ? &ends[k] : nullptr, top, bottom)) {
+          if (lines) borders[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+          if (byCode) fills[k] = static_cast<Color>(runtime::NearestWholeWithinReach(code));
+          if (spans != nullptr) spans[k] = SpanOf(top, bottom);
+          continue;
+        }
+      }
+#endif
       for (std::size_t c = 0; c < 4; ++c) {
-        const ScreenPoint p = projector.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
-        int32_t x = 0, y = 0;
-        fits = NearestLong(p.x, x) && NearestLong(p.y, y) && fits;
-        fitsNarrow = fitsNarrow && FitsNarrow(x) && FitsNarrow(y);
-        corners[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
+        const ScreenPoint p = project.Project(row[3 * c], row[3 * c + 1], row[3 * c + 2]);
+        points[c] = p;
+        plain &= (p.x > -Plain) & (p.x < Plain) & (p.y > -Plain) & (p.y < Plain);
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
         // Within 32-bit integers, the 32-bit float is finite: no fault to check.
         if (lines) {
-          ends_[k][2 * c] = static_cast<float>(p.x);
-          ends_[k][2 * c + 1] = static_cast<float>(p.y);
+          ends[k][2 * c] = static_cast<float>(p.x);
+          ends[k][2 * c + 1] = static_cast<float>(p.y);
         }
       }
-      const float code = row[surface::ColorCode];
+      if (lines) borders[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+      if (plain) {
+        for (std::size_t c = 0; c < 4; ++c) {
+          const auto x = static_cast<int32_t>(runtime::NearestWholeWithinReach(points[c].x));
+          const auto y = static_cast<int32_t>(runtime::NearestWholeWithinReach(points[c].y));
+          // Plain points fit narrow corners.
+          if (!narrow) beyondNarrow = beyondNarrow || !FitsNarrow(x) || !FitsNarrow(y);
+          placed[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
+        }
+        if (byCode) fills[k] = static_cast<Color>(runtime::NearestWholeWithinReach(code));
+        if (spans != nullptr) spans[k] = SpanOf(top, bottom);
+        continue;
+      }
+      bool fits = true, fitsNarrow = true;
+      for (std::size_t c = 0; c < 4; ++c) {
+        int32_t x = 0, y = 0;
+        fits = NearestLong(points[c].x, x) && NearestLong(points[c].y, y) && fits;
+        fitsNarrow = fitsNarrow && FitsNarrow(x) && FitsNarrow(y);
+        placed[k][c] = {static_cast<Coordinate>(x), static_cast<Coordinate>(y)};
+      }
       if (byCode) {
         int32_t number = 0;
         fits = NearestLong(code, number) && fits;
-        fills_[k] = static_cast<Color>(number);
+        fills[k] = static_cast<Color>(number);
       }
-      if (lines) borders_[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
       if (!fits) {
         misfits_[part] = k;
         break;
       }
       beyondNarrow = beyondNarrow || !fitsNarrow;
       if (narrow && beyondNarrow) break;
-      if (bands_ > 1) spans_[k] = SpanOf(top, bottom);
+      if (spans != nullptr) spans[k] = SpanOf(top, bottom);
     }
     beyondNarrow_[part] = beyondNarrow;
   });
@@ -180,7 +259,7 @@ bool CellPainter::AnyBeyondNarrow() const {
 
 // Rounding moves a point by half a pixel at most, a float's rounding far less
 // where the point fits 32 bits: the reach leaves room for both.
-CellPainter::BandSpan CellPainter::SpanOf(double top, double bottom) const {
+BandSpan CellPainter::SpanOf(double top, double bottom) const {
   BandSpan span{1, 0};
   for (std::size_t band = 0; band < bands_; ++band) {
     if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
@@ -194,39 +273,23 @@ void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t cou
   band.SetForeColor(OutlineColor(mode));
   band.SetFillStyle(FillStyle::Solid);
   band.SetFillColor(PlainFill(mode));
-  for (std::size_t cell = 0; cell < count; ++cell) {
-    if (bands_ > 1 && (k < spans_[cell].first || k > spans_[cell].last)) continue;
-    DrawCell(band, cell, mode);
+  CellBatch batch;
+  batch.count = count;
+  if (wide_)
+    batch.wide = wideCorners_.data();
+  else
+    batch.narrow = narrowCorners_.data();
+  if (bands_ > 1) {
+    batch.spans = spans_.data();
+    batch.band = k;
   }
-}
-
-CellPainter::WideCorners CellPainter::CornersOf(std::size_t cell) const {
-  if (wide_) return wideCorners_[cell];
-  WideCorners corners;
-  for (std::size_t c = 0; c < 4; ++c) corners[c] = {narrowCorners_[cell][c].x, narrowCorners_[cell][c].y};
-  return corners;
-}
-
-void CellPainter::DrawCell(DrawingSurface& band, std::size_t cell, ColorMode mode) const {
-  if (FillsByCode(mode)) band.SetFillColor(fills_[cell]);
-  // The quadrilateral of the cell's corners.
-  const WideCorners corners = CornersOf(cell);
-  band.Polygon(corners.data(), 4);
-  if (mode != ColorMode::Lines) return;
-  // The edges of constant y always, and the border edges at the ends of the X
-  // range of the cells whose codes mark them.
-  const EdgeEnds& e = ends_[cell];
-  std::array<float, 12> lines;
-  float* next = lines.data();
-  const auto edge = [&](std::size_t from, std::size_t to) {
-    next = std::copy_n(&e[2 * from], 2, next);
-    next = std::copy_n(&e[2 * to], 2, next);
-  };
-  if (borders_[cell] == FirstBorder) edge(0, 1);
-  if (borders_[cell] == LastBorder) edge(2, 3);
-  edge(1, 2);
-  edge(3, 0);
-  band.Lines(lines.data(), static_cast<int>(next - lines.data()) / 4, PaletteDarkGrey);
+  if (FillsByCode(mode)) batch.fills = fills_.data();
+  if (mode == ColorMode::Lines) {
+    batch.ends = ends_.data();
+    batch.borders = borders_.data();
+    batch.edgeColor = PaletteDarkGrey;
+  }
+  band.DrawCells(batch);
 }
 
 void DrawSurface(const surface::CellTable& cells, DrawingSurface& area, const AxisPoints& axes,

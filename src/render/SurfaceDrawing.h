@@ -35,26 +35,6 @@ class CellPainter {
              const AxisPoints& axes, const View& view, runtime::WorkerPool& pool);
 
  private:
-  // A cell's corners in pixels. Sixteen bits hold them for any picture and most
-  // zooms; a redraw with a corner beyond is placed again in 32 bits.
-  template <class Coordinate>
-  struct PointOf {
-    Coordinate x;
-    Coordinate y;
-  };
-  using NarrowCorners = std::array<PointOf<int16_t>, 4>;
-  using WideCorners = std::array<PolygonPoint, 4>;
-  // The corners as the edge lines of "Lines" take them: 32-bit floats.
-  using EdgeEnds = std::array<float, 8>;
-  // The border edge a cell of "Lines" draws besides the two of constant y, by its
-  // colour code: from corner 0 to 1, from corner 2 to 3, or none.
-  enum Border : uint8_t { NoBorder, FirstBorder, LastBorder };
-  // The bands a cell may reach, first to last; first > last when none.
-  struct BandSpan {
-    uint8_t first;
-    uint8_t last;
-  };
-
   // Places the cells in the painter's order and notes the bands each may reach.
   // Returns how many cells come before the first misfit.
   std::size_t PlaceCells(const surface::CellTable& cells, std::span<const uint32_t> order, const View& view,
@@ -67,8 +47,6 @@ class CellPainter {
                                           runtime::WorkerPool& pool);
   // Draws the placed cells before `count` that band k may show.
   void DrawCells(DrawingSurface& band, std::size_t k, std::size_t count, surface::ColorMode mode) const;
-  void DrawCell(DrawingSurface& band, std::size_t cell, surface::ColorMode mode) const;
-  WideCorners CornersOf(std::size_t cell) const;
   BandSpan SpanOf(double top, double bottom) const;
   // Whether a part of the last placing met a corner beyond narrow corners.
   bool AnyBeyondNarrow() const;
