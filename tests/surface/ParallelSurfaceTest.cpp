@@ -71,8 +71,10 @@ TEST(RangeExtremes, EveryCutGivesTheSequentialRange) {
 // rows beyond the walk read 0 again, and a reached row's failing columns read 0 as in
 // a fresh table.
 TEST(SharedOutDraw, AReusedTableReadsAsAFreshOne) {
-  // The formula, and whether every height fails.
-  const std::pair<const char*, bool> rows[] = {{"X + 5", false}, {"10 ^ 39 + Rnd(1)", true}};
+  // The formula, and whether every height fails: evaluated point by point, or once per
+  // corner shared among the cells of a pure formula.
+  const std::pair<const char*, bool> rows[] = {
+      {"X + 5", false}, {"10 ^ 39 + Rnd(1)", true}, {"10 ^ 39 + X", true}};
   runtime::WorkerPool pool(3);
   for (const auto& [formula, heightsFail] : rows) {
     Cell sevens;
