@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,6 +51,7 @@ class RecordingControls : public window::WindowControls {
   runtime::Progress& DrawProgress() override { return progress; }
   char DecimalSeparator() const override { return decimalSeparator; }
   void Close() override { closed = true; }
+  void SelectRefusedBox(window::NumberBox box) override { refusedBox = box; }
 
   std::string& Number(window::NumberBox box) { return numbers[static_cast<size_t>(box)]; }
   const std::string& Number(window::NumberBox box) const { return numbers[static_cast<size_t>(box)]; }
@@ -71,6 +73,7 @@ class RecordingControls : public window::WindowControls {
   ScriptedProgress progress;
   char decimalSeparator = '.';
   bool closed = false;
+  std::optional<window::NumberBox> refusedBox;
 };
 
 }  // namespace testkit

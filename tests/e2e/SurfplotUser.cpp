@@ -15,11 +15,9 @@
 namespace e2e {
 namespace {
 
-QByteArray Run(const QString& program, const QStringList& arguments, const QByteArray& input = {}) {
+QByteArray Run(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
-  process.write(input);
-  process.closeWriteChannel();
   process.waitForFinished(60000);
   return process.readAllStandardOutput();
 }
@@ -38,11 +36,6 @@ QStringList VisibleWindows(const QStringList& criteria) {
     if (!id.trimmed().isEmpty()) ids << QString::fromLatin1(id.trimmed());
   return ids;
 }
-
-// xclip stays behind to serve the text until another program takes the clipboard.
-void PutOnClipboard(const QByteArray& text) { Run("xclip", {"-i", "-selection", "clipboard"}, text); }
-
-QString Clipboard() { return QString::fromUtf8(Run("xclip", {"-o", "-selection", "clipboard"})); }
 
 // Sends the commands, then lets the program handle them: a round trip through the X
 // server and a short pause for the redraw.
@@ -108,28 +101,6 @@ void SurfplotUser::Drag(QPoint from, const QVector<QPoint>& path) {
 
 void SurfplotUser::Type(const QString& text) { Xdotool({"type", "--clearmodifiers", "--delay", "5", text}); }
 
-void SurfplotUser::Paste(std::string_view box, const QByteArray& text) {
-  PutOnClipboard(text);
-  Click(box);
-  Keys("ctrl+a ctrl+v");
-}
-
-QString SurfplotUser::Copy(std::string_view box) {
-  // An empty box copies nothing, so the clipboard starts with a text no box holds.
-  const QString nothingCopied = "\x01nothing copied\x01";
-  PutOnClipboard(nothingCopied.toUtf8());
-  Click(box);
-  Keys("ctrl+a ctrl+c");
-  const QString text = Clipboard();
-  return text == nothingCopied ? QString() : text;
-}
-
-bool SurfplotUser::WaitForText(std::string_view box, const QString& expected, int timeoutMs) {
-  return Until(timeoutMs,
-               [&] { return process_.state() == QProcess::NotRunning || Copy(box) == expected; }) &&
-         process_.state() != QProcess::NotRunning;
-}
-
 QImage SurfplotUser::Screenshot() {
   return ComparableImage(QImage::fromData(Run("import", {"-window", window_, "png:-"}), "PNG"));
 }
@@ -153,12 +124,14 @@ QImage SurfplotUser::ClipboardImage() {
   return image.isNull() ? image : ComparableImage(image);
 }
 
-void SurfplotUser::PutTextOnClipboard(const QByteArray& text) { PutOnClipboard(text); }
-
 QStringList SurfplotUser::OtherWindows() const {
   QStringList others = VisibleWindows({"--pid", QString::number(process_.processId())});
   others.removeAll(window_);
   return others;
+}
+
+bool SurfplotUser::WaitUntilAlone(int timeoutMs) {
+  return Until(timeoutMs, [&] { return OtherWindows().isEmpty(); });
 }
 
 QString SurfplotUser::FocusWindow(const QString& captionPattern, int timeoutMs) {
@@ -180,10 +153,15 @@ bool SurfplotUser::ChooseFromAreaMenu(int item) {
 
 bool SurfplotUser::StartLongDraw(bool waitForDialog) {
   // Several seconds on any machine: Rnd keeps the work on one thread.
-  Paste("Code",
-        "Sin(X * Y) * Cos(X) + Atn(X) * Log(Y + 2) + Exp(X / 3) * Sqr(Y + 1) + Sin(X + Y) * Cos(X - Y) + "
-        "Atn(Y) * Exp(Y / 4) + Rnd(1) / 1000");
-  Paste("Data(5)", "1800");
+  const QString formula =
+      "Sin(X * Y) * Cos(X) + Atn(X) * Log(Y + 2) + Exp(X / 3) * Sqr(Y + 1) + Sin(X + Y) * Cos(X - Y) + "
+      "Atn(Y) * Exp(Y / 4) + Rnd(1) / 1000";
+  for (const auto& [box, text] :
+       {std::pair<std::string_view, QString>{"Code", formula}, {"Data(5)", "1800"}}) {
+    Click(box);
+    Keys("ctrl+a");
+    Type(text);
+  }
   Click("CommandDraw");
   return !waitForDialog || !FocusWindow("^surfplot$", 30000).isEmpty();
 }

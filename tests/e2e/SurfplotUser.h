@@ -17,8 +17,8 @@ inline void PrintTo(const QImage& image, std::ostream* out) {
 namespace e2e {
 
 // Drives the real program on the X display of $DISPLAY the way a person does, and
-// faster: pointer and keys through xdotool, eyes through screenshots, text through
-// the clipboard. Positions are client pixels; they must not be negative.
+// faster: pointer and keys through xdotool, eyes through screenshots. Positions are client pixels; they must
+// not be negative.
 class SurfplotUser {
  public:
   ~SurfplotUser();
@@ -35,22 +35,15 @@ class SurfplotUser {
   bool ChooseFromAreaMenu(int item);
   // Types the text into whatever has the keyboard.
   void Type(const QString& text);
-  // Replaces the text of the box by pasting through the clipboard.
-  void Paste(std::string_view box, const QByteArray& text);
-  // The text of a box, copied through the clipboard.
-  QString Copy(std::string_view box);
-  // Waits until the program has worked through everything sent so far: the copy
-  // keys queue behind whatever it is still busy with.
-  bool WaitForText(std::string_view box, const QString& expected, int timeoutMs);
   // The client area as it shows now, and once it has stopped changing.
   QImage Screenshot();
   QImage SteadyScreenshot();
   // The image on the clipboard as a PNG, once one is there; a null image at the deadline.
   QImage ClipboardImage();
-  // Puts a text on the clipboard, so that an image found there later is a new one.
-  void PutTextOnClipboard(const QByteArray& text);
   // The program's visible windows besides the main one: an open menu, a dialog, a box.
   QStringList OtherWindows() const;
+  // Waits until the program shows its main window alone; false at the deadline.
+  bool WaitUntilAlone(int timeoutMs);
   // Waits for a visible window titled so and gives it the keyboard; returns its id, or
   // an empty string at the deadline.
   QString FocusWindow(const QString& captionPattern, int timeoutMs = 10000);

@@ -88,28 +88,6 @@ class RandomInput {
   const std::vector<std::string> functions_ = Spellings(true), operators_ = Spellings(false);
 };
 
-TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluator) {
-  RandomInput input;
-  RandomSequence random;
-  int kinds[4] = {}, compiledAnswers = 0;  // kinds: values, values after a fault, malformed, raised
-  for (int i = 0; i < 1500 && !HasFailure(); ++i) {
-    formula::Formula compiled(input.Formula());
-    for (int point = 0; point < 4; ++point) {
-      const RandomSequence sequence = random;
-      const uint64_t fallbacks = compiled.ExactFallbacks();
-      const Evaluation evaluation =
-          BothPaths(compiled, input.Argument(), input.Argument(), random).evaluation;
-      compiledAnswers += compiled.ExactFallbacks() == fallbacks;
-      if (compiled.IsPure()) {
-        EXPECT_EQ(random, sequence) << "a pure formula drew RND: " << compiled.text();
-      }
-      ++kinds[evaluation.raised ? 3 : evaluation.IsMalformed() ? 2 : evaluation.parseError ? 1 : 0];
-    }
-  }
-  for (const int reached : kinds) EXPECT_GT(reached, 20) << "every kind of outcome is reached";
-  EXPECT_GT(compiledAnswers, 1500 * 4 * 3 / 4) << "the compiled formula answers, not its fallback";
-}
-
 // Up to six arguments, a third of them where the faults lie, infinities and NaN among them.
 std::vector<float> LatticeArguments(std::mt19937_64& random) {
   constexpr float Infinity = std::numeric_limits<float>::infinity();
@@ -123,29 +101,44 @@ std::vector<float> LatticeArguments(std::mt19937_64& random) {
   return values;
 }
 
-// Random texts (malformed ones, RND among them) at arguments that include infinities and
-// NaN, which the program was not compiled for and leaves to the formula.
-TEST(Lattice, RandomFormulasAgreeWithTheFormulaAlone) {
-  RandomInput input(0x1A77);
-  std::mt19937_64 random(0xC0FFEE);
+// Every other formula also as a lattice of points (at infinities and NaN too, which the
+// program was not compiled for and leaves to the formula), evaluated row by row with
+// columns out of order and again, so that no point leans on the one before.
+TEST(Differential, CompiledFormulasAgreeWithTheExactEvaluatorAndLatticesWithTheFormulaAlone) {
+  RandomInput input;
+  RandomSequence random;
+  std::mt19937_64 lattices(0xC0FFEE);
+  int kinds[4] = {}, compiledAnswers = 0;  // kinds: values, values after a fault, malformed, raised
   uint64_t points = 0, leftToTheFormula = 0;
-  for (int i = 0; i < 800 && !HasFailure(); ++i) {
-    const std::string text = input.Formula();
-    const std::vector<float> xs = LatticeArguments(random), ys = LatticeArguments(random);
-    // Columns out of order and again, so that no point leans on the one before.
+  for (int i = 0; i < 1500 && !HasFailure(); ++i) {
+    formula::Formula compiled(input.Formula());
+    for (int point = 0; point < 4; ++point) {
+      const RandomSequence sequence = random;
+      const uint64_t fallbacks = compiled.ExactFallbacks();
+      const Evaluation evaluation =
+          BothPaths(compiled, input.Argument(), input.Argument(), random).evaluation;
+      compiledAnswers += compiled.ExactFallbacks() == fallbacks;
+      if (compiled.IsPure()) {
+        EXPECT_EQ(random, sequence) << "a pure formula drew RND: " << compiled.text();
+      }
+      ++kinds[evaluation.raised ? 3 : evaluation.IsMalformed() ? 2 : evaluation.parseError ? 1 : 0];
+    }
+    if (i % 2) continue;
+    const std::vector<float> xs = LatticeArguments(lattices), ys = LatticeArguments(lattices);
     std::vector<std::size_t> columns(xs.size());
     std::iota(columns.begin(), columns.end(), 0);
-    columns.push_back(random() % xs.size());
-    std::shuffle(columns.begin(), columns.end(), random);
-    LatticeEvaluation lattice(text, xs);
-    formula::Formula compiled(text);
+    columns.push_back(lattices() % xs.size());
+    std::shuffle(columns.begin(), columns.end(), lattices);
+    LatticeEvaluation lattice(compiled.text(), xs);
     const auto disagreement = formula::FindLatticeDisagreement(lattice, compiled, xs, ys, columns);
-    EXPECT_FALSE(disagreement) << '"' << text.substr(0, 80) << "\" " << *disagreement;
+    EXPECT_FALSE(disagreement) << '"' << compiled.text().substr(0, 80) << "\" " << *disagreement;
     leftToTheFormula += lattice.PointsLeftToTheFormula();
     points += columns.size() * ys.size();
   }
-  // Many points are answered by the split steps (a random text is malformed as often
-  // as not), and many others reached the formula.
+  for (const int reached : kinds) EXPECT_GT(reached, 20) << "every kind of outcome is reached";
+  EXPECT_GT(compiledAnswers, 1500 * 4 * 3 / 4) << "the compiled formula answers, not its fallback";
+  // Many lattice points are answered by the split steps (a random text is malformed as
+  // often as not), and many others reached the formula.
   EXPECT_GT(leftToTheFormula, points / 4);
   EXPECT_LT(leftToTheFormula, points * 2 / 3);
 }

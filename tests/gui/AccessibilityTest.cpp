@@ -42,28 +42,23 @@ class AccessibilityTest : public ShownWindow {
   }
 };
 
-// One row per kind of control: its role, its name and the label that captions it.
-TEST_F(AccessibilityTest, EveryControlHasAPlainNameARoleAndItsCaption) {
-  const std::tuple<const char*, QAccessible::Role, QString, QString> rows[] = {
-      {"Picture1", QAccessible::Graphic, "Picture", ""},
-      {"Code", QAccessible::EditableText, "Formula Z(X, Y)", "Label7"},
-      {"GraphScale", QAccessible::SpinBox, "Scale", "Label13"},
-      {"Label1", QAccessible::StaticText, "Turn Θ", "Label3"},
-      {"Label8", QAccessible::StaticText, "Resolution:", ""},
-      {"MenuColorMode(0)", QAccessible::PopupMenu, "Color mode", ""},
-  };
-  for (const auto& [name, role, spoken, caption] : rows) {
-    SCOPED_TRACE(name);
-    QAccessibleInterface* control = Accessible(name);
-    EXPECT_EQ(control->role(), role);
-    EXPECT_EQ(control->text(QAccessible::Name), spoken);
-    const auto labels = control->relations(QAccessible::Label);
-    EXPECT_EQ(labels.empty() ? "" : labels.front().first->object()->objectName(), caption);
-  }
+// A screen reader meets every control by a plain name, never its code name, and a
+// caption that stands for a control is a label; the outline means nothing spoken.
+TEST_F(AccessibilityTest, EveryControlHasAPlainNameAndItsCaptionIsALabel) {
   QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
   EXPECT_EQ(window->role(), QAccessible::Window);
-  for (int k = 0; k < window->childCount(); ++k)
-    EXPECT_NE(window->child(k)->object()->objectName(), "Shape1") << "the outline means nothing spoken";
+  int captioned = 0;
+  for (int k = 0; k < window->childCount(); ++k) {
+    QAccessibleInterface* control = window->child(k);
+    const QString code = control->object()->objectName(), spoken = control->text(QAccessible::Name);
+    EXPECT_TRUE(code != "Shape1" && !spoken.isEmpty() && spoken != code) << code.toStdString();
+    for (const auto& [label, relation] : control->relations(QAccessible::Label)) {
+      EXPECT_EQ(label->role(), QAccessible::StaticText) << code.toStdString();
+      ++captioned;
+    }
+  }
+  EXPECT_GT(captioned, 0);
+  EXPECT_EQ(Accessible("Picture1")->role(), QAccessible::Graphic);
   QAccessibleInterface* scale = Accessible("GraphScale");
   EXPECT_EQ(QStringList({scale->child(0)->text(QAccessible::Name), scale->child(1)->text(QAccessible::Name)}),
             QStringList({"Larger", "Smaller"}));
@@ -143,28 +138,15 @@ TEST_F(AccessibilityTest, ReturnOnExitOrCtrlQEndsTheProgram) {
   }
 }
 
+// Which box a refusal concerns is the window logic's to say.
 TEST_F(AccessibilityTest, ARefusalHandsTheKeyboardToTheBoxConcernedWithItsTextSelected) {
-  using enum surface::Limit;
-  const std::tuple<const char*, std::vector<std::pair<window::NumberBox, const char*>>, QString> rows[] = {
-      {"wrong value", {{YMin, "1x"}}, "Data(3)"},
-      {"X range upside down", {{XMin, "2"}}, "Data(2)"},
-      {"Y range upside down, the first of two", {{YMax, "-1"}, {Resolution, "0"}}, "Data(4)"},
-      {"resolution too small", {{Resolution, "1"}}, "Data(5)"},
-      {"table too large", {{Resolution, "100000"}}, "Data(5)"},
-      {"Y step lost in rounding", {{YMin, "100000000"}, {YMax, "100000010"}}, "Data(3)"},
-  };
-  for (const auto& [name, inputs, refused] : rows) {
-    SCOPED_TRACE(name);
-    for (const window::NumberBox box : {XMin, XMax, YMin, YMax, Resolution})
-      form.SetNumberText(box, box == Resolution ? "12" : box == XMin || box == YMin ? "-1" : "1");
-    for (const auto& [box, text] : inputs) form.SetNumberText(box, text);
-    Control("CommandDraw")->setFocus();
-    Draw();
-    auto* box = qobject_cast<QLineEdit*>(form.focusWidget());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->objectName(), refused);
-    EXPECT_EQ(box->selectedText(), box->text());
-  }
+  form.SetNumberText(window::NumberBox::YMax, "-1");
+  Control("CommandDraw")->setFocus();
+  Draw();
+  auto* box = qobject_cast<QLineEdit*>(form.focusWidget());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->objectName(), "Data(4)");
+  EXPECT_EQ(box->selectedText(), "-1");
 }
 
 TEST_F(AccessibilityTest, FocusRingsShowForKeysOnlyAndOutsideTheControl) {

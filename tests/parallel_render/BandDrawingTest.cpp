@@ -1,9 +1,9 @@
-// Drawing shared out over threads gives the picture of one thread: an image drawn in
-// bands, each band by its own thread, and redraws with their painter's order.
+// Drawing shared out over threads gives the picture of one thread: redraws drawn in
+// bands, each band by its own thread, with their painter's order. Each rasterizer's
+// bands against the whole, far-off corners among them, are in the raster tests.
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <limits>
 #include <vector>
 
 #include "picture/DrawingAreaImage.h"
@@ -13,47 +13,11 @@
 
 namespace {
 
-constexpr int32_t Far = std::numeric_limits<int32_t>::max(), Near = std::numeric_limits<int32_t>::min();
-
-// A polygon with corners far off the area and a dotted line from far off, across every
-// band edge. The cells and axes of real pictures, banded, are in the redraws below, and
-// each rasterizer's bands against the whole in the raster tests.
-void DrawFarOff(render::DrawingSurface& area) {
-  const render::PolygonPoint corners[] = {{Near, 150}, {Far, Near}, {Far, Far}, {150, Far}};
-  area.Polygon(corners, 4);
-  area.SetLineStyle(render::LineStyle::Dotted);
-  area.Line(163, 163, 163, -3e9f, render::PaletteWhite);
-}
-
-picture::ImageSurface Blank(double pixelScale) {
-  picture::ImageSurface area = picture::MakeDrawingAreaImage(pixelScale);
-  area.SetForeColor(0x0000FF);  // a band starts from the settings the surface has when it splits
-  area.SetFillColor(0x00FF00);
-  return area;
-}
-
-// At one and two device pixels per pixel (wide lines and dots), in a few and in many
-// bands, each band drawn by a thread of its own.
-TEST(BandDrawing, EveryBandCountGivesTheOnePassPicture) {
-  runtime::WorkerPool pool(4);
-  for (const double pixelScale : {1.0, 2.0}) {
-    picture::ImageSurface whole = Blank(pixelScale);
-    DrawFarOff(whole);
-    for (const int wanted : {3, 40}) {
-      picture::ImageSurface banded = Blank(pixelScale);
-      const int bands = banded.SplitIntoBands(wanted);
-      ASSERT_EQ(bands, wanted);
-      pool.Run(static_cast<std::size_t>(bands),
-               [&](std::size_t k) { DrawFarOff(banded.Band(static_cast<int>(k))); });
-      EXPECT_EQ(banded.image(), whole.image()) << wanted << " bands at scale " << pixelScale;
-    }
-  }
-}
-
 // No band is ever empty: an image has at most one band per row.
 TEST(BandDrawing, AtMostOneBandPerRow) {
   const std::pair<int, int> rows[] = {{0, 1}, {1, 1}, {326, 326}, {327, 326}, {100000, 326}};
-  for (const auto& [wanted, bands] : rows) EXPECT_EQ(Blank(1).SplitIntoBands(wanted), bands) << wanted;
+  for (const auto& [wanted, bands] : rows)
+    EXPECT_EQ(picture::MakeDrawingAreaImage().SplitIntoBands(wanted), bands) << wanted;
 }
 
 // Redraws shared out over several threads give the pictures and the painter's

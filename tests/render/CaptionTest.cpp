@@ -3,31 +3,27 @@
 // decimal separator.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "render/Caption.h"
 #include "render/RoundTicks.h"
 
 namespace {
 
 TEST(Caption, WritesFormulaAndRanges) {
-  const struct {
-    const char* name;
-    float xMin, xMax, yMin, yMax;
-    char separator;
-    const char* ranges;
-  } rows[] = {
-      {"whole numbers", -1, 1, -1, 1, '.', "X -1..1, Y -1..1"},
-      {"shortest float, not double, digits", 0.1f, 2.5f, -0.3f, 1e-7f, '.', "X 0.1..2.5, Y -0.3..1e-07"},
-      {"comma separator", -1.5f, 0, 0.25f, 4, ',', "X -1,5..0, Y 0,25..4"}};
-  for (const auto& row : rows) {
+  // The name, XMin, XMax, YMin and YMax, the separator and the ranges written.
+  const std::tuple<const char*, std::array<float, 4>, char, const char*> rows[] = {
+      {"whole numbers", {-1, 1, -1, 1}, '.', "X -1..1, Y -1..1"},
+      {"shortest float, not double, digits", {0.1f, 2.5f, -0.3f, 1e-7f}, '.', "X 0.1..2.5, Y -0.3..1e-07"},
+      {"comma separator", {-1.5f, 0, 0.25f, 4}, ',', "X -1,5..0, Y 0,25..4"}};
+  for (const auto& [name, xy, separator, ranges] : rows) {
     surface::Limits limits;
-    limits.XMin() = row.xMin;
-    limits.XMax() = row.xMax;
-    limits.YMin() = row.yMin;
-    limits.YMax() = row.yMax;
+    for (int k = 0; k < 4; ++k) limits[surface::InputLimits[k]] = xy[static_cast<size_t>(k)];
     limits.ZMin() = -7;
-    EXPECT_EQ(render::CaptionText("(Cos(X) ^ 2 + Sin(Y) ^ 2)", limits, row.separator),
-              std::string("Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), ") + row.ranges)
-        << row.name;
+    EXPECT_EQ(render::CaptionText("(Cos(X) ^ 2 + Sin(Y) ^ 2)", limits, separator),
+              std::string("Z = (Cos(X) ^ 2 + Sin(Y) ^ 2), ") + ranges)
+        << name;
   }
 }
 

@@ -14,6 +14,7 @@
 #include "render/Axes.h"
 #include "render/Projection.h"
 #include "render/SurfaceDrawing.h"
+#include "testkit/RecordingSurface.h"
 #include "testkit/WavySheet.h"
 
 namespace {
@@ -56,35 +57,8 @@ TEST(ViewProjector, MatchesProjectPointBitForBit) {
 }
 
 // A surface of more pixels than the drawing area gets the same view with its
-// vertices placed at its own resolution. The recording keeps every coordinate the
-// render code hands over, in order.
-struct RecordingSurface : render::DrawingSurface {
-  explicit RecordingSurface(double s) : scale(s) {}
-  double PixelScale() const override { return scale; }
-  void Clear() override {}
-  void SetForeColor(render::Color) override {}
-  void SetLineStyle(render::LineStyle) override {}
-  void Line(float x1, float y1, float x2, float y2, render::Color) override {
-    for (const float end : {x1, y1, x2, y2}) floats.push_back(end);
-  }
-  void SetCurrentPosition(float x, float y) override {
-    floats.insert(floats.end(), {x, y});
-    at = {x, y};
-  }
-  void Print(std::string_view text) override {
-    labels += std::string(text) + QString::asprintf(" %.2f,%.2f ", at.first, at.second).toStdString();
-  }
-  void SetFillStyle(render::FillStyle) override {}
-  void SetFillColor(render::Color) override {}
-  void Polygon(const render::PolygonPoint* points, int count) override {
-    for (int i = 0; i < count; ++i) vertices.insert(vertices.end(), {points[i].x, points[i].y});
-  }
-  double scale;
-  std::vector<float> floats;  // line ends and text positions
-  std::vector<int32_t> vertices;
-  std::pair<float, float> at;
-  std::string labels;  // each text and where it went
-};
+// vertices placed at its own resolution.
+using testkit::RecordingSurface;
 
 RecordingSurface Recorded(double scale) {
   render::CellPainter painter;
@@ -119,7 +93,7 @@ TEST(PixelScale, MultipliesBeforeRounding) {
 // A surface that draws no batch of its own gets every line of one, in turn: the SVG
 // document's edge lines come this way.
 TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
-  RecordingSurface area(1);
+  RecordingSurface area;
   const float ends[] = {1, 2, 3, 4, 5, 6, 7, 8};
   area.Lines(ends, 2, render::PaletteDarkGrey);
   EXPECT_EQ(area.floats, std::vector<float>(std::begin(ends), std::end(ends)));
@@ -128,9 +102,12 @@ TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
 // The letters stand at the projected ends of their half-axes: "X" at -153 on X, "Y" and
 // "Z" at +153 on theirs, seen from the start-up view.
 TEST(PixelScale, TheAxisLettersStandAtTheEndsOfTheirHalfAxes) {
-  RecordingSurface area(1);
+  RecordingSurface area;
   render::DrawAxes(area, render::StandardAxisPoints(), render::View{});
-  EXPECT_EQ(area.labels, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
+  std::string labels;
+  for (const auto& t : area.texts)
+    labels += t.text + QString::asprintf(" %.2f,%.2f ", t.left, t.top).toStdString();
+  EXPECT_EQ(labels, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <tuple>
 
 #include "runtime/Conversions.h"
 #include "runtime/NumberFormat.h"
@@ -43,11 +44,7 @@ TEST(ResumeNext, AFailingStatementLeavesItsTargetAndAFailingTestCountsAsHeld) {
 }
 
 TEST(FormatZeroPointHash, ShowsUpToThreeDecimalsAndAlwaysTheSeparator) {
-  const struct {
-    double value;
-    char separator;
-    const char* text;
-  } cases[] = {
+  const std::tuple<double, char, const char*> cases[] = {
       {0, '.', "0."},
       {2, '.', "2."},
       {-1, '.', "-1."},
@@ -63,8 +60,8 @@ TEST(FormatZeroPointHash, ShowsUpToThreeDecimalsAndAlwaysTheSeparator) {
       {-0.0625, '.', "-0.063"},
       {1.0005f, '.', "1."},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(runtime::FormatZeroPointHash(c.value, c.separator), c.text) << c.value;
+  for (const auto& [value, separator, text] : cases)
+    EXPECT_EQ(runtime::FormatZeroPointHash(value, separator), text) << value;
 }
 
 }  // namespace

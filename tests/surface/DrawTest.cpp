@@ -2,10 +2,8 @@
 // codes) and which evaluations it makes: literally ordered, shared for a pure formula.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -109,7 +107,6 @@ TEST(CellColorCode, OfEachMode) {
 
 // Which evaluations a draw makes: literally ordered, shared for a pure formula, or none.
 using formula::Evaluation;
-using std::bit_cast;
 
 // Every comparison and every store evaluates anew, so the maximum stored is a fresh
 // draw, not the one compared; a failing comparison leads into its store.
@@ -172,41 +169,6 @@ TEST(BuildCellTable, EveryCornerOfEveryCellIsItsOwnDraw) {
     for (const int z : {Corner0Z, Corner1Z, Corner2Z, Corner3Z, MidZ}) ASSERT_EQ(row[z], expected.Rnd(1));
   for (int draw = 0; draw < 21 * 5; ++draw) expected.Rnd(1);
   EXPECT_TRUE(random == expected);
-}
-
-// Depends on its point alone, but now and then fails or gives an empty, a text, a value
-// beyond float or infinity, picked by the bits of X and Y.
-FormulaPoints RandomMixedFormula(std::mt19937& random) {
-  std::uniform_real_distribution<double> coefficient(-50, 50);
-  const double a = coefficient(random), b = coefficient(random), c = coefficient(random);
-  return {[=](float x, float y) {
-    const uint32_t pick = (bit_cast<uint32_t>(x) * 2654435761u ^ bit_cast<uint32_t>(y) * 40503u) % 40;
-    const double v = a * std::sin(x * b) + c * y * y;
-    if (pick == 0) return Evaluation::Raised(runtime::ErrorNumber::DivisionByZero);
-    const Value odd[] = {Value(), Value::Text("X"), Value::Double(v * 1e38), Value::Double(HUGE_VAL)};
-    return Evaluation{pick < 5   ? odd[pick - 1]
-                      : pick % 2 ? Value::Single(static_cast<float>(v))
-                                 : Value::Double(v)};
-  }};
-}
-
-// Both must give the same range and table, bit for bit, in every colour mode. A seeded
-// sample of ranges, now and then far from 0, where the counters move in coarse steps and
-// walks outrun the resolution.
-TEST(SharedEvaluation, GivesTheTablesOfTheLiteralOrder) {
-  std::mt19937 random(20240611);
-  std::uniform_real_distribution<float> start(-100, 100), width(1e-3f, 50), resolution(1.01f, 24);
-  for (int trial = 0; trial < 40; ++trial) {
-    const float xMin = start(random) + (trial % 5 == 0 ? 1e7f : 0), yMin = start(random);
-    const auto limits =
-        MakeLimits(xMin, xMin + width(random), yMin, yMin + width(random), resolution(random));
-    FormulaPoints formula = RandomMixedFormula(random);
-    const ColorMode mode = surface::AllColorModes[trial % 4];
-    const DrawnSurface literal = DrawOn(OneThread(), limits, formula, mode);
-    formula.pure = true;
-    SCOPED_TRACE("trial " + std::to_string(trial));
-    ExpectSameSurface(DrawOn(OneThread(), limits, formula, mode), literal);
-  }
 }
 
 }  // namespace

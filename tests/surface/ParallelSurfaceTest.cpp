@@ -71,29 +71,27 @@ TEST(RangeExtremes, EveryCutGivesTheSequentialRange) {
 // rows beyond the walk read 0 again, and a reached row's failing columns read 0 as in
 // a fresh table.
 TEST(SharedOutDraw, AReusedTableReadsAsAFreshOne) {
-  const struct {
-    const char* formula;
-    bool heightsFail;
-  } rows[] = {{"X + 5", false}, {"10 ^ 39 + Rnd(1)", true}};
+  // The formula, and whether every height fails: evaluated point by point, or once per
+  // corner shared among the cells of a pure formula.
+  const std::pair<const char*, bool> rows[] = {
+      {"X + 5", false}, {"10 ^ 39 + Rnd(1)", true}, {"10 ^ 39 + X", true}};
   runtime::WorkerPool pool(3);
-  for (const auto& row : rows) {
+  for (const auto& [formula, heightsFail] : rows) {
     Cell sevens;
     sevens.fill(7);
     CellTable cells(6, sevens);
-    BuildCellTable(MakeLimits(-1, 1, -1, 1, 2.5f), {1, 1, 1, 0, 0, 0}, CompiledForThreads(row.formula),
+    BuildCellTable(MakeLimits(-1, 1, -1, 1, 2.5f), {1, 1, 1, 0, 0, 0}, CompiledForThreads(formula),
                    ColorMode::Colors, cells, pool);
     for (std::size_t r = 0; r < cells.size(); ++r) {
-      EXPECT_EQ(cells[r] == Cell{}, r >= 4) << row.formula << ", row " << r;
-      if (r < 4) {
-        EXPECT_EQ(cells[r][MidZ] == 0, row.heightsFail) << row.formula << ", row " << r;
-      }
+      EXPECT_EQ(cells[r] == Cell{}, r >= 4) << formula << ", row " << r;
+      EXPECT_TRUE(r >= 4 || (cells[r][MidZ] == 0) == heightsFail) << formula << ", row " << r;
     }
   }
 }
 
-// A pure formula evaluated row by row through compiled lattices, on one thread or
-// shared out, gives the range and the table of the literal order, where every
-// statement evaluates the formula at its point.
+// A pure formula evaluated once per point, or row by row through compiled lattices on
+// one thread or shared out, gives the range and the table of the literal order, where
+// every statement evaluates the formula at its point.
 // Faults in the steps on X alone, on Y alone, on both and on neither; Integer and Long
 // results, -0 and ties, values beyond float, texts that run no program, RND in its one ordered pass. Each on
 // a range around 0, where the faults lie, or far from it, where the counters move in coarse steps;
@@ -127,8 +125,10 @@ TEST(LatticeRows, GiveTheSurfaceOfTheLiteralOrder) {
     const Limits& limits = grids[k % std::size(grids)];
     const ColorMode mode = AllColorModes[k++ % std::size(AllColorModes)];
     const DrawnSurface expected = DrawOn(one, limits, literal, mode);
+    SCOPED_TRACE(text.substr(0, 40));
+    ExpectSameSurface(DrawOn(one, limits, Compiled(text), mode), expected);  // shared point by point
     for (runtime::WorkerPool* pool : {&one, &three}) {
-      SCOPED_TRACE(text.substr(0, 40) + ", " + std::to_string(pool->Size()) + " threads");
+      SCOPED_TRACE(std::to_string(pool->Size()) + " threads, by rows");
       ExpectSameSurface(DrawOn(*pool, limits, CompiledForThreads(text, true), mode), expected);
     }
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "testkit/RecordingControls.h"
 #include "window/PlotWindow.h"
@@ -16,6 +17,11 @@ struct LoadedForm {
   // XMin, XMax, YMin, YMax and Resolution.
   void SetInputs(const Strings& inputs) {
     for (size_t k = 0; k < inputs.size(); ++k) controls.Number(surface::InputLimits[k]) = inputs[k];
+  }
+  // The same, space-separated.
+  void SetInputLine(const std::string& inputs) {
+    std::istringstream words(inputs);
+    for (const surface::Limit box : surface::InputLimits) words >> controls.Number(box);
   }
   Strings MessageTexts() const {
     Strings texts;

@@ -10,54 +10,24 @@
 #include "PlotWindowFixture.h"
 #include "render/Projection.h"
 #include "render/Values.h"
+#include "testkit/RecordingSurface.h"
 
 namespace {
 
-// What the values layer writes: where its strokes start, and each small print's box,
-// in a font whose letters are 0.6 em wide and 1.2 em high.
-struct ValuesRecorder : render::DrawingSurface {
-  struct Text {
-    std::string text;
-    double left, top, right, bottom;
-  };
-  double PixelScale() const override { return scale; }
-  void Line(float x1, float y1, float, float, render::Color) override { starts.emplace(x1, y1); }
-  void SetCurrentPosition(float x, float y) override { at = {x, y}; }
-  void SetSmallPrint(double size) override { small = size; }
-  TextExtent MeasureText(std::string_view text) const override {
-    const double em = small > 0 ? small : 13 * scale;
-    return {0.6 * em * static_cast<double>(text.size()), 1.2 * em};
-  }
-  void Print(std::string_view text) override {
-    const TextExtent e = MeasureText(text);
-    if (small > 0)
-      texts.push_back({std::string(text), at.first, at.second, at.first + e.width, at.second + e.height});
-  }
-  void Clear() override {}
-  void SetForeColor(render::Color) override {}
-  void SetLineStyle(render::LineStyle) override {}
-  void SetFillStyle(render::FillStyle) override {}
-  void SetFillColor(render::Color) override {}
-  void Polygon(const render::PolygonPoint*, int) override {}
-
-  double scale = 1, small = 0;
-  std::pair<double, double> at;
-  std::set<std::pair<float, float>> starts;
-  std::vector<Text> texts;
-};
+using testkit::RecordingSurface;
 
 // A surface drawn by the window, with its values written onto a recorder.
 struct Drawn : LoadedForm {
-  Drawn(const Strings& inputs, const std::string& formula, surface::ColorMode m = surface::ColorMode::Grid)
+  Drawn(const std::string& inputs, const std::string& formula,
+        surface::ColorMode m = surface::ColorMode::Grid)
       : mode(m) {
-    SetInputs(inputs);
+    SetInputLine(inputs);
     controls.formula = formula;
     form.ChooseColorMode(mode);
     form.Draw();
   }
-  ValuesRecorder Values(render::View view, double scale = 1) const {
-    ValuesRecorder recorder;
-    recorder.scale = scale;
+  RecordingSurface Values(render::View view, double scale = 1) const {
+    RecordingSurface recorder(scale);
     view.mode = mode;
     render::DrawValues(recorder, {controls.formula, form.Limits(), form.Coefficients(), mode, '.'},
                        render::StandardAxisPoints(), view);
@@ -69,9 +39,9 @@ struct Drawn : LoadedForm {
 // With Z = X and ranges cut into cells of the finest step, every tick of every axis
 // starts on a pixel where a corner coordinate of that axis projects.
 TEST(TicksOnCells, EachTickStartsWhereItsCellsStand) {
-  const std::pair<const char*, Strings> rows[] = {{"symmetric", {"-1", "1", "-1", "1", "4"}},
-                                                  {"offset centre of an eighth", {"0", "4", "-3", "-1", "4"}},
-                                                  {"negative only", {"-2", "0", "-4", "-2", "4"}}};
+  const std::pair<const char*, std::string> rows[] = {{"symmetric", "-1 1 -1 1 4"},
+                                                      {"offset centre of an eighth", "0 4 -3 -1 4"},
+                                                      {"negative only", "-2 0 -4 -2 4"}};
   const render::View view{-25, 105, 100};
   const render::ViewProjector projector(view);
   for (const auto& [name, inputs] : rows) {
@@ -85,7 +55,7 @@ TEST(TicksOnCells, EachTickStartsWhereItsCellsStand) {
         const render::ScreenPoint p = projector.Project(cube[0], cube[1], cube[2]);
         corners.emplace(std::nearbyint(p.x), std::nearbyint(p.y));
       }
-    const ValuesRecorder values = plot.Values(view);
+    const RecordingSurface values = plot.Values(view);
     EXPECT_GE(values.starts.size(), 6u);
     for (const auto& start : values.starts)
       EXPECT_EQ(corners.count(start), 1u) << start.first << ", " << start.second;
@@ -93,7 +63,7 @@ TEST(TicksOnCells, EachTickStartsWhereItsCellsStand) {
 }
 
 TEST(ValuesLayout, SmallPrintNeitherOverlapsNorLeavesThePicture) {
-  const Drawn plot({"-3", "7", "-1", "1", "12"}, "X * Y * 1000", surface::ColorMode::Colors);
+  const Drawn plot("-3 7 -1 1 12", "X * Y * 1000", surface::ColorMode::Colors);
   for (const double size : {326.0, 1200.0, 4000.0})
     for (const auto& [theta, phi] : {std::pair{-25, 105}, {0, 90}, {45, 30}, {90, 0}, {200, -40}, {10, 170}})
       for (const int32_t zoom : {30, 100, 250}) {
@@ -110,7 +80,7 @@ TEST(ValuesLayout, SmallPrintNeitherOverlapsNorLeavesThePicture) {
 }
 
 TEST(ValuesLayout, ALongCaptionIsCutWithAnEllipsisAndKeepsTheRanges) {
-  const Drawn plot({"-1", "1", "-1", "1", "12"}, std::string(60, '(') + "X" + std::string(60, ')'));
+  const Drawn plot("-1 1 -1 1 12", std::string(60, '(') + "X" + std::string(60, ')'));
   const std::string caption = plot.Values({-25, 105, 100}).texts.front().text;
   EXPECT_EQ(caption.substr(0, 14), "Z = ((((((((((");
   EXPECT_NE(caption.find("\xE2\x80\xA6, X -1..1, Y -1..1"), std::string::npos) << caption;
@@ -128,9 +98,8 @@ TEST(ColorKey, TellsTheRangeOfEachColourInUse) {
   for (const auto& [name, formula, expected] : rows) {
     SCOPED_TRACE(name);
     Strings labels;
-    for (const auto& text : Drawn({"-1", "1", "-1", "1", "12"}, formula, surface::ColorMode::Colors)
-                                .Values({-25, 105, 100})
-                                .texts)
+    for (const auto& text :
+         Drawn("-1 1 -1 1 12", formula, surface::ColorMode::Colors).Values({-25, 105, 100}).texts)
       if (text.text.find("..") != std::string::npos && text.text[0] != 'Z') labels.push_back(text.text);
     EXPECT_EQ(labels, expected);
   }

@@ -21,7 +21,7 @@ TEST_F(ViewTest, OnlyALeftDragSetsTheAnglesFromThePointer) {
 
 TEST_F(ViewTest, AFaultDuringADragIsReportedOncePerDrag) {
   // Far from 0 the cube coordinates grow large; a large scale pushes them beyond 32-bit pixels.
-  SetInputs({"1000000", "1000010", "-1", "1", "12"});
+  SetInputLine("1000000 1000010 -1 1 12");
   form.Draw();
   controls.scale = 50000;
   for (int i = 0; i < 20; ++i) form.Turn(Left, static_cast<float>(100 + i), 100);
