@@ -105,4 +105,11 @@ TEST(ColorKey, TellsTheRangeOfEachColourInUse) {
   }
 }
 
+// Shrunk to a tenth, each half axis is shorter than two labels: ticks whose labels
+// would crowd give way to a coarser step, not to ticks without labels.
+TEST(ValuesLayout, CrowdedTicksThinOutToACoarserStep) {
+  const Drawn plot("-3 7 -1 1 12", "X * Y * 1000", surface::ColorMode::Colors);
+  EXPECT_LE(plot.Values({-25, 105, 10}).starts.size(), 3u) << "more than one tick an axis";
+}
+
 }  // namespace
