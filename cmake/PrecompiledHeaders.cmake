@@ -1,10 +1,30 @@
 # Qt's and GoogleTest's headers take longer to read than most of our files take to
-# compile. With SURFPLOT_PCH the Qt layers read theirs once per library, and every test
-# program linking the test main reuses one reading of GoogleTest's and Qt's. Only the
-# headers the files include anyway are listed. `make test` sets it for its sanitizer
-# builds; the plain build reads every header in every file, so that a file that forgets
-# an include still fails there.
+# compile. With SURFPLOT_PCH=ON the Qt layers read theirs once per library, and every
+# test program linking the test main reuses one reading of GoogleTest's and Qt's. Only
+# the headers the files include anyway are listed. `make test` sets it for its
+# sanitizer builds. Its plain build reads Qt's headers in every file, so that a file
+# that forgets one still fails there, and precompiles only GoogleTest's
+# (SURFPLOT_PCH=GoogleTest), which every test file includes.
 if(NOT SURFPLOT_PCH)
+  return()
+endif()
+
+# Every test program linking the test main reads the headers it precompiled.
+function(surfplot_reuse_test_main_headers)
+  get_property(test_targets DIRECTORY ${PROJECT_SOURCE_DIR}/tests PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target ${test_targets})
+    get_target_property(libraries ${target} LINK_LIBRARIES)
+    if(NOT target STREQUAL surfplot_test_main AND surfplot_test_main IN_LIST libraries)
+      target_precompile_headers(${target} REUSE_FROM surfplot_test_main)
+    endif()
+  endforeach()
+endfunction()
+
+if(SURFPLOT_PCH STREQUAL "GoogleTest")
+  if(TARGET surfplot_test_main)
+    target_precompile_headers(surfplot_test_main PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
+    surfplot_reuse_test_main_headers()
+  endif()
   return()
 endif()
 
@@ -16,16 +36,8 @@ target_precompile_headers(surfplot_gui PRIVATE ${surfplot_std_headers} <QAction>
                           <QWidget>)
 target_precompile_headers(surfplot_cli PRIVATE ${surfplot_std_headers} <QCommandLineParser> <QGuiApplication> <QString>)
 
-# The ThreadSanitizer build compiles two files against the test main's headers: fewer
-# than it takes to win back their precompiling.
-if(TARGET surfplot_test_main AND NOT SURFPLOT_TSAN)
+if(TARGET surfplot_test_main)
   target_precompile_headers(surfplot_test_main PRIVATE ${surfplot_std_headers} <random> <gtest/gtest.h>
                             <gmock/gmock.h> <QApplication> <QImage> <QTemporaryDir> <QTest>)
-  get_property(test_targets DIRECTORY ${PROJECT_SOURCE_DIR}/tests PROPERTY BUILDSYSTEM_TARGETS)
-  foreach(target ${test_targets})
-    get_target_property(libraries ${target} LINK_LIBRARIES)
-    if(NOT target STREQUAL surfplot_test_main AND surfplot_test_main IN_LIST libraries)
-      target_precompile_headers(${target} REUSE_FROM surfplot_test_main)
-    endif()
-  endforeach()
+  surfplot_reuse_test_main_headers()
 endif()
