@@ -175,17 +175,16 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
   const bool filled = fillStyle_ == render::FillStyle::Solid;
   const uint32_t outline = PixelOf(foreColor_);
   const uint32_t edgePixel = PixelOf(batch.edgeColor);
-  for (std::size_t cell = 0; cell < batch.count; ++cell) {
-    if (!batch.Holds(cell)) continue;
+  batch.ForEachHeld([&](std::size_t cell) {
     if (batch.fills != nullptr) fillColor_ = batch.fills[cell];
     const render::NarrowCorners& corners = batch.narrow[cell];
     if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, PixelOf(fillColor_), outline)) {
       DrawCell(batch, cell);
-      continue;
+      return;
     }
     if (work_ != nullptr && corners[0].y >= pixels_.top && corners[0].y < pixels_.height)
       ++work_[corners[0].y];
-    if (batch.ends == nullptr) continue;
+    if (batch.ends == nullptr) return;
     std::array<float, 12> lines;
     const int count = batch.EdgeLines(cell, lines);
     // The ends of a cell with narrow corners lie well within the rasterizer's reach.
@@ -197,7 +196,7 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
       if (!raster::DrawShortLine(pixels_, x0, y0, x1, y1, edgePixel))
         raster::DrawLine(pixels_, x0, y0, x1, y1, edgePixel);
     }
-  }
+  });
 }
 
 // ---- The whole image ----
