@@ -92,6 +92,24 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
   return n;
 }
 
+// The edge lines of a tiny cell of "Lines" where their rounded ends all lie within
+// one 2 x 2 square on the band: each line then reaches at most the neighbouring
+// pixel and sets just its two ends (see raster::DrawShortLine), and a cell's lines
+// join all four ends (its two edges of constant y always, a border edge two of the
+// same ends), so the four end pixels are what they set. False, drawing nothing,
+// for any other cell.
+bool PutTinyCellEdges(const raster::PixelBuffer& buffer, const render::EdgeEnds& ends, uint32_t pixel) {
+  std::array<int64_t, 8> at;
+  for (std::size_t k = 0; k < at.size(); ++k) at[k] = runtime::NearestWholeWithinReach(ends[k]);
+  const auto [left, right] = std::minmax({at[0], at[2], at[4], at[6]});
+  const auto [top, bottom] = std::minmax({at[1], at[3], at[5], at[7]});
+  if (right - left > 1 || bottom - top > 1 || left < 0 || top < buffer.top || right >= buffer.width ||
+      bottom >= buffer.height)
+    return false;
+  for (std::size_t c = 0; c < 4; ++c) buffer.Put(at[2 * c], at[2 * c + 1], pixel);
+  return true;
+}
+
 }  // namespace
 
 QFont SmallPrintFont(double size) {
@@ -184,7 +202,7 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
     }
     if (work_ != nullptr && corners[0].y >= pixels_.top && corners[0].y < pixels_.height)
       ++work_[corners[0].y];
-    if (batch.ends == nullptr) return;
+    if (batch.ends == nullptr || PutTinyCellEdges(pixels_, batch.ends[cell], edgePixel)) return;
     std::array<float, 12> lines;
     const int count = batch.EdgeLines(cell, lines);
     // The ends of a cell with narrow corners lie well within the rasterizer's reach.
