@@ -17,6 +17,10 @@
 #include "raster/TinyPolygon.h"
 #include "runtime/Conversions.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace picture {
 namespace {
 
@@ -93,21 +97,25 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
 }
 
 // The edge lines of a tiny cell of "Lines" where their rounded ends all lie within
-// one 2 x 2 square on the band: each line then reaches at most the neighbouring
-// pixel and sets just its two ends (see raster::DrawShortLine), and a cell's lines
-// join all four ends (its two edges of constant y always, a border edge two of the
-// same ends), so the four end pixels are what they set. False, drawing nothing,
-// for any other cell.
+// one 2 x 2 square: each line then reaches at most the neighbouring pixel and sets
+// just its ends where they lie on the band (see raster::DrawShortLine), and a
+// cell's lines join all four ends (its two edges of constant y always, a border
+// edge two of the same ends), so they set what the outline of the quadrilateral of
+// the ends sets. False, drawing nothing, for any other cell. The ends of a cell
+// with narrow corners round into narrow corners.
 bool PutTinyCellEdges(const raster::PixelBuffer& buffer, const render::EdgeEnds& ends, uint32_t pixel) {
-  std::array<int64_t, 8> at;
-  for (std::size_t k = 0; k < at.size(); ++k) at[k] = runtime::NearestWholeWithinReach(ends[k]);
-  const auto [left, right] = std::minmax({at[0], at[2], at[4], at[6]});
-  const auto [top, bottom] = std::minmax({at[1], at[3], at[5], at[7]});
-  if (right - left > 1 || bottom - top > 1 || left < 0 || top < buffer.top || right >= buffer.width ||
-      bottom >= buffer.height)
-    return false;
-  for (std::size_t c = 0; c < 4; ++c) buffer.Put(at[2 * c], at[2 * c + 1], pixel);
-  return true;
+  render::NarrowCorners at;
+#if defined(__SSE2__)
+  // Under the default rounding: nearest, ties to even, as NearestWholeWithinReach rounds.
+  const __m128i xy01 = _mm_cvtps_epi32(_mm_loadu_ps(ends.data()));
+  const __m128i xy23 = _mm_cvtps_epi32(_mm_loadu_ps(ends.data() + 4));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(at.data()), _mm_packs_epi32(xy01, xy23));
+#else
+  for (std::size_t c = 0; c < at.size(); ++c)
+    at[c] = {static_cast<int16_t>(runtime::NearestWholeWithinReach(ends[2 * c])),
+             static_cast<int16_t>(runtime::NearestWholeWithinReach(ends[2 * c + 1]))};
+#endif
+  return raster::FillAndOutlineTinyQuad(buffer, at.data(), false, 0, pixel);
 }
 
 }  // namespace
