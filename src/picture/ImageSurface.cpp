@@ -17,6 +17,10 @@
 #include "raster/TinyPolygon.h"
 #include "runtime/Conversions.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace picture {
 namespace {
 
@@ -90,6 +94,28 @@ int DropRepeatedVertices(const render::PolygonPoint* points, int count, raster::
   }
   while (n > 1 && kept[n - 1].x == kept[0].x && kept[n - 1].y == kept[0].y) --n;
   return n;
+}
+
+// The edge lines of a tiny cell of "Lines" where their rounded ends all lie within
+// one 2 x 2 square: each line then reaches at most the neighbouring pixel and sets
+// just its ends where they lie on the band (see raster::DrawShortLine), and a
+// cell's lines join all four ends (its two edges of constant y always, a border
+// edge two of the same ends), so they set what the outline of the quadrilateral of
+// the ends sets. False, drawing nothing, for any other cell. The ends of a cell
+// with narrow corners round into narrow corners.
+bool PutTinyCellEdges(const raster::PixelBuffer& buffer, const render::EdgeEnds& ends, uint32_t pixel) {
+  render::NarrowCorners at;
+#if defined(__SSE2__)
+  // Under the default rounding: nearest, ties to even, as NearestWholeWithinReach rounds.
+  const __m128i xy01 = _mm_cvtps_epi32(_mm_loadu_ps(ends.data()));
+  const __m128i xy23 = _mm_cvtps_epi32(_mm_loadu_ps(ends.data() + 4));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(at.data()), _mm_packs_epi32(xy01, xy23));
+#else
+  for (std::size_t c = 0; c < at.size(); ++c)
+    at[c] = {static_cast<int16_t>(runtime::NearestWholeWithinReach(ends[2 * c])),
+             static_cast<int16_t>(runtime::NearestWholeWithinReach(ends[2 * c + 1]))};
+#endif
+  return raster::FillAndOutlineTinyQuad(buffer, at.data(), false, 0, pixel);
 }
 
 }  // namespace
@@ -175,17 +201,16 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
   const bool filled = fillStyle_ == render::FillStyle::Solid;
   const uint32_t outline = PixelOf(foreColor_);
   const uint32_t edgePixel = PixelOf(batch.edgeColor);
-  for (std::size_t cell = 0; cell < batch.count; ++cell) {
-    if (!batch.Holds(cell)) continue;
+  batch.ForEachHeld([&](std::size_t cell) {
     if (batch.fills != nullptr) fillColor_ = batch.fills[cell];
     const render::NarrowCorners& corners = batch.narrow[cell];
     if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, PixelOf(fillColor_), outline)) {
       DrawCell(batch, cell);
-      continue;
+      return;
     }
     if (work_ != nullptr && corners[0].y >= pixels_.top && corners[0].y < pixels_.height)
       ++work_[corners[0].y];
-    if (batch.ends == nullptr) continue;
+    if (batch.ends == nullptr || PutTinyCellEdges(pixels_, batch.ends[cell], edgePixel)) return;
     std::array<float, 12> lines;
     const int count = batch.EdgeLines(cell, lines);
     // The ends of a cell with narrow corners lie well within the rasterizer's reach.
@@ -197,7 +222,7 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
       if (!raster::DrawShortLine(pixels_, x0, y0, x1, y1, edgePixel))
         raster::DrawLine(pixels_, x0, y0, x1, y1, edgePixel);
     }
-  }
+  });
 }
 
 // ---- The whole image ----

@@ -9,8 +9,7 @@ DrawingSurface::TextExtent DrawingSurface::MeasureText(std::string_view text) co
 }
 
 void DrawingSurface::DrawCells(const CellBatch& batch) {
-  for (std::size_t cell = 0; cell < batch.count; ++cell)
-    if (batch.Holds(cell)) DrawCell(batch, cell);
+  batch.ForEachHeld([&](std::size_t cell) { DrawCell(batch, cell); });
 }
 
 void DrawingSurface::DrawCell(const CellBatch& batch, std::size_t cell) {
