@@ -13,26 +13,6 @@ namespace {
 
 constexpr int Width = 23, Height = 19;
 
-// The image behind the surface's plain calls, without its way for cells.
-class OneByOne final : public render::DrawingSurface {
- public:
-  explicit OneByOne(picture::ImageSurface& image) : image_(image) {}
-  void Clear() override { image_.Clear(); }
-  void SetForeColor(render::Color color) override { image_.SetForeColor(color); }
-  void SetLineStyle(render::LineStyle style) override { image_.SetLineStyle(style); }
-  void Line(float x1, float y1, float x2, float y2, render::Color color) override {
-    image_.Line(x1, y1, x2, y2, color);
-  }
-  void SetCurrentPosition(float, float) override {}
-  void Print(std::string_view) override {}
-  void SetFillStyle(render::FillStyle style) override { image_.SetFillStyle(style); }
-  void SetFillColor(render::Color color) override { image_.SetFillColor(color); }
-  void Polygon(const render::PolygonPoint* points, int count) override { image_.Polygon(points, count); }
-
- private:
-  picture::ImageSurface& image_;
-};
-
 // Cells about the image and across its edges, most within 2 x 2 pixels, some
 // larger; their edge lines' ends within a rounding of the corners, some on a half.
 struct Cells {
@@ -98,8 +78,7 @@ TEST(CellBatches, SameAsOneCellAtATime) {
     }
     batch.spans = cells.spans.data();
     picture::ImageSurface banded(Width, Height, 0xE0E0E0, QFont()), whole(Width, Height, 0xE0E0E0, QFont());
-    for (render::DrawingSurface* area :
-         {static_cast<render::DrawingSurface*>(&banded), static_cast<render::DrawingSurface*>(&whole)}) {
+    for (picture::ImageSurface* area : {&banded, &whole}) {
       area->SetForeColor(0x0000FF);
       area->SetFillColor(0x00FF00);
     }
@@ -107,8 +86,7 @@ TEST(CellBatches, SameAsOneCellAtATime) {
       batch.band = std::size_t(k);
       banded.Band(k).DrawCells(batch);
     }
-    OneByOne plain(whole);
-    plain.DrawCells(batch);
+    whole.render::DrawingSurface::DrawCells(batch);  // each cell's polygon and lines in turn
     EXPECT_EQ(banded.image(), whole.image()) << mode.name;
   }
 }

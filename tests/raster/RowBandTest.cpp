@@ -1,7 +1,6 @@
-// Fast paths of the rasterizers against the plain ones they must equal: drawing held to
-// a band of rows sets, within the band, exactly the pixels of the same drawing over the
-// whole buffer and nothing outside it; the short cuts for a fine grid's cells set exactly
-// the pixels of the general rasterizers.
+// Drawing held to a band of rows sets, within the band, exactly the pixels of the same
+// drawing over the whole buffer and nothing outside it; a line sets the pixels of its
+// definition.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -79,10 +78,9 @@ TEST(RowBands, EachBandGetsTheWholeDrawingsRowsAndNoOthers) {
   }
 }
 
-// The short cuts, on seeded samples of small configurations.
+// Lines near a small buffer, on a seeded sample.
 using Pixels = std::vector<uint32_t>;
 
-constexpr uint32_t FillPixel = 0xFF00FF00u, OutlinePixel = 0xFF0000FFu;
 constexpr int W = 5, H = 4;
 
 // The pixels a line sets by its definition, without the rasterizer's walk: along the
@@ -121,36 +119,6 @@ TEST(ShortLines, LinesNearTheBufferMatchTheirDefinition) {
           << "(" << x0 << "," << y0 << ") to (" << x1 << "," << y1 << "), dots " << dash.on << "/"
           << dash.period;
     }
-}
-
-// Up to eight vertices among the corners of a 2 x 2 square, and cells traced as the
-// drawer traces them (P0 P1 P1 P2 P2 P3 P3 P0), filled or not, the square inside the
-// buffer or cut by each of its edges: the same as the even-odd fill, then the outline.
-TEST(TinyPolygons, SameAsFillThenOutline) {
-  const Vertex squares[] = {{1, 1}, {0, 0}, {-1, -1}, {4, 3}, {4, 1}, {2, -1}, {-1, 3}};
-  std::mt19937 random(5);
-  int filledSomewhere = 0;
-  for (int trial = 0; trial < 1500; ++trial) {
-    std::vector<Vertex> points(1 + random() % 6);
-    const Vertex at = squares[random() % std::size(squares)];
-    for (Vertex& v : points) v = {at.x + int(random() % 2), at.y + int(random() % 2)};
-    if (points.size() == 4 && trial % 2) {
-      const Vertex* p = points.data();
-      points = {p[0], p[1], p[1], p[2], p[2], p[3], p[3], p[0]};
-    }
-    const bool filled = trial % 3 != 0;
-    Pixels tiny(W * H, 0), general(W * H, 0);
-    const PixelBuffer tinyBuffer{tiny.data(), W, H, W}, generalBuffer{general.data(), W, H, W};
-    ASSERT_TRUE(raster::FillAndOutlineTiny(tinyBuffer, points.data(), int(points.size()), filled, FillPixel,
-                                           OutlinePixel));
-    if (filled) raster::FillEvenOdd(generalBuffer, points.data(), int(points.size()), FillPixel);
-    raster::DrawPolygonOutline(generalBuffer, points.data(), int(points.size()), OutlinePixel,
-                               raster::SolidPattern);
-    ASSERT_EQ(tiny, general) << "trial " << trial << ": " << points.size() << " vertices from " << points[0].x
-                             << "," << points[0].y << (filled ? ", filled" : "");
-    filledSomewhere += std::count(general.begin(), general.end(), FillPixel) > 0;
-  }
-  EXPECT_GT(filledSomewhere, 20) << "the fill's one pixel is exercised";
 }
 
 }  // namespace

@@ -1,18 +1,24 @@
-// The quick way for the tiny cells of a redraw against the tiny polygon it stands
-// for: every arrangement of four vertices on a 2 x 2 square, wherever the square
-// lies against the edges of the buffer and of a band.
+// The short cuts for a fine grid's cells: the quick way for a redraw's tiny cells
+// against the tiny polygon it stands for (every arrangement of four vertices on a
+// 2 x 2 square, wherever the square lies against the edges of the buffer and of a
+// band), and the tiny polygon against the general rasterizers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <vector>
 
+#include "raster/PolygonFill.h"
+#include "raster/PolygonOutline.h"
 #include "raster/TinyPolygon.h"
 
 namespace {
 
 using raster::PixelBuffer;
+using raster::Vertex;
 
 constexpr int Width = 6, Height = 7;
 constexpr uint32_t FillPixel = 0xFF00FF00u, OutlinePixel = 0xFF0000FFu;
@@ -75,7 +81,7 @@ TEST(TinyQuads, SameAsTheTinyPolygon) {
   }
 }
 
-// Larger cells are left to the general rasterizers, drawing nothing here.
+// Larger cells are left to the general rasterizers, drawing nothing here, by either way.
 TEST(TinyQuads, LargerQuadsAreRefused) {
   constexpr int16_t Low = std::numeric_limits<int16_t>::min(), High = std::numeric_limits<int16_t>::max();
   const std::pair<const char*, std::array<Narrow, 4>> quads[] = {
@@ -87,11 +93,43 @@ TEST(TinyQuads, LargerQuadsAreRefused) {
   };
   for (const auto& [name, quad] : quads) {
     std::vector<uint32_t> pixels = Numbered();
-    EXPECT_FALSE(raster::FillAndOutlineTinyQuad(PixelBuffer{pixels.data(), Width, Height, Width}, quad.data(),
-                                                true, FillPixel, OutlinePixel))
-        << name;
+    const PixelBuffer buffer{pixels.data(), Width, Height, Width};
+    EXPECT_FALSE(raster::FillAndOutlineTinyQuad(buffer, quad.data(), true, FillPixel, OutlinePixel)) << name;
+    EXPECT_FALSE(raster::FillAndOutlineTiny(buffer, quad.data(), 4, true, FillPixel, OutlinePixel)) << name;
     EXPECT_EQ(pixels, Numbered()) << name;
   }
+}
+
+// Up to eight vertices among the corners of a 2 x 2 square, and cells traced as the
+// drawer traces them (P0 P1 P1 P2 P2 P3 P3 P0), filled or not, the square inside the
+// buffer or cut by each of its edges: the same as the even-odd fill, then the outline.
+TEST(TinyPolygons, SameAsFillThenOutline) {
+  const Vertex squares[] = {{1, 1},         {0, 0},  {-1, -1},        {Width - 1, Height - 1},
+                            {Width - 1, 1}, {2, -1}, {-1, Height - 1}};
+  std::mt19937 random(5);
+  int filledSomewhere = 0;
+  for (int trial = 0; trial < 1500; ++trial) {
+    std::vector<Vertex> points(1 + random() % 6);
+    const Vertex at = squares[random() % std::size(squares)];
+    for (Vertex& v : points) v = {at.x + int(random() % 2), at.y + int(random() % 2)};
+    if (points.size() == 4 && trial % 2) {
+      const Vertex* p = points.data();
+      points = {p[0], p[1], p[1], p[2], p[2], p[3], p[3], p[0]};
+    }
+    const bool filled = trial % 3 != 0;
+    std::vector<uint32_t> tiny(Width * Height, 0), general(Width * Height, 0);
+    const PixelBuffer tinyBuffer{tiny.data(), Width, Height, Width},
+        generalBuffer{general.data(), Width, Height, Width};
+    ASSERT_TRUE(raster::FillAndOutlineTiny(tinyBuffer, points.data(), int(points.size()), filled, FillPixel,
+                                           OutlinePixel));
+    if (filled) raster::FillEvenOdd(generalBuffer, points.data(), int(points.size()), FillPixel);
+    raster::DrawPolygonOutline(generalBuffer, points.data(), int(points.size()), OutlinePixel,
+                               raster::SolidPattern);
+    ASSERT_EQ(tiny, general) << "trial " << trial << ": " << points.size() << " vertices from " << points[0].x
+                             << "," << points[0].y << (filled ? ", filled" : "");
+    filledSomewhere += std::count(general.begin(), general.end(), FillPixel) > 0;
+  }
+  EXPECT_GT(filledSomewhere, 20) << "the fill's one pixel is exercised";
 }
 
 }  // namespace

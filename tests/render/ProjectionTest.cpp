@@ -2,16 +2,11 @@
 // the redraw's path too, and at a resolution finer than the drawing area's.
 #include <gtest/gtest.h>
 
-#include <QString>
 #include <array>
 #include <cmath>
 #include <random>
-#include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
-#include "render/Axes.h"
 #include "render/Projection.h"
 #include "render/SurfaceDrawing.h"
 #include "testkit/RecordingSurface.h"
@@ -26,7 +21,6 @@ Screen Project(double x, double y, double z, int16_t azimuth, int16_t tilt, int3
   return {p.x, p.y};
 }
 
-// The start-up view's positions are those of the axis letters, below.
 TEST(ProjectPoint, KnownPositions) {
   const Screen mirrored = Project(120, -40, 75, 17, 140, -250), plain = Project(120, -40, 75, 17, 140, 250);
   const std::tuple<const char*, Screen, Screen, double> cases[] = {
@@ -88,26 +82,6 @@ TEST(PixelScale, MultipliesBeforeRounding) {
     }
     EXPECT_GT(offGrid, static_cast<int>(plain.vertices.size()) / 4) << scale << ": enlarged, not redrawn";
   }
-}
-
-// A surface that draws no batch of its own gets every line of one, in turn: the SVG
-// document's edge lines come this way.
-TEST(PixelScale, ABatchOfLinesIsEachLineInTurn) {
-  RecordingSurface area;
-  const float ends[] = {1, 2, 3, 4, 5, 6, 7, 8};
-  area.Lines(ends, 2, render::PaletteDarkGrey);
-  EXPECT_EQ(area.floats, std::vector<float>(std::begin(ends), std::end(ends)));
-}
-
-// The letters stand at the projected ends of their half-axes: "X" at -153 on X, "Y" and
-// "Z" at +153 on theirs, seen from the start-up view.
-TEST(PixelScale, TheAxisLettersStandAtTheEndsOfTheirHalfAxes) {
-  RecordingSurface area;
-  render::DrawAxes(area, render::StandardAxisPoints(), render::View{});
-  std::string labels;
-  for (const auto& t : area.texts)
-    labels += t.text + QString::asprintf(" %.2f,%.2f ", t.left, t.top).toStdString();
-  EXPECT_EQ(labels, "X 98.37,127.23 Y 301.68,146.33 Z 163.00,310.82 ");
 }
 
 }  // namespace

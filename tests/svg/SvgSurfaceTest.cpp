@@ -1,16 +1,11 @@
-// The SVG document's text, its runs of elements, and the document written out as it is made.
+// The SVG document's text and the document written out as it is made.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <tuple>
-#include <vector>
 
 #include "svg/SvgSurface.h"
 
 namespace {
-
-using render::PolygonPoint;
 
 const svg::SvgFont Font{"serif", 13, true, 12, 15};
 
@@ -25,36 +20,6 @@ TEST(EscapeXmlText, KeepsTheDocumentWellFormed) {
       {"surrogate \xED\xA0\x80", "surrogate \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
   };
   for (const auto& [text, escaped] : rows) EXPECT_EQ(svg::EscapeXmlText(text), escaped) << text;
-}
-
-std::string Body(const std::vector<render::Color>& fills) {
-  svg::SvgSurface area(326, 326, 0xE0E0E0, Font);
-  area.SetForeColor(0);
-  const std::vector<PolygonPoint> cell{{1, 2}, {3, 2}, {3, 2}, {3, 4}, {3, 4}, {1, 2}};
-  for (const render::Color fill : fills) {
-    area.SetFillColor(fill);
-    area.Polygon(cell.data(), static_cast<int>(cell.size()));
-  }
-  const std::string document = area.Document();
-  const auto start = std::min(document.find("<polygon"), document.find("<g fill"));
-  return document.substr(start, document.rfind("</g>") - start);
-}
-
-// A run of cells in the same colours shares a group; a lone cell carries its own. Colour
-// numbers are red + 256 green + 65536 blue.
-TEST(SvgSurface, RunsOfTheSameColoursShareAGroup) {
-  const std::string cell = "points=\"1,2 3,2 3,4\"";
-  const std::tuple<const char*, std::vector<render::Color>, std::string> rows[] = {
-      {"a run",
-       {0x123456, 0x123456, 0x123456},
-       "<g fill=\"#563412\" stroke=\"#000\"><polygon " + cell + "/><polygon " + cell + "/><polygon " + cell +
-           "/></g>"},
-      {"lone, then a run",
-       {render::Rgb(255, 0, 0), 2, 2},
-       "<polygon " + cell + " fill=\"#F00\" stroke=\"#000\"/><g fill=\"#020000\" stroke=\"#000\"><polygon " +
-           cell + "/><polygon " + cell + "/></g>"},
-  };
-  for (const auto& [name, fills, body] : rows) EXPECT_EQ(Body(fills), body) << name;
 }
 
 TEST(SvgSurface, ClearStartsAFreshPictureAndTextSitsOnItsBaseline) {
