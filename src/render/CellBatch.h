@@ -51,10 +51,6 @@ struct CellBatch {
   const Border* borders = nullptr;
   Color edgeColor = 0;
 
-  bool Holds(std::size_t cell) const {
-    return spans == nullptr || (band >= spans[cell].first && band <= spans[cell].last);
-  }
-
   // draw(cell) for every cell the batch holds, in order. Whether a cell lies on a
   // band is a coin toss in the painter's order: the cells are picked out a run at
   // a time without a branch, then drawn.

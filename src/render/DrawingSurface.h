@@ -77,7 +77,8 @@ class DrawingSurface {
 
   // How far band k of the last split reaches, in y of the surface's pixels: a line
   // or polygon whose points all lie above `top`, or all at `bottom` or below,
-  // leaves the band as it was, so that a caller may pass it by there.
+  // leaves the band as it was, so that a caller may pass it by there. The bands run
+  // top to bottom: neither end of a band's reach lies above that of the band before.
   struct Reach {
     double top;
     double bottom;

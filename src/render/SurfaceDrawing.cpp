@@ -132,10 +132,6 @@ std::size_t CellPainter::PlaceCells(const surface::CellTable& cells, std::span<c
   if (bands_ > 1) EnsureSize(spans_, count);
   reaches_.resize(bands_);
   for (std::size_t band = 0; band < bands_; ++band) reaches_[band] = area.BandReach(static_cast<int>(band));
-  bandsInOrder_ =
-      std::adjacent_find(reaches_.begin(), reaches_.end(), [](const auto& above, const auto& below) {
-        return below.top < above.top || below.bottom < above.bottom;
-      }) == reaches_.end();
   parts_ = PartsFor(count, pool, LeastCellsPerPart);
   // The corners take the width the last redraw needed. Only one width is held at
   // a time: the memory a surface may take counts the wide corners alone.
@@ -264,24 +260,16 @@ bool CellPainter::AnyBeyondNarrow() const {
 // Rounding moves a point by half a pixel at most, a float's rounding far less
 // where the point fits 32 bits: the reach leaves room for both.
 BandSpan CellPainter::SpanOf(double top, double bottom) const {
-  if (bandsInOrder_) {
-    // The bands wholly above the cell come first, those it may reach next: two
-    // counts, without the branches a cell's place makes unforeseeable.
-    unsigned above = 0, reached = 0;
-    for (std::size_t band = 0; band < bands_; ++band) {
-      above += static_cast<unsigned>(top - 1 >= reaches_[band].bottom);
-      reached += static_cast<unsigned>(bottom + 1 >= reaches_[band].top);
-    }
-    return reached > above ? BandSpan{static_cast<uint8_t>(above), static_cast<uint8_t>(reached - 1)}
-                           : BandSpan{1, 0};
-  }
-  BandSpan span{1, 0};
+  // The bands run top to bottom, so those wholly above the cell come first and
+  // those it may reach next: two counts, without the branches a cell's place in the
+  // painter's order makes unforeseeable.
+  unsigned above = 0, reached = 0;
   for (std::size_t band = 0; band < bands_; ++band) {
-    if (bottom + 1 < reaches_[band].top || top - 1 >= reaches_[band].bottom) continue;
-    if (span.first > span.last) span.first = static_cast<uint8_t>(band);
-    span.last = static_cast<uint8_t>(band);
+    above += static_cast<unsigned>(top - 1 >= reaches_[band].bottom);
+    reached += static_cast<unsigned>(bottom + 1 >= reaches_[band].top);
   }
-  return span;
+  return reached > above ? BandSpan{static_cast<uint8_t>(above), static_cast<uint8_t>(reached - 1)}
+                         : BandSpan{1, 0};
 }
 
 void CellPainter::DrawCells(DrawingSurface& band, std::size_t k, std::size_t count, ColorMode mode) const {

@@ -70,8 +70,6 @@ class CellPainter {
   std::vector<std::size_t> misfits_;
   std::vector<char> beyondNarrow_;
   std::vector<DrawingSurface::Reach> reaches_;
-  // Whether each band's reach lies below the last one's, top and bottom.
-  bool bandsInOrder_ = false;
 };
 
 // A redraw: the order sorted for the view (a fault there leaves the area and the
