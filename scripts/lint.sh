@@ -26,10 +26,15 @@ clang-format --dry-run --Werror "${sources[@]}"
 echo "clang-format: ${#sources[@]} files laid out as .clang-format says"
 
 # clang reads the sources with the build's warnings, and its -Wconversion adds sign
-# conversions: the program is held to those too.
+# conversions: the program is held to those too. Each library is read as one unit
+# (lint-units.py), so its files cannot both define one name in an unnamed namespace.
 mapfile -t checked < <(git ls-files 'src/*.cpp' 'testkit/*.cpp')
-run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${checked[@]/#/$PWD/}" \
-  >"$build/clang-tidy.log" 2>&1 || {
+units="$build/lint-units"
+rm -rf "$units"
+python3 scripts/lint-units.py "$build" "$units" "${checked[@]}"
+find "$units" -name '*.cpp' -print0 |
+  xargs -0 -n 1 -P "$(nproc)" clang-tidy --config-file=.clang-tidy -quiet -p "$units" \
+    >"$build/clang-tidy.log" 2>&1 || {
   grep -E 'warning:|error:' "$build/clang-tidy.log" || cat "$build/clang-tidy.log"
   exit 1
 }

@@ -24,6 +24,7 @@ namespace cli {
 namespace {
 
 using window::NumberBox;
+using Action = ParsedCommandLine::Action;
 
 ExitStatus ReportUsageError(const std::string& error) {
   std::cerr << "surfplot: " << error << "; 'surfplot --help' lists the options\n";
@@ -173,7 +174,6 @@ bool HoldStandardOutput() {
 }  // namespace
 
 ExitStatus Run(const ParsedCommandLine& parsed, int argc, char** argv) {
-  using Action = ParsedCommandLine::Action;
   switch (parsed.action) {
     case Action::Help:
       std::cout << HelpText();

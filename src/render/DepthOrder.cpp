@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "render/Parts.h"
+#include "render/Prefetch.h"
 #include "render/Projection.h"
 #include "runtime/Conversions.h"
 
@@ -19,9 +20,6 @@ using surface::CellTable;
 
 // Below this many rows a part is not worth a thread.
 constexpr std::size_t LeastRowsPerPart = 1 << 16;
-// How many rows ahead of the one in hand to ask memory for, where rows are read all over.
-constexpr std::size_t PrefetchDistance = 16;
-
 // Three passes of 11 bits sort the 32-bit keys.
 constexpr int DigitBits = 11;
 constexpr std::size_t Buckets = std::size_t{1} << DigitBits;
@@ -94,8 +92,7 @@ bool DepthOrder::KeyRows(runtime::WorkerPool& pool) {
     uint32_t previous = range.first > 0 ? keys_[order_[range.first - 1]] : 0;
     bool sorted = true;
     for (std::size_t k = range.first; k < range.end; ++k) {
-      // The keys are looked up all over: ask for them some way ahead.
-      if (k + PrefetchDistance < range.end) __builtin_prefetch(&keys_[order_[k + PrefetchDistance]]);
+      PrefetchAhead(keys_.data(), order_.data(), k, range.end);
       const uint32_t row = order_[k];
       const uint32_t key = keys_[row];
       sorted = sorted && previous <= key;

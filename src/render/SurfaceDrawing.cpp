@@ -7,6 +7,7 @@
 
 #include "render/Axes.h"
 #include "render/Parts.h"
+#include "render/Prefetch.h"
 #include "render/Projection.h"
 #include "runtime/Conversions.h"
 #include "runtime/RuntimeError.h"
@@ -23,8 +24,6 @@ using surface::ColorMode;
 constexpr std::size_t MostBands = 64;
 // Below this many cells a part is not worth a thread.
 constexpr std::size_t LeastCellsPerPart = 1 << 13;
-// How many rows ahead of the one in hand the placing asks memory for.
-constexpr std::size_t PrefetchDistance = 16;
 
 constexpr Color GridOutline = 0x000000;
 constexpr Color GridFill = 0xE0E0E0;
@@ -180,9 +179,7 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
     const PartRange range = PartOf(count, parts_, part);
     bool beyondNarrow = false;
     for (std::size_t k = range.first; k < range.end; ++k) {
-      // The order jumps about the table, so each row is a wait on memory: ask for
-      // the row some way ahead while this one is placed.
-      if (k + PrefetchDistance < range.end) __builtin_prefetch(&rows[rowOf[k + PrefetchDistance]]);
+      PrefetchAhead(rows, rowOf, k, range.end);
       const Cell& row = rows[rowOf[k]];
       std::array<ScreenPoint, 4> points;
       double top = std::numeric_limits<double>::infinity(), bottom = -top;
