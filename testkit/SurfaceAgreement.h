@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -38,11 +39,21 @@ inline surface::FormulaPoints CompiledForThreads(const std::string& text, bool r
   return points;
 }
 
+// Unwatched, as in DrawOn, and counting the steps the stages announce and those done.
+struct CountedProgress : runtime::NoProgress {
+  void BeginStage(runtime::Stage, uint64_t total) override { announced += total; }
+  void Advance(uint64_t steps) override { done += steps; }
+  std::atomic<uint64_t> announced = 0, done = 0;
+};
+
 // What a draw leaves behind: the limits, the scan's last ParseError and the table.
 struct DrawnSurface {
   surface::Limits limits;
   int16_t scanParseError = 0;
   surface::CellTable cells;
+  // Steps announced and not done, or done beyond those announced: a progress bar
+  // that never fills or overfills.
+  uint64_t stepsAmiss = 0;
 
   // The seven limits, the scan's last ParseError and every cell, to the bit.
   friend bool operator==(const DrawnSurface& a, const DrawnSurface& b) {
@@ -53,16 +64,17 @@ struct DrawnSurface {
   }
 };
 
-// The draw command's sequence on `pool`, unwatched: range scan, coefficients, cell table.
+// The draw command's sequence on `pool`: range scan, coefficients, cell table.
 inline DrawnSurface DrawOn(runtime::WorkerPool& pool, const surface::Limits& limits,
                            const surface::FormulaPoints& formula, surface::ColorMode mode) {
-  runtime::NoProgress progress;
+  CountedProgress progress;
   DrawnSurface drawn;
   drawn.limits = limits;
   drawn.scanParseError = surface::ScanZRange(drawn.limits, formula, pool, progress).lastParseError;
   surface::Coefficients coefficients;
   surface::ComputeCoefficients(drawn.limits, coefficients);
   surface::BuildCellTable(drawn.limits, coefficients, formula, mode, drawn.cells, pool, progress);
+  drawn.stepsAmiss = progress.announced - progress.done;
   return drawn;
 }
 

@@ -47,8 +47,9 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
   CellTable startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto [limits, parseError, cells] =
+    const auto [limits, parseError, cells, stepsAmiss] =
         DrawOn(OneThread(), c.limits, Compiled(std::string(c.formula)), Lines);
+    EXPECT_EQ(stepsAmiss, 0u) << "the progress fills exactly";
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
     EXPECT_EQ(parseError, c.formula == std::string("(X") ? formula::Evaluation::kMalformed : 0);

@@ -15,8 +15,16 @@ TEST(EscapeXmlText, KeepsTheDocumentWellFormed) {
       {"a<b & c>\"d\"", "a&lt;b &amp; c&gt;&quot;d&quot;"},
       {"\xCE\x98 \xF0\x9F\x98\x80", "\xCE\x98 \xF0\x9F\x98\x80"},  // two- and four-byte characters stay
       {"last \xF4\x8F\xBF\xBF", "last \xF4\x8F\xBF\xBF"},          // U+10FFFF, XML's last character
+      // The first and last lead byte of each length: U+00A0, U+07FF, U+0800, U+FFFD.
+      {"\xC2\xA0\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD", "\xC2\xA0\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBD"},
       {std::string("tab\tbell\x07nul", 12) + '\0', "tab\tbell\xEF\xBF\xBDnul\xEF\xBF\xBD"},
       {"overlong \xC0\xAF", "overlong \xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"overlong in three \xE0\x9F\xBF", "overlong in three \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"overlong in four \xF0\x80\x81\x81",
+       "overlong in four \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"beyond U+10FFFF \xF4\x90\x80\x80",
+       "beyond U+10FFFF \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"not a character \xEF\xBF\xBE", "not a character \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
       {"surrogate \xED\xA0\x80", "surrogate \xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
   };
   for (const auto& [text, escaped] : rows) EXPECT_EQ(svg::EscapeXmlText(text), escaped) << text;
