@@ -34,3 +34,14 @@ TEST_F(ViewTest, AFaultDuringADragIsReportedOncePerDrag) {
   form.Turn(Left, 100, 100);
   EXPECT_EQ(controls.messages.size(), 2u);
 }
+
+// Before the first draw there is nothing to turn, so a steady turn stops; the redraws
+// of a small surface leave the pointer alone, sparing a drag two trips to the display.
+TEST_F(ViewTest, TurnsNeedASurfaceAndSmallRedrawsLeaveThePointer) {
+  EXPECT_FALSE(form.TurnOnwards(5));
+  form.Draw();
+  const std::size_t pointerChanges = controls.pointerChanges.size();
+  EXPECT_TRUE(form.TurnOnwards(5));
+  form.Turn(Left, 10, 10);
+  EXPECT_EQ(controls.pointerChanges.size(), pointerChanges);
+}
