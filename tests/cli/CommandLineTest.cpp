@@ -51,6 +51,8 @@ TEST(CommandLine, ExitStatusesSayWhatHappened) {
       {"size out of range", "--output d.png --size 15", 1, "", "--size takes a whole number from 16"},
       {"a size with letters after it", "--output d.png --size 100px", 1, "", "--size takes a whole number"},
       {"unknown mode", "--output d.png --mode rainbow", 1, "", "--mode takes grid, lines"},
+      {"a scale beyond the control's", "--output d.png --scale -50001", 1, "",
+       "--scale takes a whole number from -50000 to 50000, not '-50001'"},
       {"wrong value", "--output e.png --resolution 1e3", 2, "", "surfplot: Wrong value\n"},
       {"no display for the window", "", 6, "", "surfplot: cannot open a display"},
       {"parse error", "--output f.png --formula '(X'", 3, "", "Parse Error\n"},

@@ -82,6 +82,12 @@ TEST(CeilQuotient, ExactBeyondTheDoubleRange) {
     ASSERT_TRUE(raster::CeilQuotient(__int128{a}, __int128{b}) == expected)
         << a << " / " << b << " in 128 bits";
   }
+  // Small numerators over huge denominators, which the sample never draws.
+  constexpr int64_t Huge = int64_t{1} << 60;
+  for (const auto& [a, expected] : {std::pair(1, 1), std::pair(-1, 0), std::pair(0, 0)}) {
+    EXPECT_EQ(raster::CeilQuotient(int64_t{a}, Huge), expected) << a;
+    EXPECT_TRUE(raster::CeilQuotient(__int128{a}, __int128{Huge}) == expected) << a << " in 128 bits";
+  }
 }
 
 // A rectangle outlined with a wide pen is a rectangular ring: corners closed, nothing

@@ -44,6 +44,7 @@ TEST(RoundTicks, LabelsTheRoundValuesInside) {
               {"tiny", 0, 3e-6f, 0, '.', "0 1e-6 2e-6 3e-6"},
               {"huge", -3e38f, 3e38f, 0, '.', "-2e38 0 2e38"},
               {"thousands written out", 0, 12000, 0, '.', "0 5000 10000"},
+              {"powers of ten in steps of five", 0, 2e5f, 0, '.', "0 5e4 1e5 1.5e5 2e5"},
               {"flat at zero", 0, 0, 0, '.', "0"},
               {"flat elsewhere", 2.5f, 2.5f, 3, ',', "2,5"},
               {"comma separator", -1, 1, 0, ',', "-1 -0,5 0 0,5 1"}};
