@@ -91,4 +91,21 @@ TEST(CellBatches, SameAsOneCellAtATime) {
   }
 }
 
+// A band draws each cell it holds once, in order, wherever the runs of cells end.
+TEST(CellBatches, DrawEachHeldCellOnceInOrder) {
+  std::vector<render::BandSpan> spans(700, {0, 0});
+  std::vector<std::size_t> held;
+  for (std::size_t k = 0; k < spans.size(); ++k)
+    if (k % 3 == 0)
+      spans[k] = {1, 1};
+    else
+      held.push_back(k);
+  render::CellBatch batch;
+  batch.count = spans.size();
+  batch.spans = spans.data();
+  std::vector<std::size_t> drawn;
+  batch.ForEachHeld([&](std::size_t cell) { drawn.push_back(cell); });
+  EXPECT_EQ(drawn, held);
+}
+
 }  // namespace

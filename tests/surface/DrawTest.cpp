@@ -11,6 +11,7 @@
 #include "formula/Evaluation.h"
 #include "formula/RandomSequence.h"
 #include "runtime/RuntimeError.h"
+#include "surface/CellTableSize.h"
 #include "surface/ColorCodes.h"
 #include "surface/CubeScaling.h"
 
@@ -104,6 +105,13 @@ TEST(CellColorCode, OfEachMode) {
   for (const auto& [height, code] : rnd) EXPECT_EQ(CellColorCode(RndColors, 0, 1, 0, 1, height), code);
   EXPECT_THROW(CellColorCode(RndColors, 0, 1, 0, 1, 429496736.0f), runtime::RuntimeError);  // 5 x > int32
   EXPECT_EQ(CellColorCode(Grid, 0, 1, 0, 1, 75), 0);
+}
+
+// The refusal of a table too large names the largest resolution that fits.
+TEST(CellTableSize, TheLargestFittingResolutionIsTheLastThatFits) {
+  const int largest = surface::LargestFittingResolution();
+  EXPECT_TRUE(surface::CellTableFits(static_cast<float>(largest)));
+  EXPECT_FALSE(surface::CellTableFits(static_cast<float>(largest + 1)));
 }
 
 // Which evaluations a draw makes: literally ordered, shared for a pure formula, or none.
