@@ -42,6 +42,7 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
       {"beyond float", atStartUp, "-10 ^ 39", 0, 0, 144, 121, "10000000002"},
       {"resolution 2.5", MakeLimits(-1, 1, -1, 1, 2.5f), "X", -1, 0.6f, 6, 4, "12"},
       {"1.5: one cell, first and last", MakeLimits(-1, 1, -1, 1, 1.5f), "X", -1, 0.333333373f, 2, 1, "2"},
+      {"1.2: one row, the last", MakeLimits(-1, 1, -1, 1, 1.2f), "X", -1, 0.666666627f, 1, 1, "2"},
       {"resolution 2", MakeLimits(-1, 1, -1, 1, 2), "X", -1, 1, 4, 4, "12"},
       {"11th column by rounding", MakeLimits(0, 10, -1, 1, 12), "X", 0, 10, 144, 132, "100000000022"},
   };
