@@ -35,7 +35,8 @@ def main(build, units, sources):
     os.makedirs(units, exist_ok=True)
     entries = []
     for number, ((directory, flags), files) in enumerate(sorted(libraries.items())):
-        name = os.path.join(os.path.realpath(units), f"unit{number}-{os.path.basename(os.path.dirname(files[0]))}.cpp")
+        library = os.path.basename(os.path.dirname(files[0]))
+        name = os.path.join(os.path.realpath(units), f"unit{number}-{library}.cpp")
         with open(name, "w", encoding="utf-8") as unit:
             unit.writelines(f'#include "{f}"  // NOLINT(bugprone-suspicious-include)\n' for f in files)
         entries.append({"directory": directory, "file": name, "arguments": [*flags, "-c", name]})

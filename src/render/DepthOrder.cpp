@@ -20,6 +20,7 @@ using surface::CellTable;
 
 // Below this many rows a part is not worth a thread.
 constexpr std::size_t LeastRowsPerPart = 1 << 16;
+
 // Three passes of 11 bits sort the 32-bit keys.
 constexpr int DigitBits = 11;
 constexpr std::size_t Buckets = std::size_t{1} << DigitBits;
