@@ -64,4 +64,17 @@ TEST(ParallelRedraw, EveryModeDrawsThePicturesOfOneThread) {
     }
 }
 
+// A painter that drew a large table in bands draws a small one after it in one band,
+// as a fresh painter does: nothing of the earlier bands is left over.
+TEST(ParallelRedraw, ASmallTableAfterALargeOneDrawsAsAlone) {
+  const CellTable large = testkit::WavySheet(160), small = testkit::WavySheet(40);
+  runtime::WorkerPool pool(3);
+  picture::ImageSurface area = picture::MakeDrawingAreaImage();
+  render::DepthOrder order;
+  render::CellPainter painter;
+  for (const CellTable* cells : {&large, &small})
+    render::DrawSurface(*cells, area, render::StandardAxisPoints(), Turns[0], order, painter, pool);
+  EXPECT_EQ(area.image(), Dragged(small, ColorMode::Grid, 1).pictures[0]);
+}
+
 }  // namespace
