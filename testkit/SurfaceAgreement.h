@@ -41,9 +41,13 @@ inline surface::FormulaPoints CompiledForThreads(const std::string& text, bool r
 
 // Unwatched, as in DrawOn, and counting the steps the stages announce and those done.
 struct CountedProgress : runtime::NoProgress {
-  void BeginStage(runtime::Stage, uint64_t total) override { announced += total; }
+  void BeginStage(runtime::Stage stage, uint64_t total) override {
+    announced += total;
+    if (stage == runtime::Stage::ScanningZRange) scanSteps = total;
+  }
   void Advance(uint64_t steps) override { done += steps; }
   std::atomic<uint64_t> announced = 0, done = 0;
+  uint64_t scanSteps = 0;
 };
 
 // What a draw leaves behind: the limits, the scan's last ParseError and the table.
@@ -54,6 +58,8 @@ struct DrawnSurface {
   // Steps announced and not done, or done beyond those announced: a progress bar
   // that never fills or overfills.
   uint64_t stepsAmiss = 0;
+  // The steps the range scan announced: one per point of the grid.
+  uint64_t scanSteps = 0;
 
   // The seven limits, the scan's last ParseError and every cell, to the bit.
   friend bool operator==(const DrawnSurface& a, const DrawnSurface& b) {
@@ -75,6 +81,7 @@ inline DrawnSurface DrawOn(runtime::WorkerPool& pool, const surface::Limits& lim
   surface::ComputeCoefficients(drawn.limits, coefficients);
   surface::BuildCellTable(drawn.limits, coefficients, formula, mode, drawn.cells, pool, progress);
   drawn.stepsAmiss = progress.announced - progress.done;
+  drawn.scanSteps = progress.scanSteps;
   return drawn;
 }
 

@@ -31,27 +31,28 @@ TEST(Draw, FindsTheRangeAndFillsTheTable) {
     Limits limits;
     std::string_view formula;
     float zMin, zMax;
-    std::size_t rows, filled;
+    std::size_t points, rows, filled;
     std::string firstPassCodes;
   } cases[] = {
-      {"start-up", atStartUp, window::DefaultFormula, 0, 1.7080734f, 144, 121, "10000000002"},
-      {"X = 1 is just missed", atStartUp, "X", -1, 0.833333492f, 144, 121, "10000000002"},
-      {"-1", atStartUp, "-1", -1, 0, 144, 121, "10000000002"},
-      {"0", atStartUp, "0", 0, 0, 144, 121, "10000000002"},
-      {"syntax error", atStartUp, "(X", 0, 0, 144, 121, "10000000002"},
-      {"beyond float", atStartUp, "-10 ^ 39", 0, 0, 144, 121, "10000000002"},
-      {"resolution 2.5", MakeLimits(-1, 1, -1, 1, 2.5f), "X", -1, 0.6f, 6, 4, "12"},
-      {"1.5: one cell, first and last", MakeLimits(-1, 1, -1, 1, 1.5f), "X", -1, 0.333333373f, 2, 1, "2"},
-      {"1.2: one row, the last", MakeLimits(-1, 1, -1, 1, 1.2f), "X", -1, 0.666666627f, 1, 1, "2"},
-      {"resolution 2", MakeLimits(-1, 1, -1, 1, 2), "X", -1, 1, 4, 4, "12"},
-      {"11th column by rounding", MakeLimits(0, 10, -1, 1, 12), "X", 0, 10, 144, 132, "100000000022"},
+      {"start-up", atStartUp, window::DefaultFormula, 0, 1.7080734f, 144, 144, 121, "10000000002"},
+      {"X = 1 is just missed", atStartUp, "X", -1, 0.833333492f, 144, 144, 121, "10000000002"},
+      {"-1", atStartUp, "-1", -1, 0, 144, 144, 121, "10000000002"},
+      {"0", atStartUp, "0", 0, 0, 144, 144, 121, "10000000002"},
+      {"syntax error", atStartUp, "(X", 0, 0, 144, 144, 121, "10000000002"},
+      {"beyond float", atStartUp, "-10 ^ 39", 0, 0, 144, 144, 121, "10000000002"},
+      {"resolution 2.5", MakeLimits(-1, 1, -1, 1, 2.5f), "X", -1, 0.6f, 9, 6, 4, "12"},
+      {"1.5: one cell, first and last", MakeLimits(-1, 1, -1, 1, 1.5f), "X", -1, 0.333333373f, 4, 2, 1, "2"},
+      {"1.2: one row, the last", MakeLimits(-1, 1, -1, 1, 1.2f), "X", -1, 0.666666627f, 4, 1, 1, "2"},
+      {"resolution 2", MakeLimits(-1, 1, -1, 1, 2), "X", -1, 1, 9, 4, 4, "12"},
+      {"11th column by rounding", MakeLimits(0, 10, -1, 1, 12), "X", 0, 10, 156, 144, 132, "100000000022"},
   };
   CellTable startup;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const auto [limits, parseError, cells, stepsAmiss] =
+    const auto [limits, parseError, cells, stepsAmiss, scanSteps] =
         DrawOn(OneThread(), c.limits, Compiled(std::string(c.formula)), Lines);
-    EXPECT_EQ(stepsAmiss, 0u) << "the progress fills exactly";
+    EXPECT_EQ(std::pair(scanSteps, stepsAmiss), std::pair(uint64_t{c.points}, uint64_t{0}))
+        << "the progress fills exactly, one step per point scanned";
     EXPECT_EQ(limits.ZMin(), c.zMin);
     EXPECT_EQ(limits.ZMax(), c.zMax);
     EXPECT_EQ(parseError, c.formula == std::string("(X") ? formula::Evaluation::kMalformed : 0);
