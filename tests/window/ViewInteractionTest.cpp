@@ -35,8 +35,9 @@ TEST_F(ViewTest, AFaultDuringADragIsReportedOncePerDrag) {
   EXPECT_EQ(controls.messages.size(), 2u);
 }
 
-// Before the first draw there is nothing to turn, so a steady turn stops; the redraws
-// of a small surface leave the pointer alone, sparing a drag two trips to the display.
+// Before the first draw, or at the largest angle, there is nothing to turn, so a steady
+// turn stops; the redraws of a small surface leave the pointer alone, sparing a drag two
+// trips to the display.
 TEST_F(ViewTest, TurnsNeedASurfaceAndSmallRedrawsLeaveThePointer) {
   EXPECT_FALSE(form.TurnOnwards(5));
   form.Draw();
@@ -44,4 +45,6 @@ TEST_F(ViewTest, TurnsNeedASurfaceAndSmallRedrawsLeaveThePointer) {
   EXPECT_TRUE(form.TurnOnwards(5));
   form.Turn(Left, 10, 10);
   EXPECT_EQ(controls.pointerChanges.size(), pointerChanges);
+  form.SetViewAngles(32767, 0);
+  EXPECT_FALSE(form.TurnOnwards(1)) << "at the largest angle the view no longer turns";
 }
