@@ -204,13 +204,18 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
   batch.ForEachHeld([&](std::size_t cell) {
     if (batch.fills != nullptr) fillColor_ = batch.fills[cell];
     const render::NarrowCorners& corners = batch.narrow[cell];
-    if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, PixelOf(fillColor_), outline)) {
+    // Edge lines whose ends round to the corners set the corners' pixels over the
+    // outline's (see PutTinyCellEdges).
+    const bool edgesAtCorners = batch.ends != nullptr && batch.EndsAtCornersOf(cell);
+    if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, PixelOf(fillColor_),
+                                        edgesAtCorners ? edgePixel : outline)) {
       DrawCell(batch, cell);
       return;
     }
     if (work_ != nullptr && corners[0].y >= pixels_.top && corners[0].y < pixels_.height)
       ++work_[corners[0].y];
-    if (batch.ends == nullptr || PutTinyCellEdges(pixels_, batch.ends[cell], edgePixel)) return;
+    if (batch.ends == nullptr || edgesAtCorners || PutTinyCellEdges(pixels_, batch.ends[cell], edgePixel))
+      return;
     std::array<float, 12> lines;
     const int count = batch.EdgeLines(cell, lines);
     // The ends of a cell with narrow corners lie well within the rasterizer's reach.

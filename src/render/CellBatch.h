@@ -26,8 +26,11 @@ using WideCorners = std::array<PolygonPoint, 4>;
 // The corners as the edge lines of "Lines" take them: 32-bit floats, x then y.
 using EdgeEnds = std::array<float, 8>;
 // The border edge a cell of "Lines" draws besides the two of constant y, by its
-// colour code: from corner 0 to 1, from corner 2 to 3, or none.
-enum Border : uint8_t { NoBorder, FirstBorder, LastBorder };
+// colour code: from corner 0 to 1, from corner 2 to 3, or none. EndsAtCorners is
+// added where the edge lines' ends round to the cell's corners, as they nearly
+// always do: the lines of a tiny cell then set just the corners' pixels. (One byte
+// for both: the memory a cell's painting takes is part of the table's cap.)
+enum Border : uint8_t { NoBorder, FirstBorder, LastBorder, EndsAtCorners = 4 };
 // The bands a cell may reach, first to last; first > last when none.
 struct BandSpan {
   uint8_t first;
@@ -50,6 +53,8 @@ struct CellBatch {
   const EdgeEnds* ends = nullptr;
   const Border* borders = nullptr;
   Color edgeColor = 0;
+
+  bool EndsAtCornersOf(std::size_t cell) const { return (borders[cell] & EndsAtCorners) != 0; }
 
   // draw(cell) for every cell the batch holds, in order. Whether a cell lies on a
   // band is a coin toss in the painter's order: the cells are picked out a run at
@@ -91,8 +96,9 @@ struct CellBatch {
         *next++ = e[2 * c + 1];
       }
     };
-    if (borders[cell] == FirstBorder) edge(0, 1);
-    if (borders[cell] == LastBorder) edge(2, 3);
+    const unsigned border = borders[cell] & ~unsigned{EndsAtCorners};
+    if (border == FirstBorder) edge(0, 1);
+    if (border == LastBorder) edge(2, 3);
     edge(1, 2);
     edge(3, 0);
     return static_cast<int>(next - lines.data()) / 4;

@@ -64,6 +64,8 @@ bool NearestLong(double v, int32_t& whole) {
   return far.has_value();
 }
 
+Border BorderOf(float code) { return code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder; }
+
 bool FitsNarrow(int32_t coordinate) {
   return coordinate >= std::numeric_limits<int16_t>::min() &&
          coordinate <= std::numeric_limits<int16_t>::max();
@@ -72,10 +74,10 @@ bool FitsNarrow(int32_t coordinate) {
 #if defined(__SSE2__)
 // The placing of a cell whose points and colour code lie well within narrow corners
 // and 32 bits, as nearly all do, two corners at a time: the corners, in "Lines" the
-// edge lines' ends, and the top and bottom of its points. False, with the corners
-// left unwritten, for any other cell.
+// edge lines' ends and whether they round to the corners, and the top and bottom of
+// its points. False, with the corners left unwritten, for any other cell.
 bool PlaceNarrowQuickly(const ViewProjector& project, const Cell& row, NarrowCorners& corners, EdgeEnds* ends,
-                        double& top, double& bottom) {
+                        bool& endsAtCorners, double& top, double& bottom) {
   const auto pair = [&](std::size_t a, std::size_t b) {
     const auto column = [&](std::size_t axis) { return _mm_set_pd(row[3 * b + axis], row[3 * a + axis]); };
     return project.ProjectTwo(column(0), column(1), column(2));
@@ -91,10 +93,16 @@ bool PlaceNarrowQuickly(const ViewProjector& project, const Cell& row, NarrowCor
   const auto nearest = [&](__m128d v) { return _mm_cvttpd_epi32(_mm_sub_pd(_mm_add_pd(v, shift), shift)); };
   const __m128i xy01 = _mm_unpacklo_epi32(nearest(first.x), nearest(first.y));
   const __m128i xy23 = _mm_unpacklo_epi32(nearest(last.x), nearest(last.y));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(corners.data()), _mm_packs_epi32(xy01, xy23));
+  const __m128i placed = _mm_packs_epi32(xy01, xy23);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(corners.data()), placed);
   if (ends != nullptr) {
-    _mm_storeu_ps(ends->data(), _mm_unpacklo_ps(_mm_cvtpd_ps(first.x), _mm_cvtpd_ps(first.y)));
-    _mm_storeu_ps(ends->data() + 4, _mm_unpacklo_ps(_mm_cvtpd_ps(last.x), _mm_cvtpd_ps(last.y)));
+    const __m128 ends01 = _mm_unpacklo_ps(_mm_cvtpd_ps(first.x), _mm_cvtpd_ps(first.y));
+    const __m128 ends23 = _mm_unpacklo_ps(_mm_cvtpd_ps(last.x), _mm_cvtpd_ps(last.y));
+    _mm_storeu_ps(ends->data(), ends01);
+    _mm_storeu_ps(ends->data() + 4, ends23);
+    // Rounded as the image's tiny cells round them, under the default rounding.
+    const __m128i rounded = _mm_packs_epi32(_mm_cvtps_epi32(ends01), _mm_cvtps_epi32(ends23));
+    endsAtCorners = _mm_movemask_epi8(_mm_cmpeq_epi16(rounded, placed)) == 0xFFFF;
   }
   const __m128d lowest = _mm_min_pd(first.y, last.y), highest = _mm_max_pd(first.y, last.y);
   top = std::min(_mm_cvtsd_f64(lowest), _mm_cvtsd_f64(_mm_unpackhi_pd(lowest, lowest)));
@@ -190,8 +198,10 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
       bool plain = !byCode || ((code > -NearReach) & (code < NearReach));
 #if defined(__SSE2__)
       if constexpr (narrow) {
-        if (plain && PlaceNarrowQuickly(project, row, placed[k], lines ? &ends[k] : nullptr, top, bottom)) {
-          if (lines) borders[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+        bool endsAtCorners = false;
+        if (plain && PlaceNarrowQuickly(project, row, placed[k], lines ? &ends[k] : nullptr, endsAtCorners,
+                                        top, bottom)) {
+          if (lines) borders[k] = static_cast<Border>(BorderOf(code) | (endsAtCorners ? EndsAtCorners : 0));
           if (byCode) fills[k] = static_cast<Color>(runtime::NearestWholeWithinReach(code));
           if (spans != nullptr) spans[k] = SpanOf(top, bottom);
           continue;
@@ -210,7 +220,7 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
           ends[k][2 * c + 1] = static_cast<float>(p.y);
         }
       }
-      if (lines) borders[k] = code == 1 ? FirstBorder : code == 2 ? LastBorder : NoBorder;
+      if (lines) borders[k] = BorderOf(code);
       if (plain) {
         for (std::size_t c = 0; c < 4; ++c) {
           const auto x = static_cast<int32_t>(runtime::NearestWholeWithinReach(points[c].x));
