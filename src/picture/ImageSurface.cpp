@@ -201,13 +201,18 @@ void ImageBand::DrawCells(const render::CellBatch& batch) {
   const bool filled = fillStyle_ == render::FillStyle::Solid;
   const uint32_t outline = PixelOf(foreColor_);
   const uint32_t edgePixel = PixelOf(batch.edgeColor);
+  const uint32_t plainFill = PixelOf(fillColor_);
   batch.ForEachHeld([&](std::size_t cell) {
-    if (batch.fills != nullptr) fillColor_ = batch.fills[cell];
+    uint32_t fill = plainFill;
+    if (batch.fills != nullptr) {
+      fillColor_ = batch.fills[cell];
+      fill = PixelOf(fillColor_);
+    }
     const render::NarrowCorners& corners = batch.narrow[cell];
     // Edge lines whose ends round to the corners set the corners' pixels over the
     // outline's (see PutTinyCellEdges).
     const bool edgesAtCorners = batch.ends != nullptr && batch.EndsAtCornersOf(cell);
-    if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, PixelOf(fillColor_),
+    if (!raster::FillAndOutlineTinyQuad(pixels_, corners.data(), filled, fill,
                                         edgesAtCorners ? edgePixel : outline)) {
       DrawCell(batch, cell);
       return;

@@ -87,10 +87,9 @@ inline bool DrawTinyQuad(const PixelBuffer& buffer, int32_t left, int32_t top, u
   if (left < 0 || top < buffer.top || right >= buffer.width || bottom >= buffer.height) return false;
   uint32_t* const corner = buffer.Row(top) + left;
   if (filled && TinyQuadInside[places]) *corner = fillPixel;
-  for (unsigned i = 0; i < 4; ++i) {
-    const unsigned place = places >> (2 * i);
-    corner[(place >> 1 & 1) * buffer.stride + (place & 1)] = outlinePixel;
-  }
+  // Where each place of the square lies from its top-left pixel.
+  const std::ptrdiff_t offsets[4] = {0, 1, buffer.stride, buffer.stride + 1};
+  for (unsigned i = 0; i < 4; ++i) corner[offsets[places >> (2 * i) & 3]] = outlinePixel;
   return true;
 }
 
@@ -98,8 +97,9 @@ inline bool DrawTinyQuad(const PixelBuffer& buffer, int32_t left, int32_t top, u
 // lies on the buffer's rows and columns, as nearly all do, one test of its bounds
 // spares the test of each pixel, and a table the walk over its edges.
 template <class Point>
-bool FillAndOutlineTinyQuad(const PixelBuffer& buffer, const Point* points, bool filled, uint32_t fillPixel,
-                            uint32_t outlinePixel) {
+[[gnu::always_inline]] inline bool FillAndOutlineTinyQuad(const PixelBuffer& buffer, const Point* points,
+                                                          bool filled, uint32_t fillPixel,
+                                                          uint32_t outlinePixel) {
 #if defined(__SSE2__)
   // Sixteen-bit vertices, x then y, are one vector: the bounds and places of all
   // four without a branch (whether a vertex is the leftmost is a coin toss).

@@ -13,6 +13,10 @@
 #include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace render {
 
 // The centre of a cell, the point its depth is taken at.
@@ -41,6 +45,13 @@ class DepthGauge {
     if (std::isinf(single) || std::isnan(exact)) return runtime::ToSingle(exact);
     return single;
   }
+
+#if defined(__SSE2__)
+  // DepthKey(Depth(centre)) of four centres at once, each through the same
+  // operations; false, with nothing stored, where a depth lies beyond the float
+  // range (Depth raises there).
+  bool KeysOfFour(const CellCentre* centres, uint32_t* keys) const;
+#endif
 
  private:
   double k1_;

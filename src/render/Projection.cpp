@@ -33,6 +33,11 @@ ViewProjector::ViewProjector(const View& view, double pixelScale) : pixelScale_(
   yToY_ = std::cos(a2) * std::sin(a1);
   sineA2_ = std::sin(a2);
   scale_ = view.GraphScale / 100.0;
+#if defined(__SSE2__)
+  lanes_ = {_mm_set1_pd(negatedSineA1_), _mm_set1_pd(cosineA1_),  _mm_set1_pd(xToY_),
+            _mm_set1_pd(yToY_),          _mm_set1_pd(sineA2_),    _mm_set1_pd(scale_),
+            _mm_set1_pd(ScreenCentre),   _mm_set1_pd(pixelScale_)};
+#endif
 }
 
 }  // namespace render

@@ -52,19 +52,23 @@ class ViewProjector {
     __m128d y;
   };
   Lanes ProjectTwo(__m128d x, __m128d y, __m128d z) const {
-    const __m128d centre = _mm_set1_pd(ScreenCentre), scale = _mm_set1_pd(scale_),
-                  pixelScale = _mm_set1_pd(pixelScale_);
-    const __m128d flatX =
-        _mm_add_pd(_mm_mul_pd(x, _mm_set1_pd(negatedSineA1_)), _mm_mul_pd(y, _mm_set1_pd(cosineA1_)));
+    const Factors& f = lanes_;
+    const __m128d flatX = _mm_add_pd(_mm_mul_pd(x, f.negatedSineA1), _mm_mul_pd(y, f.cosineA1));
     const __m128d flatY =
-        _mm_add_pd(_mm_sub_pd(_mm_mul_pd(x, _mm_set1_pd(xToY_)), _mm_mul_pd(y, _mm_set1_pd(yToY_))),
-                   _mm_mul_pd(z, _mm_set1_pd(sineA2_)));
-    return {_mm_mul_pd(_mm_add_pd(_mm_mul_pd(flatX, scale), centre), pixelScale),
-            _mm_mul_pd(_mm_add_pd(_mm_mul_pd(flatY, scale), centre), pixelScale)};
+        _mm_add_pd(_mm_sub_pd(_mm_mul_pd(x, f.xToY), _mm_mul_pd(y, f.yToY)), _mm_mul_pd(z, f.sineA2));
+    return {_mm_mul_pd(_mm_add_pd(_mm_mul_pd(flatX, f.scale), f.centre), f.pixelScale),
+            _mm_mul_pd(_mm_add_pd(_mm_mul_pd(flatY, f.scale), f.centre), f.pixelScale)};
   }
 #endif
 
  private:
+#if defined(__SSE2__)
+  // The factors below in both lanes, set once for the points of a redraw.
+  struct Factors {
+    __m128d negatedSineA1, cosineA1, xToY, yToY, sineA2, scale, centre, pixelScale;
+  };
+  Factors lanes_;
+#endif
   double negatedSineA1_;
   double cosineA1_;
   double xToY_;

@@ -169,14 +169,14 @@ std::optional<std::size_t> CellPainter::PlaceCellsAs(runtime::LargeBuffer<Corner
   // Points strictly within this round into the corners' width without a check.
   constexpr double Plain = narrow ? 32767.0 : NearReach;
   const std::size_t count = order.size();
-  const bool lines = view.mode == ColorMode::Lines;
-  const bool byCode = FillsByCode(view.mode);
   misfits_.assign(parts_, count);
   beyondNarrow_.assign(parts_, 0);
   const ViewProjector projector(view, area.PixelScale());
   RunParts(pool, parts_, [&](std::size_t part) {
     // Local copies, which the stores below leave in registers.
     const ViewProjector project = projector;
+    const bool lines = view.mode == ColorMode::Lines;
+    const bool byCode = FillsByCode(view.mode);
     const Cell* const rows = cells.data();
     const uint32_t* const rowOf = order.data();
     Corners* const placed = corners.data();
