@@ -11,6 +11,10 @@
 #include "render/Projection.h"
 #include "runtime/Conversions.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace render {
 namespace {
 

@@ -13,10 +13,6 @@
 #include "runtime/WorkerPool.h"
 #include "surface/CellTable.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace render {
 
 // The centre of a cell, the point its depth is taken at.
